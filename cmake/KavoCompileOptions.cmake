@@ -1,0 +1,19 @@
+# Compiler settings shared by every target.
+#
+# The noise and the point arithmetic are defined to the bit, so no target may
+# contract a*b+c into a fused multiply-add or reorder floating-point sums:
+# -ffp-contract=off, and never -ffast-math.
+add_compile_options(
+  -ffp-contract=off
+  -fno-fast-math
+  -Wall -Wextra
+  # Located status reports name files relative to the repository root
+  # ("src/NoiseDeformerNode.cpp"), whatever folder the build runs in.
+  "-fmacro-prefix-map=${PROJECT_SOURCE_DIR}/="
+)
+
+if(KAVO_SANITIZE)
+  set(kavo_sanitize_flags -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  add_compile_options(${kavo_sanitize_flags})
+  add_link_options(${kavo_sanitize_flags})
+endif()
