@@ -1,0 +1,63 @@
+// Saving what a view drew as a PNG file.
+
+#include "host/ScratchDirectory.h"
+#include "render/PngWriter.h"
+#include "render/TextureImage.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using kavo::host::render::PngWriter;
+using kavo::host::render::TextureImage;
+
+namespace {
+
+TEST(PngWriterTest, PixelsSurviveARoundTripTopRowFirst)
+{
+    kavo::test::ScratchDirectory scratch;
+    ASSERT_TRUE(scratch.isValid());
+    // 3 x 2: every byte different, so any shuffle of rows, columns or
+    // channels shows.
+    std::vector<std::uint8_t> rgba(3 * 2 * 4);
+    for (std::size_t i = 0; i < rgba.size(); ++i)
+        rgba[i] = std::uint8_t(10 * i + 3);
+    std::string path = scratch.file("view.png");
+    std::string error;
+    ASSERT_TRUE(PngWriter::write(path, 3, 2, rgba, error)) << error;
+
+    TextureImage image;
+    ASSERT_TRUE(image.read(path, error)) << error;
+    ASSERT_EQ(image.width(), 3);
+    ASSERT_EQ(image.height(), 2);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x) {
+            // The texture counts rows from the bottom.
+            MFloatVector texel = image.texel(x, 1 - y);
+            const std::uint8_t* expected = &rgba[4 * (y * 3 + x)];
+            EXPECT_FLOAT_EQ(texel.x * 255.0f, expected[0]) << x << ", " << y;
+            EXPECT_FLOAT_EQ(texel.y * 255.0f, expected[1]) << x << ", " << y;
+            EXPECT_FLOAT_EQ(texel.z * 255.0f, expected[2]) << x << ", " << y;
+        }
+}
+
+TEST(PngWriterTest, MismatchedBuffersAndUnwritablePathsFailWithoutWriting)
+{
+    kavo::test::ScratchDirectory scratch;
+    ASSERT_TRUE(scratch.isValid());
+    std::string path = scratch.file("bad.png");
+    std::string error;
+
+    EXPECT_EQ(PngWriter::write(path, 2, 2, std::vector<std::uint8_t>(15), error), MStatus::kInvalidParameter);
+    EXPECT_EQ(PngWriter::write(path, 0, 0, {}, error), MStatus::kInvalidParameter);
+    EXPECT_EQ(PngWriter::write(path, 1 << 20, 1 << 20, std::vector<std::uint8_t>(4), error),
+              MStatus::kInvalidParameter);
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_NE(error.find(path), std::string::npos) << error;
+
+    std::string unreachable = scratch.file("no/such/folder/view.png");
+    EXPECT_EQ(PngWriter::write(unreachable, 1, 1, std::vector<std::uint8_t>(4), error), MStatus::kFailure);
+    EXPECT_NE(error.find(unreachable), std::string::npos) << error;
+}
+
+} // namespace
