@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libosd-dev libosmesa6-dev libopenimageio-dev
+  libosd-dev libosmesa6-dev libopenimageio-dev openimageio-tools
   libtinyobjloader-dev libtbb-dev libcli11-dev
 )
 
