@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libosd-dev libosmesa6-dev libopenimageio-dev openimageio-tools
+  libosd-dev libosmesa6-dev libopenimageio-dev
   libtinyobjloader-dev libtbb-dev libcli11-dev
 )
 
