@@ -156,12 +156,4 @@ TEST(CalculateNoise, ExtraArgumentsChangeNothingForPerlinNoise)
     EXPECT_EQ(std::memcmp(&plain, &extra, sizeof plain), 0);
 }
 
-TEST(NoiseCalculationSeed, HandsTheSeedToTheSource)
-{
-    RecordingNoise source(kReply);
-    NoiseCalculation::setRandomSeed(source, -9);
-    EXPECT_EQ(source.seeds, std::vector<int>{-9});
-    EXPECT_TRUE(source.calls.empty());
-}
-
 } // namespace

@@ -191,15 +191,6 @@ TEST_F(PerlinNoiseTest, EverySeedGivesADoubledPermutationWithoutFixedPoints)
     }
 }
 
-TEST_F(PerlinNoiseTest, SeedChangesTheNoiseForEveryObject)
-{
-    const float before = noiseAt(2.25f, 0.5f, -1.75f, 0.125f);
-    PerlinNoise first, second;
-    first.setRandomSeed(5);
-    const MPoint fromSecond = second.noise(2.25f, 0.5f, -1.75f, 0.125f);
-    EXPECT_NE(static_cast<float>(fromSecond.x), before);
-}
-
 // A source derived from this one that changes only vaNoise.
 class ShiftedNoise : public PerlinNoise
 {

@@ -35,10 +35,9 @@ public:
         return m_reply;
     }
 
-    void setRandomSeed(int seed) override { seeds.push_back(seed); }
+    void setRandomSeed(int) override {}
 
     std::vector<NoiseCall> calls;
-    std::vector<int> seeds;
 
 private:
     MPoint m_reply;
