@@ -1,0 +1,24 @@
+#ifndef KAVO_HOST_GRAPH_DAGMATRICES_H
+#define KAVO_HOST_GRAPH_DAGMATRICES_H
+
+#include <maya/MMatrix.h>
+#include <maya/MStatus.h>
+
+namespace kavo::host::graph {
+
+class Node;
+struct PlugPath;
+
+// A DAG node's matrix relative to its parent: a transform's own "matrix",
+// the identity for a shape.
+MMatrix localMatrix(Node& node);
+
+// The product of the local matrices from the node up to the root.
+MMatrix worldMatrix(Node& node);
+
+// The host computation of "worldMatrix" and "worldInverseMatrix".
+MStatus computeDagMatrices(Node& node, const PlugPath& plug);
+
+} // namespace kavo::host::graph
+
+#endif

@@ -1,0 +1,27 @@
+#ifndef KAVO_HOST_GRAPH_DATA_H
+#define KAVO_HOST_GRAPH_DATA_H
+
+#include "graph/Object.h"
+
+#include <maya/MMatrix.h>
+
+#include <memory>
+
+namespace kavo::host::graph {
+
+// A data object held by a typed attribute (geometry, for example). Data that
+// flows out of a shape carries the shape's local-to-world matrix with it, so
+// a deformer downstream knows where the geometry stands.
+class Data : public Object
+{
+public:
+    MMatrix transform = MMatrix::identity;
+
+    // A deep copy, so a node can change its output without touching the
+    // input it came from.
+    virtual std::shared_ptr<Data> clone() const = 0;
+};
+
+} // namespace kavo::host::graph
+
+#endif

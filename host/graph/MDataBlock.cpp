@@ -1,0 +1,100 @@
+#include "graph/AttributeHandles.h"
+#include "graph/Scene.h"
+
+#include <maya/MDataBlock.h>
+
+using namespace kavo::host::graph;
+
+MDataBlock::MDataBlock(Node* node)
+    : m_node(node)
+{
+}
+
+MDataBlock::~MDataBlock() = default;
+
+MDataHandle MDataBlock::value(const MPlug& plug, bool evaluate, MStatus* ReturnStatus)
+{
+    PlugPath path{objectAs<Attribute>(plug.attribute()).get(), plug.hostIndices()};
+    Slot* slot = nullptr;
+    if (m_node && path.attribute && m_node->type().hasAttribute(path.attribute))
+        slot = evaluate ? Scene::instance().evaluate(*m_node, path) : m_node->slot(path, true);
+    if (ReturnStatus)
+        *ReturnStatus = slot ? MStatus::kSuccess : MStatus::kInvalidParameter;
+    return MDataHandle(m_node, slot);
+}
+
+MDataHandle MDataBlock::inputValue(const MPlug& plug, MStatus* ReturnStatus)
+{
+    return value(plug, true, ReturnStatus);
+}
+
+MDataHandle MDataBlock::inputValue(const MObject& attribute, MStatus* ReturnStatus)
+{
+    return value(MPlug(m_node ? m_node->handle() : MObject(), attribute), true, ReturnStatus);
+}
+
+MDataHandle MDataBlock::outputValue(const MPlug& plug, MStatus* ReturnStatus)
+{
+    return value(plug, false, ReturnStatus);
+}
+
+MDataHandle MDataBlock::outputValue(const MObject& attribute, MStatus* ReturnStatus)
+{
+    return value(MPlug(m_node ? m_node->handle() : MObject(), attribute), false, ReturnStatus);
+}
+
+MArrayDataHandle MDataBlock::inputArrayValue(const MPlug& plug, MStatus* ReturnStatus)
+{
+    MStatus status;
+    MDataHandle handle = value(plug, true, &status);
+    MArrayDataHandle array(handle, status ? &status : nullptr);
+    if (ReturnStatus)
+        *ReturnStatus = status;
+    return array;
+}
+
+MArrayDataHandle MDataBlock::inputArrayValue(const MObject& attribute, MStatus* ReturnStatus)
+{
+    return inputArrayValue(MPlug(m_node ? m_node->handle() : MObject(), attribute), ReturnStatus);
+}
+
+MArrayDataHandle MDataBlock::outputArrayValue(const MPlug& plug, MStatus* ReturnStatus)
+{
+    MStatus status;
+    MDataHandle handle = value(plug, false, &status);
+    MArrayDataHandle array(handle, status ? &status : nullptr);
+    if (ReturnStatus)
+        *ReturnStatus = status;
+    return array;
+}
+
+MArrayDataHandle MDataBlock::outputArrayValue(const MObject& attribute, MStatus* ReturnStatus)
+{
+    return outputArrayValue(MPlug(m_node ? m_node->handle() : MObject(), attribute), ReturnStatus);
+}
+
+MStatus MDataBlock::setClean(const MPlug& plug)
+{
+    MStatus status;
+    MDataHandle handle = value(plug, false, &status);
+    handle.setClean();
+    return status;
+}
+
+MStatus MDataBlock::setClean(const MObject& attribute)
+{
+    return setClean(MPlug(m_node ? m_node->handle() : MObject(), attribute));
+}
+
+bool MDataBlock::isClean(const MPlug& plug)
+{
+    MDataHandle handle = value(plug, false, nullptr);
+    return handle.hostSlot() && !handle.hostSlot()->anyDirty();
+}
+
+MDGContext MDataBlock::context(MStatus* ReturnStatus)
+{
+    if (ReturnStatus)
+        *ReturnStatus = MStatus::kSuccess;
+    return MDGContext::fsNormal;
+}

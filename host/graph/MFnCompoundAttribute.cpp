@@ -1,0 +1,59 @@
+#include "graph/AttributeFunctionSet.h"
+
+#include <maya/MFnCompoundAttribute.h>
+
+using namespace kavo::host::graph;
+
+MFnCompoundAttribute::MFnCompoundAttribute() = default;
+
+MFnCompoundAttribute::MFnCompoundAttribute(MObject& object, MStatus* ReturnStatus)
+{
+    MStatus status = attach(object, MFn::kCompoundAttribute);
+    if (ReturnStatus)
+        *ReturnStatus = status;
+}
+
+MFnCompoundAttribute::MFnCompoundAttribute(const MObject& object, MStatus* ReturnStatus)
+{
+    MStatus status = attach(object, MFn::kCompoundAttribute);
+    if (ReturnStatus)
+        *ReturnStatus = status;
+}
+
+MFn::Type MFnCompoundAttribute::type() const
+{
+    return MFn::kCompoundAttribute;
+}
+
+MObject MFnCompoundAttribute::create(const MString& fullName, const MString& briefName, MStatus* ReturnStatus)
+{
+    m_object = handleOf(createAttribute(AttributeKind::Compound, fullName, briefName, ReturnStatus));
+    return m_object;
+}
+
+MStatus MFnCompoundAttribute::addChild(const MObject& child)
+{
+    auto attribute = objectAs<Attribute>(m_object);
+    auto childAttribute = objectAs<Attribute>(child);
+    if (!attribute || !childAttribute || childAttribute->parent)
+        return MStatus::kInvalidParameter;
+    attribute->addChild(childAttribute);
+    return MStatus::kSuccess;
+}
+
+unsigned int MFnCompoundAttribute::numChildren(MStatus* ReturnStatus) const
+{
+    auto attribute = objectAs<Attribute>(m_object);
+    if (ReturnStatus)
+        *ReturnStatus = attribute ? MStatus::kSuccess : MStatus::kInvalidParameter;
+    return attribute ? static_cast<unsigned int>(attribute->children.size()) : 0;
+}
+
+MObject MFnCompoundAttribute::child(unsigned int index, MStatus* ReturnStatus) const
+{
+    auto attribute = objectAs<Attribute>(m_object);
+    const bool valid = attribute && index < attribute->children.size();
+    if (ReturnStatus)
+        *ReturnStatus = valid ? MStatus::kSuccess : MStatus::kInvalidParameter;
+    return valid ? MObject(attribute->children[index]) : MObject();
+}

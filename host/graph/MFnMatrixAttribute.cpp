@@ -1,0 +1,58 @@
+#include "graph/AttributeFunctionSet.h"
+
+#include <maya/MFnMatrixAttribute.h>
+
+using namespace kavo::host::graph;
+
+MFnMatrixAttribute::MFnMatrixAttribute() = default;
+
+MFnMatrixAttribute::MFnMatrixAttribute(MObject& object, MStatus* ReturnStatus)
+{
+    MStatus status = attach(object, MFn::kMatrixAttribute);
+    if (ReturnStatus)
+        *ReturnStatus = status;
+}
+
+MFnMatrixAttribute::MFnMatrixAttribute(const MObject& object, MStatus* ReturnStatus)
+{
+    MStatus status = attach(object, MFn::kMatrixAttribute);
+    if (ReturnStatus)
+        *ReturnStatus = status;
+}
+
+MFn::Type MFnMatrixAttribute::type() const
+{
+    return MFn::kMatrixAttribute;
+}
+
+MObject MFnMatrixAttribute::create(const MString& fullName, const MString& briefName, Type matrixType,
+                                   MStatus* ReturnStatus)
+{
+    auto attribute = createAttribute(AttributeKind::Matrix, fullName, briefName, ReturnStatus);
+    if (attribute)
+    {
+        attribute->matrixType = matrixType;
+        attribute->defaultValue =
+            matrixType == kFloat ? Value(MFloatMatrix()) : Value(MMatrix::identity);
+    }
+    m_object = handleOf(attribute);
+    return m_object;
+}
+
+MStatus MFnMatrixAttribute::setDefault(const MMatrix& value)
+{
+    auto attribute = objectAs<Attribute>(m_object);
+    if (!attribute)
+        return MStatus::kInvalidParameter;
+    attribute->defaultValue = value;
+    return MStatus::kSuccess;
+}
+
+MStatus MFnMatrixAttribute::setDefault(const MFloatMatrix& value)
+{
+    auto attribute = objectAs<Attribute>(m_object);
+    if (!attribute)
+        return MStatus::kInvalidParameter;
+    attribute->defaultValue = value;
+    return MStatus::kSuccess;
+}

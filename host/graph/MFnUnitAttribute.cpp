@@ -1,0 +1,141 @@
+#include "graph/AttributeFunctionSet.h"
+
+#include <maya/MFnUnitAttribute.h>
+
+using namespace kavo::host::graph;
+
+namespace {
+
+Attribute* attributeOf(const MObject& object)
+{
+    return objectAs<Attribute>(object).get();
+}
+
+// Times are stored as MTime; angles in radians and distances in
+// centimetres, the host's internal units.
+Value unitValue(MFnUnitAttribute::Type type, double value)
+{
+    if (type == MFnUnitAttribute::kTime)
+        return MTime(value, MTime::uiUnit());
+    return value;
+}
+
+} // namespace
+
+MFnUnitAttribute::MFnUnitAttribute() = default;
+
+MFnUnitAttribute::MFnUnitAttribute(MObject& object, MStatus* ReturnStatus)
+{
+    MStatus status = attach(object, MFn::kUnitAttribute);
+    if (ReturnStatus)
+        *ReturnStatus = status;
+}
+
+MFnUnitAttribute::MFnUnitAttribute(const MObject& object, MStatus* ReturnStatus)
+{
+    MStatus status = attach(object, MFn::kUnitAttribute);
+    if (ReturnStatus)
+        *ReturnStatus = status;
+}
+
+MFn::Type MFnUnitAttribute::type() const
+{
+    return MFn::kUnitAttribute;
+}
+
+MObject MFnUnitAttribute::create(const MString& fullName, const MString& briefName, MFnUnitAttribute::Type unitType,
+                                 double defaultValue, MStatus* ReturnStatus)
+{
+    auto attribute = createAttribute(AttributeKind::Unit, fullName, briefName, ReturnStatus);
+    if (attribute)
+    {
+        attribute->unitType = unitType;
+        attribute->defaultValue = unitValue(unitType, defaultValue);
+    }
+    m_object = handleOf(attribute);
+    return m_object;
+}
+
+MObject MFnUnitAttribute::create(const MString& fullName, const MString& briefName, const MTime& defaultValue,
+                                 MStatus* ReturnStatus)
+{
+    create(fullName, briefName, kTime, 0.0, ReturnStatus);
+    if (Attribute* attribute = attributeOf(m_object))
+        attribute->defaultValue = defaultValue;
+    return m_object;
+}
+
+MObject MFnUnitAttribute::create(const MString& fullName, const MString& briefName, const MAngle& defaultValue,
+                                 MStatus* ReturnStatus)
+{
+    return create(fullName, briefName, kAngle, defaultValue.asRadians(), ReturnStatus);
+}
+
+MObject MFnUnitAttribute::create(const MString& fullName, const MString& briefName, const MDistance& defaultValue,
+                                 MStatus* ReturnStatus)
+{
+    return create(fullName, briefName, kDistance, defaultValue.as(MDistance::kCentimeters), ReturnStatus);
+}
+
+MFnUnitAttribute::Type MFnUnitAttribute::unitType(MStatus* ReturnStatus) const
+{
+    Attribute* attribute = attributeOf(m_object);
+    if (ReturnStatus)
+        *ReturnStatus = attribute ? MStatus::kSuccess : MStatus::kInvalidParameter;
+    return attribute ? attribute->unitType : kInvalid;
+}
+
+MStatus MFnUnitAttribute::setMin(double minValue)
+{
+    Attribute* attribute = attributeOf(m_object);
+    if (!attribute)
+        return MStatus::kInvalidParameter;
+    attribute->minimum = minValue;
+    return MStatus::kSuccess;
+}
+
+MStatus MFnUnitAttribute::setMax(double maxValue)
+{
+    Attribute* attribute = attributeOf(m_object);
+    if (!attribute)
+        return MStatus::kInvalidParameter;
+    attribute->maximum = maxValue;
+    return MStatus::kSuccess;
+}
+
+MStatus MFnUnitAttribute::setMin(const MTime& minValue)
+{
+    return setMin(minValue.value());
+}
+
+MStatus MFnUnitAttribute::setMax(const MTime& maxValue)
+{
+    return setMax(maxValue.value());
+}
+
+MStatus MFnUnitAttribute::setDefault(double value)
+{
+    Attribute* attribute = attributeOf(m_object);
+    if (!attribute)
+        return MStatus::kInvalidParameter;
+    attribute->defaultValue = unitValue(attribute->unitType, value);
+    return MStatus::kSuccess;
+}
+
+MStatus MFnUnitAttribute::setDefault(const MTime& value)
+{
+    Attribute* attribute = attributeOf(m_object);
+    if (!attribute)
+        return MStatus::kInvalidParameter;
+    attribute->defaultValue = value;
+    return MStatus::kSuccess;
+}
+
+MStatus MFnUnitAttribute::getDefault(MTime& value) const
+{
+    Attribute* attribute = attributeOf(m_object);
+    if (!attribute || !std::holds_alternative<MTime>(attribute->defaultValue))
+        return MStatus::kFailure;
+    value = std::get<MTime>(attribute->defaultValue);
+    return MStatus::kSuccess;
+}

@@ -1,0 +1,37 @@
+#ifndef KAVO_HOST_MDATABLOCK_H
+#define KAVO_HOST_MDATABLOCK_H
+
+#include <maya/MArrayDataHandle.h>
+#include <maya/MDGContext.h>
+#include <maya/MDataHandle.h>
+#include <maya/MPlug.h>
+
+// A node's storage as seen by its compute: reading an input brings it up to
+// date first (pulling along connections), reading an output does not.
+class DLL_PUBLIC MDataBlock
+{
+public:
+    virtual ~MDataBlock();
+
+    MDataHandle inputValue(const MPlug& plug, MStatus* ReturnStatus = NULL);
+    MDataHandle inputValue(const MObject& attribute, MStatus* ReturnStatus = NULL);
+    MDataHandle outputValue(const MPlug& plug, MStatus* ReturnStatus = NULL);
+    MDataHandle outputValue(const MObject& attribute, MStatus* ReturnStatus = NULL);
+    MArrayDataHandle inputArrayValue(const MPlug& plug, MStatus* ReturnStatus = NULL);
+    MArrayDataHandle inputArrayValue(const MObject& attribute, MStatus* ReturnStatus = NULL);
+    MArrayDataHandle outputArrayValue(const MPlug& plug, MStatus* ReturnStatus = NULL);
+    MArrayDataHandle outputArrayValue(const MObject& attribute, MStatus* ReturnStatus = NULL);
+    MStatus setClean(const MPlug& plug);
+    MStatus setClean(const MObject& attribute);
+    bool isClean(const MPlug& plug);
+    MDGContext context(MStatus* ReturnStatus = NULL);
+
+    // Host side only.
+    explicit MDataBlock(kavo::host::graph::Node* node);
+
+private:
+    MDataHandle value(const MPlug& plug, bool evaluate, MStatus* ReturnStatus);
+    kavo::host::graph::Node* m_node;
+};
+
+#endif

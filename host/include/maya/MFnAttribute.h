@@ -1,0 +1,45 @@
+#ifndef KAVO_HOST_MFNATTRIBUTE_H
+#define KAVO_HOST_MFNATTRIBUTE_H
+
+#include <maya/MFnBase.h>
+#include <maya/MString.h>
+
+// Flags and names shared by every kind of attribute.
+class DLL_PUBLIC MFnAttribute : public MFnBase
+{
+public:
+    MFnAttribute();
+    MFnAttribute(MObject& object, MStatus* ReturnStatus = NULL);
+    MFnAttribute(const MObject& object, MStatus* ReturnStatus = NULL);
+    MFn::Type type() const override;
+
+    bool isReadable(MStatus* ReturnStatus = NULL) const;
+    bool isWritable(MStatus* ReturnStatus = NULL) const;
+    bool isConnectable(MStatus* ReturnStatus = NULL) const;
+    bool isStorable(MStatus* ReturnStatus = NULL) const;
+    bool isCached(MStatus* ReturnStatus = NULL) const;
+    bool isArray(MStatus* ReturnStatus = NULL) const;
+    bool indexMatters(MStatus* ReturnStatus = NULL) const;
+    bool isKeyable(MStatus* ReturnStatus = NULL) const;
+    bool isChannelBoxFlagSet(MStatus* ReturnStatus = NULL) const;
+    bool isHidden(MStatus* ReturnStatus = NULL) const;
+    bool isUsedAsColor(MStatus* ReturnStatus = NULL) const;
+
+    MStatus setReadable(bool state);
+    MStatus setWritable(bool state);
+    MStatus setConnectable(bool state);
+    MStatus setStorable(bool state);
+    MStatus setCached(bool state);
+    MStatus setArray(bool state);
+    MStatus setIndexMatters(bool state);
+    MStatus setKeyable(bool state);
+    MStatus setChannelBox(bool state);
+    MStatus setHidden(bool state);
+    MStatus setUsedAsColor(bool state);
+
+    MString name(MStatus* ReturnStatus = NULL) const;
+    MString shortName(MStatus* ReturnStatus = NULL) const;
+    MObject parent(MStatus* ReturnStatus = NULL) const;
+};
+
+#endif

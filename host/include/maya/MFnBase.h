@@ -1,0 +1,33 @@
+#ifndef KAVO_HOST_MFNBASE_H
+#define KAVO_HOST_MFNBASE_H
+
+#include <maya/MFn.h>
+#include <maya/MObject.h>
+#include <maya/MStatus.h>
+
+// The function-set pattern: a function set is attached to one host object and
+// offers the operations that make sense for its type. Function sets are not
+// copyable.
+class DLL_PUBLIC MFnBase
+{
+public:
+    MFnBase();
+    virtual ~MFnBase();
+    virtual MFn::Type type() const;
+    bool hasObj(MFn::Type type) const;
+    bool hasObj(const MObject& object) const;
+    MObject object(MStatus* ReturnStatus = NULL) const;
+    virtual MStatus setObject(MObject& object);
+    virtual MStatus setObject(const MObject& object);
+
+protected:
+    // Attaches to `object` if it offers `required`; reports the outcome.
+    MStatus attach(const MObject& object, MFn::Type required);
+    MObject m_object;
+
+private:
+    MFnBase(const MFnBase&) = delete;
+    MFnBase& operator=(const MFnBase&) = delete;
+};
+
+#endif

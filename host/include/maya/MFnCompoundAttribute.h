@@ -1,0 +1,20 @@
+#ifndef KAVO_HOST_MFNCOMPOUNDATTRIBUTE_H
+#define KAVO_HOST_MFNCOMPOUNDATTRIBUTE_H
+
+#include <maya/MFnAttribute.h>
+
+class DLL_PUBLIC MFnCompoundAttribute : public MFnAttribute
+{
+public:
+    MFnCompoundAttribute();
+    MFnCompoundAttribute(MObject& object, MStatus* ReturnStatus = NULL);
+    MFnCompoundAttribute(const MObject& object, MStatus* ReturnStatus = NULL);
+    MFn::Type type() const override;
+
+    MObject create(const MString& fullName, const MString& briefName, MStatus* ReturnStatus = NULL);
+    MStatus addChild(const MObject& child);
+    unsigned int numChildren(MStatus* ReturnStatus = NULL) const;
+    MObject child(unsigned int index, MStatus* ReturnStatus = NULL) const;
+};
+
+#endif

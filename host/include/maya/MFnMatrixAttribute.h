@@ -1,0 +1,28 @@
+#ifndef KAVO_HOST_MFNMATRIXATTRIBUTE_H
+#define KAVO_HOST_MFNMATRIXATTRIBUTE_H
+
+#include <maya/MFloatMatrix.h>
+#include <maya/MFnAttribute.h>
+#include <maya/MMatrix.h>
+
+class DLL_PUBLIC MFnMatrixAttribute : public MFnAttribute
+{
+public:
+    enum Type
+    {
+        kFloat = 0,
+        kDouble = 1
+    };
+
+    MFnMatrixAttribute();
+    MFnMatrixAttribute(MObject& object, MStatus* ReturnStatus = NULL);
+    MFnMatrixAttribute(const MObject& object, MStatus* ReturnStatus = NULL);
+    MFn::Type type() const override;
+
+    MObject create(const MString& fullName, const MString& briefName, Type matrixType = kDouble,
+                   MStatus* ReturnStatus = NULL);
+    MStatus setDefault(const MMatrix& value);
+    MStatus setDefault(const MFloatMatrix& value);
+};
+
+#endif

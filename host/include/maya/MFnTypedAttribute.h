@@ -1,0 +1,21 @@
+#ifndef KAVO_HOST_MFNTYPEDATTRIBUTE_H
+#define KAVO_HOST_MFNTYPEDATTRIBUTE_H
+
+#include <maya/MFnAttribute.h>
+#include <maya/MFnData.h>
+
+// An attribute holding a data object of one kind (geometry, for example).
+class DLL_PUBLIC MFnTypedAttribute : public MFnAttribute
+{
+public:
+    MFnTypedAttribute();
+    MFnTypedAttribute(MObject& object, MStatus* ReturnStatus = NULL);
+    MFnTypedAttribute(const MObject& object, MStatus* ReturnStatus = NULL);
+    MFn::Type type() const override;
+
+    MObject create(const MString& fullName, const MString& briefName, MFnData::Type type,
+                   const MObject& defaultValue = MObject::kNullObj, MStatus* ReturnStatus = NULL);
+    MFnData::Type attrType(MStatus* ReturnStatus = NULL) const;
+};
+
+#endif

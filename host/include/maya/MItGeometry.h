@@ -1,0 +1,50 @@
+#ifndef KAVO_HOST_MITGEOMETRY_H
+#define KAVO_HOST_MITGEOMETRY_H
+
+#include <maya/MObject.h>
+#include <maya/MPoint.h>
+#include <maya/MPointArray.h>
+#include <maya/MStatus.h>
+#include <maya/MTypes.h>
+#include <maya/MVector.h>
+
+#include <memory>
+
+class MDagPath;
+class MDataHandle;
+
+namespace kavo::host::geometry {
+class GeometryData;
+}
+
+// Walks the points of any deformable geometry in the host's point order.
+class DLL_PUBLIC MItGeometry
+{
+public:
+    MItGeometry(const MDagPath& dagPath, MStatus* ReturnStatus = NULL);
+    MItGeometry(MObject& dagObject, MStatus* ReturnStatus = NULL);
+    MItGeometry(MDataHandle& dataHandle, unsigned int groupId, bool readOnly = true, MStatus* ReturnStatus = NULL);
+    MItGeometry(MDataHandle& dataHandle, bool readOnly = true, MStatus* ReturnStatus = NULL);
+    virtual ~MItGeometry();
+
+    bool isDone(MStatus* ReturnStatus = NULL) const;
+    MStatus next();
+    MStatus reset();
+    int index(MStatus* ReturnStatus = NULL) const;
+    int count(MStatus* ReturnStatus = NULL) const;
+    int exactCount(MStatus* ReturnStatus = NULL);
+    MPoint position(MSpace::Space space = MSpace::kObject, MStatus* ReturnStatus = NULL) const;
+    MStatus setPosition(const MPoint& point, MSpace::Space space = MSpace::kObject);
+    MStatus allPositions(MPointArray& points, MSpace::Space space = MSpace::kObject) const;
+    MStatus setAllPositions(const MPointArray& points, MSpace::Space space = MSpace::kObject);
+
+private:
+    MItGeometry(const MItGeometry&) = delete;
+    MItGeometry& operator=(const MItGeometry&) = delete;
+    void bind(const MObject& data, MStatus* ReturnStatus);
+
+    std::shared_ptr<kavo::host::geometry::GeometryData> m_data;
+    unsigned int m_index = 0;
+};
+
+#endif

@@ -1,0 +1,40 @@
+#ifndef KAVO_HOST_MPXDEFORMERNODE_H
+#define KAVO_HOST_MPXDEFORMERNODE_H
+
+#include <maya/MDataBlock.h>
+#include <maya/MItGeometry.h>
+#include <maya/MMatrix.h>
+#include <maya/MObject.h>
+#include <maya/MPxNode.h>
+#include <maya/MStatus.h>
+#include <maya/MTypes.h>
+
+class MDagModifier;
+
+// The base of deformer nodes. The host computes each output geometry by
+// copying the input geometry of the same index and handing an iterator over
+// the copy to deform().
+class DLL_PUBLIC MPxDeformerNode : public MPxNode
+{
+public:
+    MPxDeformerNode();
+    virtual ~MPxDeformerNode();
+    virtual MPxNode::Type type() const;
+    virtual MStatus compute(const MPlug& plug, MDataBlock& dataBlock);
+
+    virtual MStatus deform(MDataBlock& block, MItGeometry& iter, const MMatrix& mat, unsigned int multiIndex);
+    virtual MObject& accessoryAttribute() const;
+    virtual MStatus accessoryNodeSetup(MDagModifier& cmd);
+
+    float weightValue(MDataBlock& block, unsigned int multiIndex, unsigned int wtIndex);
+
+    static MObject input;
+    static MObject inputGeom;
+    static MObject groupId;
+    static MObject outputGeom;
+    static MObject envelope;
+    static MObject weightList;
+    static MObject weights;
+};
+
+#endif
