@@ -1,0 +1,32 @@
+#include "graph/CreateNodeEdit.h"
+
+#include "graph/NodeRevival.h"
+#include "graph/Scene.h"
+
+namespace kavo::host::graph {
+
+CreateNodeEdit::CreateNodeEdit(std::shared_ptr<Node> node, std::shared_ptr<Node> parent)
+    : m_node(std::move(node)), m_parent(std::move(parent))
+{
+}
+
+MStatus CreateNodeEdit::doIt()
+{
+    if (m_parent && !m_parent->inScene)
+        return MStatus::kInvalidParameter;  // the parent was deleted in the meantime
+    reviveBehaviour(*m_node);
+    Scene& scene = Scene::instance();
+    scene.add(m_node);
+    if (m_parent)
+        scene.setDagParent(*m_node, m_parent.get());
+    return MStatus::kSuccess;
+}
+
+MStatus CreateNodeEdit::undoIt()
+{
+    if (m_node->inScene)
+        Scene::instance().remove(*m_node);
+    return MStatus::kSuccess;
+}
+
+} // namespace kavo::host::graph

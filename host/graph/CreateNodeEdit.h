@@ -1,0 +1,29 @@
+#ifndef KAVO_HOST_GRAPH_CREATENODEEDIT_H
+#define KAVO_HOST_GRAPH_CREATENODEEDIT_H
+
+#include "graph/ModifierEdit.h"
+
+#include <memory>
+
+namespace kavo::host::graph {
+
+class Node;
+
+// Brings a node that was made when the edit was recorded into the scene,
+// under `parent` when one is given.
+class CreateNodeEdit : public ModifierEdit
+{
+public:
+    CreateNodeEdit(std::shared_ptr<Node> node, std::shared_ptr<Node> parent);
+
+    MStatus doIt() override;
+    MStatus undoIt() override;
+
+private:
+    std::shared_ptr<Node> m_node;
+    std::shared_ptr<Node> m_parent;
+};
+
+} // namespace kavo::host::graph
+
+#endif

@@ -1,0 +1,74 @@
+#include "graph/DeleteNodeEdit.h"
+
+#include "graph/NodeRevival.h"
+#include "graph/Scene.h"
+
+#include <algorithm>
+
+namespace kavo::host::graph {
+
+DeleteNodeEdit::DeleteNodeEdit(std::shared_ptr<Node> node)
+    : m_node(std::move(node))
+{
+}
+
+MStatus DeleteNodeEdit::doIt()
+{
+    if (!m_node->inScene)
+        return MStatus::kInvalidParameter;
+    m_removed.clear();
+    m_links.clear();
+    rememberSubtree(*m_node);
+    rememberConnections();
+    Scene::instance().remove(*m_node);
+    return MStatus::kSuccess;
+}
+
+MStatus DeleteNodeEdit::undoIt()
+{
+    Scene& scene = Scene::instance();
+    for (const Removed& removed : m_removed)
+    {
+        reviveBehaviour(*removed.node);
+        scene.add(removed.node);
+        if (removed.parent && removed.parent->inScene)
+            scene.setDagParent(*removed.node, removed.parent.get());
+    }
+    // A connection to a node that has left the scene since stays broken.
+    for (const Link& link : m_links)
+        if (link.source.node->inScene && link.destination.node->inScene)
+            scene.connect(*link.source.node, link.source.plug, *link.destination.node, link.destination.plug);
+    return MStatus::kSuccess;
+}
+
+void DeleteNodeEdit::rememberSubtree(Node& node)
+{
+    m_removed.push_back(Removed{sharedNode(node), node.dagParent() ? sharedNode(*node.dagParent()) : nullptr});
+    for (Node* child : node.dagChildren())
+        rememberSubtree(*child);
+}
+
+void DeleteNodeEdit::rememberConnections()
+{
+    const Scene& scene = Scene::instance();
+    auto remember = [&](const Connection& c) {
+        const bool known = std::any_of(m_links.begin(), m_links.end(), [&](const Link& link) {
+            return link.source.node.get() == c.source && link.source.plug == c.sourcePlug &&
+                   link.destination.node.get() == c.destination && link.destination.plug == c.destinationPlug;
+        });
+        if (!known)
+            m_links.push_back(Link{PlugEnd{sharedNode(*c.source), c.sourcePlug},
+                                   PlugEnd{sharedNode(*c.destination), c.destinationPlug}});
+    };
+    for (const Removed& removed : m_removed)
+        for (const Attribute* attribute : removed.node->type().attributes())
+        {
+            const PlugPath whole{attribute, {}};
+            for (const Connection& c : scene.incoming(*removed.node, whole))
+                remember(c);
+            for (const Connection& c : scene.outgoing(*removed.node, whole))
+                remember(c);
+        }
+}
+
+} // namespace kavo::host::graph

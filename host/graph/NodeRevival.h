@@ -1,0 +1,20 @@
+#ifndef KAVO_HOST_GRAPH_NODEREVIVAL_H
+#define KAVO_HOST_GRAPH_NODEREVIVAL_H
+
+#include <memory>
+
+namespace kavo::host::graph {
+
+class Node;
+
+// The node behind a raw pointer the scene hands out, shared.
+std::shared_ptr<Node> sharedNode(Node& node);
+
+// A node taken out of the scene has lost its behaviour object; before it
+// comes back (an undone deletion, a redone creation) it gets a new one from
+// its type's creator, followed by postConstructor, as at creation.
+void reviveBehaviour(Node& node);
+
+} // namespace kavo::host::graph
+
+#endif
