@@ -1,0 +1,32 @@
+#ifndef KAVO_HOST_SESSION_HOST_H
+#define KAVO_HOST_SESSION_HOST_H
+
+#include "session/PluginLoader.h"
+
+#include <string>
+
+namespace kavo::host::session {
+
+// The host application's own services, for the command-line host and the
+// tests: plug-ins, the idle queue and the scene.
+class Host
+{
+public:
+    static PluginOutcome loadPlugin(const std::string& path);
+    static PluginOutcome unloadPlugin(const std::string& path);
+    static bool isPluginLoaded(const std::string& path);
+    // The MApiVersion text of the loaded plug-in, empty when it is not loaded.
+    static std::string pluginApiVersion(const std::string& path);
+
+    // Runs the commands queued for idle time; call it whenever evaluation is
+    // over. Answers how many ran.
+    static unsigned int runIdleQueue();
+
+    // An empty scene: every node removed, queued idle commands dropped and the
+    // evaluation manager's record cleared.
+    static void resetScene();
+};
+
+} // namespace kavo::host::session
+
+#endif
