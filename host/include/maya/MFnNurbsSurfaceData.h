@@ -1,0 +1,25 @@
+#ifndef KAVO_HOST_MFNNURBSSURFACEDATA_H
+#define KAVO_HOST_MFNNURBSSURFACEDATA_H
+
+#include <maya/MFnData.h>
+#include <maya/MObject.h>
+#include <maya/MStatus.h>
+
+// Creates NURBS surface data objects: the values that "create" and "local"
+// of a "nurbsSurface" shape, and deformer inputs and outputs, hold. A new
+// object holds no surface until MFnNurbsSurface::create fills it.
+class DLL_PUBLIC MFnNurbsSurfaceData : public MFnData
+{
+public:
+    MFnNurbsSurfaceData();
+    MFnNurbsSurfaceData(MObject& object, MStatus* ReturnStatus = NULL);
+    MFnNurbsSurfaceData(const MObject& object, MStatus* ReturnStatus = NULL);
+    ~MFnNurbsSurfaceData() override;
+    MFn::Type type() const override;
+    static const char* className();
+
+    // A new, empty data object; the function set is attached to it.
+    MObject create(MStatus* ReturnStatus = NULL);
+};
+
+#endif
