@@ -1,0 +1,28 @@
+#ifndef KAVO_HOST_MFNSUBDDATA_H
+#define KAVO_HOST_MFNSUBDDATA_H
+
+#include <maya/MFnData.h>
+#include <maya/MMatrix.h>
+#include <maya/MObject.h>
+#include <maya/MStatus.h>
+
+// Makes subdivision surface data objects (MFn::kSubdivData) and reads or
+// sets the matrix they carry (the world matrix of the shape they came from).
+class OPENMAYA_EXPORT MFnSubdData : public MFnData
+{
+public:
+    MFnSubdData();
+    MFnSubdData(MObject& object, MStatus* ReturnStatus = NULL);
+    MFnSubdData(const MObject& object, MStatus* ReturnStatus = NULL);
+    ~MFnSubdData() override;
+    MFn::Type type() const override;
+
+    // A new subdivision surface data object without a base mesh; the
+    // function set is attached to it.
+    MObject create(MStatus* ReturnStatus = NULL);
+
+    MStatus getMatrix(MMatrix& matrix) const;
+    MStatus setMatrix(const MMatrix& matrix);
+};
+
+#endif
