@@ -67,8 +67,8 @@ TEST(SubdivisionLimit, CubeLimitNormalsPointOutwardAlongTheDiagonals)
 
 TEST(SubdivisionLimit, IrregularClosedMeshMatchesTheLimitMaskAndFacesOutward)
 {
-    // A cube with one corner pulled out and its top split into two
-    // triangles plus a quad fan: valences 3 to 5 and non-quad faces.
+    // A cube with one corner pulled out and its top replaced by a pyramid of
+    // four triangles: valences 3 to 4 and non-quad faces.
     PolygonMesh mesh = unitCubeMesh();
     mesh.points[6] = MPoint(1.5, 1.2, 1.4);
     mesh.points.emplace_back(0, 0, 1.3);  // apex 8 over the top face
@@ -104,7 +104,7 @@ TEST(SubdivisionLimit, OpenGridKeepsItsCornersAndFacesItsWinding)
     EXPECT_TRUE(isNear(limit.positions[5], MPoint(1.0, 1.0, 0.0), 1e-14)) << "regular interior vertex";
 }
 
-TEST(SubdivisionLimit, UnusedVertexKeepsItsPositionAndGetsNoNormal)
+TEST(SubdivisionLimit, UnusedVerticesKeepTheirPositionAndGetNoNormal)
 {
     PolygonMesh cube = unitCubeMesh();
     cube.points.emplace_back(5, 6, 7);
@@ -113,15 +113,10 @@ TEST(SubdivisionLimit, UnusedVertexKeepsItsPositionAndGetsNoNormal)
     EXPECT_EQ(limit.positions[8], MPoint(5, 6, 7));
     EXPECT_EQ(limit.normals[8], MVector::zero);
     EXPECT_TRUE(isNear(limit.normals[6], MVector(1, 1, 1) / std::sqrt(3.0), 1e-12));
-}
 
-TEST(SubdivisionLimit, MeshWithoutFacesIsItsOwnLimit)
-{
-    PolygonMesh cloud;
-    cloud.points = {MPoint(1, 2, 3), MPoint(4, 5, 6)};
-    const SubdivisionLimit limit = limitOf(cloud);
-    EXPECT_EQ(limit.positions, cloud.points);
-    EXPECT_EQ(limit.normals, std::vector<MVector>(2, MVector::zero));
+    cube.faceVertexCounts.clear();
+    cube.faceVertexIndices.clear();
+    EXPECT_EQ(limitOf(cube).positions, cube.points) << "no faces at all";
 }
 
 TEST(SubdivisionLimit, InvalidMeshIsRejectedBeforeReachingOpenSubdiv)
