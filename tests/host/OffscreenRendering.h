@@ -1,41 +1,41 @@
 #pragma once
 
-// Pixel helpers for tests that draw into an offscreen context.
+// Reading pixels back from an offscreen context in tests.
+
+#include "view/OffscreenContext.h"
 
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 namespace kavo::test {
 
-struct Rgba8 {
-    int r, g, b, a;
-};
-
-struct PixelGrid {
-    int width;
-    int height;
-    std::vector<std::uint8_t> rgba; // top row first
-
-    Rgba8 at(int x, int y) const
+class PixelGrid {
+public:
+    explicit PixelGrid(host::view::OffscreenContext& context)
+        : m_width(context.width()), m_rgba(context.readPixels())
     {
-        const std::uint8_t* p = &rgba[4 * (std::size_t(y) * width + x)];
-        return {p[0], p[1], p[2], p[3]};
     }
+
+    // Channel 0 to 3 (R, G, B, A) of the pixel in column x, row y from the top.
+    int channel(int x, int y, int c) const { return m_rgba[4 * (std::size_t(y) * m_width + x) + c]; }
+
+    // Whether the pixel's colour is the float colour as OpenGL stores it,
+    // within tolerance steps of 1/255.
+    bool isColor(int x, int y, float r, float g, float b, int tolerance = 1) const
+    {
+        const float rgb[] = {r, g, b};
+        for (int c = 0; c < 3; ++c)
+            if (std::abs(channel(x, y, c) - int(rgb[c] * 255.0f + 0.5f)) > tolerance)
+                return false;
+        return true;
+    }
+
+    std::size_t byteCount() const { return m_rgba.size(); }
+
+private:
+    int m_width;
+    std::vector<std::uint8_t> m_rgba;
 };
-
-// An 8-bit channel as OpenGL rounds a float colour into it.
-inline int toByte(float channel)
-{
-    return int(channel * 255.0f + 0.5f);
-}
-
-inline bool isNear(const Rgba8& pixel, float r, float g, float b, int tolerance = 1)
-{
-    auto close = [tolerance](int actual, float expected) {
-        int difference = actual - toByte(expected);
-        return difference <= tolerance && difference >= -tolerance;
-    };
-    return close(pixel.r, r) && close(pixel.g, g) && close(pixel.b, b);
-}
 
 } // namespace kavo::test

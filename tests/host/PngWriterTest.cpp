@@ -13,12 +13,11 @@ using kavo::host::render::TextureImage;
 
 namespace {
 
-TEST(PngWriterTest, PixelsSurviveARoundTripTopRowFirst)
+TEST(PngWriterTest, BytesSurviveARoundTripWhateverTheAlpha)
 {
     kavo::test::ScratchDirectory scratch;
-    ASSERT_TRUE(scratch.isValid());
-    // 3 x 2: every byte different, so any shuffle of rows, columns or
-    // channels shows.
+    // 3 x 2, every byte different, so any shuffle of rows, columns or
+    // channels, or a colour scaled by its alpha, shows.
     std::vector<std::uint8_t> rgba(3 * 2 * 4);
     for (std::size_t i = 0; i < rgba.size(); ++i)
         rgba[i] = std::uint8_t(10 * i + 3);
@@ -28,28 +27,22 @@ TEST(PngWriterTest, PixelsSurviveARoundTripTopRowFirst)
 
     TextureImage image;
     ASSERT_TRUE(image.read(path, error)) << error;
-    ASSERT_EQ(image.width(), 3);
-    ASSERT_EQ(image.height(), 2);
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 3; ++x) {
-            // The texture counts rows from the bottom.
-            MFloatVector texel = image.texel(x, 1 - y);
+            MFloatVector texel = image.texel(x, 1 - y); // textures count rows from the bottom
             const std::uint8_t* expected = &rgba[4 * (y * 3 + x)];
-            EXPECT_FLOAT_EQ(texel.x * 255.0f, expected[0]) << x << ", " << y;
-            EXPECT_FLOAT_EQ(texel.y * 255.0f, expected[1]) << x << ", " << y;
-            EXPECT_FLOAT_EQ(texel.z * 255.0f, expected[2]) << x << ", " << y;
+            MFloatVector bytes(expected[0], expected[1], expected[2]);
+            EXPECT_TRUE((texel * 255.0f).isEquivalent(bytes, 1e-3f)) << x << ", " << y;
         }
 }
 
-TEST(PngWriterTest, MismatchedBuffersAndUnwritablePathsFailWithoutWriting)
+TEST(PngWriterTest, MismatchedBuffersAndUnwritablePathsFailNamingTheFile)
 {
     kavo::test::ScratchDirectory scratch;
-    ASSERT_TRUE(scratch.isValid());
     std::string path = scratch.file("bad.png");
     std::string error;
 
     EXPECT_EQ(PngWriter::write(path, 2, 2, std::vector<std::uint8_t>(15), error), MStatus::kInvalidParameter);
-    EXPECT_EQ(PngWriter::write(path, 0, 0, {}, error), MStatus::kInvalidParameter);
     EXPECT_EQ(PngWriter::write(path, 1 << 20, 1 << 20, std::vector<std::uint8_t>(4), error),
               MStatus::kInvalidParameter);
     EXPECT_FALSE(std::filesystem::exists(path));

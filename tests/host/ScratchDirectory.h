@@ -1,37 +1,28 @@
 #pragma once
 
-// A fresh directory under the system's temporary folder for files a test
-// writes, removed with everything in it when the test ends. Each instance
-// gets its own name, so test processes running side by side never meet.
+// A fresh directory for the files one test writes, removed with its contents
+// when the test ends; its own name keeps side-by-side test processes apart.
 
 #include <cstdlib>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 
 namespace kavo::test {
 
 class ScratchDirectory {
 public:
-    ScratchDirectory()
+    ScratchDirectory() : m_path((std::filesystem::temp_directory_path() / "kavo-test-XXXXXX").string())
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kavo-test-XXXXXX").string();
-        if (mkdtemp(pattern.data()))
-            m_path = pattern;
+        if (!mkdtemp(m_path.data()))
+            throw std::runtime_error("cannot make a scratch directory in " + m_path);
     }
-    ~ScratchDirectory()
-    {
-        std::error_code ignored;
-        if (!m_path.empty())
-            std::filesystem::remove_all(m_path, ignored);
-    }
-    ScratchDirectory(const ScratchDirectory&) = delete;
-    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
+    ~ScratchDirectory() { std::filesystem::remove_all(m_path); }
 
-    bool isValid() const { return !m_path.empty(); }
-    std::string file(const std::string& name) const { return (m_path / name).string(); }
+    std::string file(const std::string& name) const { return m_path + "/" + name; }
 
 private:
-    std::filesystem::path m_path;
+    std::string m_path;
 };
 
 } // namespace kavo::test
