@@ -48,9 +48,11 @@ public:
     bool operator==(const MMatrix& other) const;
     bool operator!=(const MMatrix& other) const;
 
-    // The general 4x4 inverse. A singular matrix (one whose elimination meets
-    // an exactly zero pivot) has none; the identity is returned for it, so
-    // callers never see infinities from a division by zero.
+    // The general 4x4 inverse, by Gauss-Jordan elimination with partial
+    // pivoting. A matrix whose elimination meets an exactly zero pivot is
+    // singular and has none (nor has one whose pivot is not a number); the
+    // identity is returned for it, so callers never see the infinities of a
+    // division by zero. Tiny but non-zero pivots still invert.
     MMatrix inverse() const;
     double det4x4() const;
     // Determinant of the upper 3x3.
