@@ -1,0 +1,107 @@
+#include "graph/EvaluationManager.h"
+#include "graph/IdleQueue.h"
+#include "session/Host.h"
+
+#include <maya/MGlobal.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using kavo::host::graph::EvaluationManager;
+using kavo::host::graph::IdleQueue;
+using kavo::host::session::Host;
+
+class IdleCommands : public ::testing::Test
+{
+protected:
+    void SetUp() override { Host::resetScene(); }
+    void TearDown() override { Host::resetScene(); }
+
+    static unsigned int invalidations() { return EvaluationManager::instance().invalidations(); }
+};
+
+TEST_F(IdleCommands, AQueuedCommandRunsOnlyWhenTheQueueRuns)
+{
+    EXPECT_EQ(MGlobal::executeCommandOnIdle("evaluationManager  -invalidate 1"), MStatus::kSuccess);
+    EXPECT_EQ(IdleQueue::instance().pending(), 1u);
+    EXPECT_EQ(invalidations(), 0u);
+
+    EXPECT_EQ(Host::runIdleQueue(), 1u);
+    EXPECT_EQ(invalidations(), 1u);
+    EXPECT_EQ(Host::runIdleQueue(), 0u);
+    EXPECT_EQ(invalidations(), 1u);
+}
+
+TEST_F(IdleCommands, AFailingCommandDoesNotHoldUpTheOnesAfterIt)
+{
+    testing::internal::CaptureStderr();
+    MGlobal::executeCommandOnIdle("noSuchCommand");
+    MGlobal::executeCommandOnIdle("evaluationManager -invalidate 1");
+    EXPECT_EQ(Host::runIdleQueue(), 2u);
+    EXPECT_EQ(invalidations(), 1u);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("// Error: unknown command: noSuchCommand"),
+              std::string::npos);
+}
+
+TEST_F(IdleCommands, ANewSceneDropsQueuedCommands)
+{
+    MGlobal::executeCommandOnIdle("evaluationManager -invalidate 1");
+    Host::resetScene();
+    EXPECT_EQ(Host::runIdleQueue(), 0u);
+    EXPECT_EQ(invalidations(), 0u);
+}
+
+TEST_F(IdleCommands, TheInvalidationIsUnderstoodWithAnyBlankSpace)
+{
+    const char* spellings[] = {"evaluationManager -invalidate 1",
+                               "evaluationManager  -invalidate 1",
+                               "\tevaluationManager\t-invalidate \t true \n",
+                               "evaluationManager -invalidate on;",
+                               "evaluationManager -invalidate yes ; ;"};
+    unsigned int expected = 0;
+    for (const char* command : spellings)
+    {
+        EXPECT_EQ(MGlobal::executeCommand(command), MStatus::kSuccess) << command;
+        EXPECT_EQ(invalidations(), ++expected) << command;
+    }
+    EXPECT_EQ(MGlobal::executeCommand("evaluationManager -invalidate off"), MStatus::kSuccess);
+    EXPECT_EQ(invalidations(), expected);
+}
+
+TEST_F(IdleCommands, WhatTheInterpreterDoesNotUnderstandFailsWithAMessage)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"polyCube -w 2", "// Error: unknown command: polyCube -w 2"},
+        {"evaluationManager -invalidate", "-invalidate needs a value"},
+        {"evaluationManager -invalidate maybe", "-invalidate takes a boolean, not: maybe"},
+        {"evaluationManager -mode parallel", "unknown flag: -mode"},
+        {"evaluationManager-invalidate 1", "unknown command: evaluationManager-invalidate 1"}};
+    for (const auto& [command, words] : cases)
+    {
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(MGlobal::executeCommand(command), MStatus::kFailure) << command;
+        EXPECT_NE(testing::internal::GetCapturedStderr().find(words), std::string::npos) << command;
+    }
+    EXPECT_EQ(invalidations(), 0u);
+}
+
+TEST_F(IdleCommands, AFailedStatementStopsTheLine)
+{
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(MGlobal::executeCommand("bogus; evaluationManager -invalidate 1"), MStatus::kFailure);
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(invalidations(), 0u);
+}
+
+TEST_F(IdleCommands, MessagesCarryTheHostsPrefixes)
+{
+    testing::internal::CaptureStderr();
+    MGlobal::displayWarning("careful");
+    MGlobal::displayError("broken");
+    const std::string text = testing::internal::GetCapturedStderr();
+    EXPECT_NE(text.find("// Warning: careful\n"), std::string::npos);
+    EXPECT_NE(text.find("// Error: broken\n"), std::string::npos);
+}
+
+} // namespace

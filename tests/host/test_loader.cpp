@@ -1,0 +1,191 @@
+#include "ScratchDirectory.h"
+
+#include "graph/Faults.h"
+#include "graph/NodeTypeRegistry.h"
+#include "graph/Scene.h"
+#include "session/Host.h"
+
+#include <maya/MDGModifier.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+namespace {
+
+using kavo::host::graph::Faults;
+using kavo::host::graph::NodeTypeRegistry;
+using kavo::host::graph::Scene;
+using kavo::host::session::Host;
+using kavo::host::session::PluginOutcome;
+
+bool contains(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+TEST(Loader, AMissingFileIsNotFound)
+{
+    const PluginOutcome outcome = Host::loadPlugin("/nonexistent/KavoNothing.so");
+    EXPECT_EQ(outcome.status, MStatus::kNotFound);
+    EXPECT_TRUE(contains(outcome.message, "/nonexistent/KavoNothing.so")) << outcome.message;
+    EXPECT_FALSE(Host::isPluginLoaded("/nonexistent/KavoNothing.so"));
+}
+
+TEST(Loader, AFileThatIsNoLibraryFailsWithTheLinkersReason)
+{
+    kavo::test::ScratchDirectory scratch;
+    const std::string path = scratch.file("notes.so");
+    std::ofstream(path) << "not a shared object\n";
+
+    const PluginOutcome outcome = Host::loadPlugin(path);
+    EXPECT_EQ(outcome.status, MStatus::kFailure);
+    EXPECT_TRUE(contains(outcome.message, "cannot load plug-in")) << outcome.message;
+    EXPECT_TRUE(contains(outcome.message, "notes.so:")) << outcome.message;
+    EXPECT_FALSE(Host::isPluginLoaded(path));
+}
+
+TEST(Loader, ALibraryWithoutTheVersionTextIsRefused)
+{
+    const std::string path = std::string(KAVO_BINARY_DIR) + "/bin/libFoundation.so";
+    const PluginOutcome outcome = Host::loadPlugin(path);
+    EXPECT_EQ(outcome.status, MStatus::kFailure);
+    EXPECT_TRUE(contains(outcome.message, "does not export MApiVersion")) << outcome.message;
+    EXPECT_FALSE(Host::isPluginLoaded(path));
+}
+
+TEST(Loader, UnloadingWhatIsNotLoadedFails)
+{
+    EXPECT_EQ(Host::unloadPlugin("/nonexistent/KavoNothing.so").status, MStatus::kInvalidParameter);
+}
+
+#ifdef KAVO_LOADER_FIXTURE_DIR
+
+const std::string kVersionOnly = std::string(KAVO_LOADER_FIXTURE_DIR) + "/VersionOnlyPlugin.so";
+const std::string kTwoTypes = std::string(KAVO_LOADER_FIXTURE_DIR) + "/TwoTypePlugin.so";
+
+// Whether the library is mapped into this process.
+bool mapped(const std::string& path)
+{
+    std::ifstream maps("/proc/self/maps");
+    std::string line;
+    while (std::getline(maps, line))
+        if (contains(line, path))
+            return true;
+    return false;
+}
+
+class LoaderWithPlugins : public ::testing::Test
+{
+protected:
+    void TearDown() override
+    {
+        Faults::clear();
+        Host::resetScene();
+        if (Host::isPluginLoaded(kTwoTypes))
+            Host::unloadPlugin(kTwoTypes);
+    }
+
+    static bool registered(const char* type) { return NodeTypeRegistry::instance().find(type) != nullptr; }
+};
+
+TEST_F(LoaderWithPlugins, ALibraryWithoutEntryPointsIsRefused)
+{
+    const PluginOutcome outcome = Host::loadPlugin(kVersionOnly);
+    EXPECT_EQ(outcome.status, MStatus::kFailure);
+    EXPECT_TRUE(contains(outcome.message, "does not export initializePlugin")) << outcome.message;
+    EXPECT_FALSE(Host::isPluginLoaded(kVersionOnly));
+    EXPECT_FALSE(mapped(kVersionOnly));
+}
+
+TEST_F(LoaderWithPlugins, LoadingRegistersAndUnloadingRemovesThePluginsTypes)
+{
+    const PluginOutcome loaded = Host::loadPlugin(kTwoTypes);
+    ASSERT_TRUE(loaded.succeeded()) << loaded.message;
+    EXPECT_TRUE(mapped(kTwoTypes));
+    EXPECT_EQ(Host::pluginApiVersion(kTwoTypes), "201500");
+    EXPECT_TRUE(registered("loaderFirstNode"));
+    EXPECT_TRUE(registered("loaderSecondNode"));
+    EXPECT_EQ(Host::loadPlugin(kTwoTypes).status, MStatus::kFailure) << "already loaded";
+
+    const PluginOutcome unloaded = Host::unloadPlugin(kTwoTypes);
+    ASSERT_TRUE(unloaded.succeeded()) << unloaded.message;
+    EXPECT_FALSE(Host::isPluginLoaded(kTwoTypes));
+    EXPECT_FALSE(mapped(kTwoTypes));
+    EXPECT_EQ(Host::pluginApiVersion(kTwoTypes), "");
+    EXPECT_FALSE(registered("loaderFirstNode"));
+    EXPECT_FALSE(registered("loaderSecondNode"));
+
+    ASSERT_TRUE(Host::loadPlugin(kTwoTypes).succeeded()) << "loads again after unloading";
+}
+
+TEST_F(LoaderWithPlugins, UnloadingWaitsUntilNoNodeOfItsTypesIsLeft)
+{
+    ASSERT_TRUE(Host::loadPlugin(kTwoTypes).succeeded());
+    Scene::instance().createNode("loaderSecondNode");
+
+    PluginOutcome refused = Host::unloadPlugin(kTwoTypes);
+    EXPECT_EQ(refused.status, MStatus::kFailure);
+    EXPECT_TRUE(contains(refused.message, "loaderSecondNode")) << refused.message;
+    EXPECT_TRUE(registered("loaderFirstNode")) << "refused before uninitializePlugin ran";
+    Host::resetScene();
+
+    {
+        MDGModifier pending;
+        pending.createNode("loaderFirstNode");
+        refused = Host::unloadPlugin(kTwoTypes);
+        EXPECT_EQ(refused.status, MStatus::kFailure);
+        EXPECT_TRUE(contains(refused.message, "outside the scene")) << refused.message;
+    }
+    EXPECT_TRUE(Host::unloadPlugin(kTwoTypes).succeeded());
+}
+
+TEST_F(LoaderWithPlugins, AFailedInitializationWithNothingRegisteredClosesTheLibrary)
+{
+    Faults::failOn("registerNode", 1, MStatus::kInsufficientMemory);
+    const PluginOutcome outcome = Host::loadPlugin(kTwoTypes);
+    EXPECT_EQ(outcome.status, MStatus::kInsufficientMemory);
+    EXPECT_TRUE(contains(outcome.message, "initializePlugin")) << outcome.message;
+    EXPECT_FALSE(Host::isPluginLoaded(kTwoTypes));
+    EXPECT_FALSE(mapped(kTwoTypes));
+    EXPECT_FALSE(registered("loaderFirstNode"));
+}
+
+TEST_F(LoaderWithPlugins, TypesLeftByAFailedInitializationKeepTheLibraryOpenUntilUnloaded)
+{
+    Faults::failOn("registerNode", 2);
+    const PluginOutcome outcome = Host::loadPlugin(kTwoTypes);
+    EXPECT_EQ(outcome.status, MStatus::kFailure);
+    EXPECT_TRUE(contains(outcome.message, "loaderFirstNode")) << outcome.message;
+    EXPECT_TRUE(Host::isPluginLoaded(kTwoTypes));
+    ASSERT_TRUE(registered("loaderFirstNode"));
+    EXPECT_FALSE(registered("loaderSecondNode"));
+    EXPECT_NE(Scene::instance().createNode("loaderFirstNode"), nullptr) << "its code is still there";
+    Host::resetScene();
+
+    // uninitializePlugin fails on the type that never came, but nothing of
+    // the plug-in is left registered, so the library closes.
+    const PluginOutcome unloaded = Host::unloadPlugin(kTwoTypes);
+    EXPECT_EQ(unloaded.status, MStatus::kInvalidParameter);
+    EXPECT_TRUE(contains(unloaded.message, "closed")) << unloaded.message;
+    EXPECT_FALSE(Host::isPluginLoaded(kTwoTypes));
+    EXPECT_FALSE(registered("loaderFirstNode"));
+}
+
+TEST_F(LoaderWithPlugins, AFailedUninitializationKeepsThePluginLoaded)
+{
+    ASSERT_TRUE(Host::loadPlugin(kTwoTypes).succeeded());
+    Faults::failOn("deregisterNode", 1);
+    const PluginOutcome refused = Host::unloadPlugin(kTwoTypes);
+    EXPECT_EQ(refused.status, MStatus::kFailure);
+    EXPECT_TRUE(contains(refused.message, "stays loaded")) << refused.message;
+    EXPECT_TRUE(Host::isPluginLoaded(kTwoTypes));
+    EXPECT_TRUE(registered("loaderFirstNode"));
+
+    EXPECT_TRUE(Host::unloadPlugin(kTwoTypes).succeeded());
+}
+
+#endif
+
+} // namespace

@@ -1,0 +1,159 @@
+#include "graph/Faults.h"
+#include "graph/Scene.h"
+#include "session/Host.h"
+
+#include <maya/MCallbackIdArray.h>
+#include <maya/MDGModifier.h>
+#include <maya/MFnDependencyNode.h>
+#include <maya/MNodeMessage.h>
+#include <maya/MPlug.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using kavo::host::graph::Faults;
+using kavo::host::graph::Scene;
+using kavo::host::session::Host;
+
+struct Message
+{
+    int kind;
+    std::string plug;
+    std::string otherPlug;
+
+    bool operator==(const Message& other) const
+    {
+        return kind == other.kind && plug == other.plug && otherPlug == other.otherPlug;
+    }
+};
+
+void PrintTo(const Message& m, std::ostream* out)
+{
+    *out << "{0x" << std::hex << m.kind << std::dec << ", " << m.plug << ", " << m.otherPlug << "}";
+}
+
+void record(MNodeMessage::AttributeMessage kind, MPlug& plug, MPlug& otherPlug, void* clientData)
+{
+    auto* messages = static_cast<std::vector<Message>*>(clientData);
+    messages->push_back(
+        {kind, plug.name().asChar(), otherPlug.isNull() ? std::string() : otherPlug.name().asChar()});
+}
+
+class Messages : public ::testing::Test
+{
+protected:
+    void TearDown() override
+    {
+        Faults::clear();
+        Host::resetScene();
+    }
+
+    static MObject transform(const std::string& name)
+    {
+        return Scene::instance().createNode("transform", name)->handle();
+    }
+
+    static MPlug plug(const MObject& node, const char* attribute)
+    {
+        return MFnDependencyNode(node).findPlug(attribute, false);
+    }
+
+    MCallbackId watch(MObject node)
+    {
+        MStatus status;
+        MCallbackId id = MNodeMessage::addAttributeChangedCallback(node, record, &messages, &status);
+        EXPECT_EQ(status, MStatus::kSuccess);
+        EXPECT_NE(id, 0u);
+        return id;
+    }
+
+    std::vector<Message> messages;
+};
+
+constexpr int kIncoming = MNodeMessage::kIncomingDirection;
+
+TEST_F(Messages, ASetValueIsReportedForThePlugSet)
+{
+    MObject a = transform("a");
+    watch(a);
+    ASSERT_EQ(plug(a, "translateX").setValue(2.5), MStatus::kSuccess);
+    EXPECT_EQ(messages, (std::vector<Message>{{MNodeMessage::kAttributeSet | kIncoming, "a.translateX", ""}}));
+}
+
+TEST_F(Messages, ConnectionsMadeAndBrokenAreReportedAtBothEnds)
+{
+    MObject a = transform("a");
+    MObject b = transform("b");
+    watch(a);
+    watch(b);
+
+    MDGModifier modifier;
+    ASSERT_EQ(modifier.connect(plug(a, "translateX"), plug(b, "translateY")), MStatus::kSuccess);
+    EXPECT_TRUE(messages.empty()) << "nothing changes before doIt";
+    ASSERT_EQ(modifier.doIt(), MStatus::kSuccess);
+    const std::vector<Message> made = {
+        {MNodeMessage::kConnectionMade, "a.translateX", "b.translateY"},
+        {MNodeMessage::kConnectionMade | kIncoming, "b.translateY", "a.translateX"}};
+    EXPECT_EQ(messages, made);
+
+    messages.clear();
+    ASSERT_EQ(modifier.undoIt(), MStatus::kSuccess);
+    const std::vector<Message> broken = {
+        {MNodeMessage::kConnectionBroken, "a.translateX", "b.translateY"},
+        {MNodeMessage::kConnectionBroken | kIncoming, "b.translateY", "a.translateX"}};
+    EXPECT_EQ(messages, broken);
+}
+
+TEST_F(Messages, ARemovedCallbackIsSilentAndCannotBeRemovedTwice)
+{
+    MObject a = transform("a");
+    MCallbackId id = watch(a);
+    EXPECT_EQ(MMessage::removeCallback(id), MStatus::kSuccess);
+    plug(a, "translateX").setValue(1.0);
+    EXPECT_TRUE(messages.empty());
+
+    EXPECT_NE(MMessage::removeCallback(id), MStatus::kSuccess);
+    EXPECT_NE(MMessage::removeCallback(0), MStatus::kSuccess);
+}
+
+TEST_F(Messages, RemovingSeveralRemovesTheKnownOnesAndReportsTheRest)
+{
+    MObject a = transform("a");
+    MCallbackIdArray ids;
+    ids.append(watch(a));
+    ids.append(12345678);
+    ids.append(watch(a));
+
+    EXPECT_NE(MMessage::removeCallbacks(ids), MStatus::kSuccess);
+    plug(a, "translateX").setValue(1.0);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(Messages, OnlyNodesTakeCallbacks)
+{
+    MObject a = transform("a");
+    MObject attribute = MFnDependencyNode(a).attribute("translateX");
+    for (MObject* object : {&MObject::kNullObj, &attribute})
+    {
+        MStatus status;
+        EXPECT_EQ(MNodeMessage::addAttributeChangedCallback(*object, record, &messages, &status), 0u);
+        EXPECT_EQ(status, MStatus::kInvalidParameter);
+    }
+}
+
+TEST_F(Messages, AnArmedFaultRefusesTheRegistration)
+{
+    MObject a = transform("a");
+    Faults::failOn("addAttributeChangedCallback", 1, MStatus::kInsufficientMemory);
+    MStatus status;
+    EXPECT_EQ(MNodeMessage::addAttributeChangedCallback(a, record, &messages, &status), 0u);
+    EXPECT_EQ(status, MStatus::kInsufficientMemory);
+    plug(a, "translateX").setValue(1.0);
+    EXPECT_TRUE(messages.empty());
+}
+
+} // namespace
