@@ -1,0 +1,131 @@
+#include "MeshGeomNoiseWrapper.h"
+
+#include "MAYA_General.h"
+
+#include <maya/MFnMesh.h>
+#include <maya/MItMeshPolygon.h>
+#include <maya/MItMeshVertex.h>
+
+#include <algorithm>
+
+MeshGeomNoiseWrapper::MeshGeomNoiseWrapper()
+    : m_numPoints(0)
+{
+}
+
+MeshGeomNoiseWrapper::~MeshGeomNoiseWrapper() = default;
+
+MStatus MeshGeomNoiseWrapper::setGeometry(MObject& geometry, MDataHandle&, MSpace::Space)
+{
+    m_uValues.clear();
+    m_vValues.clear();
+    m_vertexNormalIds.clear();
+
+    MStatus status;
+    MFnMesh mesh(geometry, &status);
+    KAVO_CHECK_MSTATUS(status);
+
+    m_numPoints = mesh.numVertices(&status);
+    KAVO_CHECK_MSTATUS(status);
+    m_vertexNormalIds.resize(std::max(m_numPoints, 0));
+
+    collectFaceVertexNormalIds(geometry);
+    collectVertexUVs(geometry);
+
+    status = mesh.getPoints(m_objectPoints, MSpace::kObject);
+    KAVO_CHECK_MSTATUS(status);
+    status = mesh.getPoints(m_worldPoints, MSpace::kWorld);
+    KAVO_CHECK_MSTATUS(status);
+
+    mesh.getNormals(m_normals, MSpace::kObject);
+    return MStatus::kSuccess;
+}
+
+// Appends the normal id of every face-vertex to the list of its vertex, in
+// the order the polygons and their corners are visited. A vertex id outside
+// the counted vertices (which a consistent mesh never gives) is skipped
+// rather than written past the lists.
+void MeshGeomNoiseWrapper::collectFaceVertexNormalIds(MObject& geometry)
+{
+    MStatus status;
+    MItMeshPolygon polygon(geometry, &status);
+    KAVO_CHECK_MSTATUS(status);
+
+    for (; !polygon.isDone(); polygon.next()) {
+        const unsigned int cornerCount = polygon.polygonVertexCount(&status);
+        KAVO_CHECK_MSTATUS(status);
+        for (unsigned int corner = 0; corner < cornerCount; ++corner) {
+            const unsigned int vertexId = polygon.vertexIndex(static_cast<int>(corner), &status);
+            KAVO_CHECK_MSTATUS(status);
+            const unsigned int normalId = polygon.normalIndex(static_cast<int>(corner), &status);
+            KAVO_CHECK_MSTATUS(status);
+            if (vertexId < m_vertexNormalIds.size())
+                m_vertexNormalIds[vertexId].push_back(static_cast<int>(normalId));
+        }
+    }
+}
+
+// One (u, v) pair per vertex, from the vertex's shared UV in the current set.
+// A vertex without one repeats the pair before it; the first vertex starts
+// from (0, 0).
+void MeshGeomNoiseWrapper::collectVertexUVs(MObject& geometry)
+{
+    float2 uv = {0.0f, 0.0f};
+    for (MItMeshVertex vertex(geometry); !vertex.isDone(); vertex.next()) {
+        vertex.getUV(uv);
+        m_uValues.append(uv[0]);
+        m_vValues.append(uv[1]);
+    }
+}
+
+int MeshGeomNoiseWrapper::numPoints(MStatus&)
+{
+    return m_numPoints;
+}
+
+MStatus MeshGeomNoiseWrapper::getPoints(MPointArray& points, MSpace::Space space)
+{
+    points = space == MSpace::kObject ? m_objectPoints : m_worldPoints;
+    return MStatus::kSuccess;
+}
+
+// When every face-vertex of the vertex carries the same normal (a smooth
+// vertex, or a single face-vertex) that normal is the answer. Otherwise the
+// vertex sits on a hard edge and the answer is the unnormalised sum, which
+// points between the faces that meet there.
+MStatus MeshGeomNoiseWrapper::getNormal(int index, MVector& normal, MSpace::Space)
+{
+    if (index < 0 || index >= static_cast<int>(m_vertexNormalIds.size()) || m_vertexNormalIds[index].empty()) {
+        normal = MVector::zero;
+        return MStatus::kSuccess;
+    }
+
+    const std::vector<int>& normalIds = m_vertexNormalIds[index];
+    const MVector first = cachedNormal(normalIds.front());
+    MVector sum = first;
+    size_t equalCount = 1;
+    for (size_t k = 1; k < normalIds.size(); ++k) {
+        const MVector next = cachedNormal(normalIds[k]);
+        if (next.x == first.x && next.y == first.y && next.z == first.z)
+            ++equalCount;
+        sum += next;
+    }
+    normal = equalCount == normalIds.size() ? first : sum;
+    return MStatus::kSuccess;
+}
+
+MStatus MeshGeomNoiseWrapper::getUVs(MFloatArray& u, MFloatArray& v)
+{
+    u = m_uValues;
+    v = m_vValues;
+    return MStatus::kSuccess;
+}
+
+// The normal list comes from a call whose outcome binding does not check; an
+// id it does not cover reads as the zero vector.
+MVector MeshGeomNoiseWrapper::cachedNormal(int normalId) const
+{
+    if (normalId < 0 || static_cast<unsigned int>(normalId) >= m_normals.length())
+        return MVector::zero;
+    return MVector(m_normals[normalId]);
+}
