@@ -108,48 +108,35 @@ TEST_F(Messages, ConnectionsMadeAndBrokenAreReportedAtBothEnds)
     EXPECT_EQ(messages, broken);
 }
 
-TEST_F(Messages, ARemovedCallbackIsSilentAndCannotBeRemovedTwice)
+TEST_F(Messages, RemovedCallbacksAreSilentAndUnknownIdsFail)
 {
     MObject a = transform("a");
-    MCallbackId id = watch(a);
-    EXPECT_EQ(MMessage::removeCallback(id), MStatus::kSuccess);
-    plug(a, "translateX").setValue(1.0);
-    EXPECT_TRUE(messages.empty());
-
-    EXPECT_NE(MMessage::removeCallback(id), MStatus::kSuccess);
+    MCallbackId single = watch(a);
+    EXPECT_EQ(MMessage::removeCallback(single), MStatus::kSuccess);
+    EXPECT_NE(MMessage::removeCallback(single), MStatus::kSuccess);
     EXPECT_NE(MMessage::removeCallback(0), MStatus::kSuccess);
-}
 
-TEST_F(Messages, RemovingSeveralRemovesTheKnownOnesAndReportsTheRest)
-{
-    MObject a = transform("a");
     MCallbackIdArray ids;
     ids.append(watch(a));
     ids.append(12345678);
     ids.append(watch(a));
-
-    EXPECT_NE(MMessage::removeCallbacks(ids), MStatus::kSuccess);
+    EXPECT_NE(MMessage::removeCallbacks(ids), MStatus::kSuccess) << "one id was unknown";
     plug(a, "translateX").setValue(1.0);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(messages.empty()) << "the known ones are gone all the same";
 }
 
-TEST_F(Messages, OnlyNodesTakeCallbacks)
+TEST_F(Messages, RegistrationIsRefusedForNonNodesAndWhenAFaultIsArmed)
 {
     MObject a = transform("a");
     MObject attribute = MFnDependencyNode(a).attribute("translateX");
+    MStatus status;
     for (MObject* object : {&MObject::kNullObj, &attribute})
     {
-        MStatus status;
         EXPECT_EQ(MNodeMessage::addAttributeChangedCallback(*object, record, &messages, &status), 0u);
         EXPECT_EQ(status, MStatus::kInvalidParameter);
     }
-}
 
-TEST_F(Messages, AnArmedFaultRefusesTheRegistration)
-{
-    MObject a = transform("a");
     Faults::failOn("addAttributeChangedCallback", 1, MStatus::kInsufficientMemory);
-    MStatus status;
     EXPECT_EQ(MNodeMessage::addAttributeChangedCallback(a, record, &messages, &status), 0u);
     EXPECT_EQ(status, MStatus::kInsufficientMemory);
     plug(a, "translateX").setValue(1.0);

@@ -130,16 +130,6 @@ TEST_F(Modifiers, AShapeWithoutParentComesUnderANewTransform)
     EXPECT_TRUE(Scene::instance().nodes().empty());
 }
 
-TEST_F(Modifiers, AShapeGivenAParentIsReturnedItself)
-{
-    MObject parent = transform("holder");
-    MDagModifier modifier;
-    MObject shape = modifier.createNode("probeShape", parent);
-    ASSERT_EQ(modifier.doIt(), MStatus::kSuccess);
-    EXPECT_EQ(objectAs<Node>(shape)->type().name, "probeShape");
-    EXPECT_EQ(objectAs<Node>(shape)->dagParent(), objectAs<Node>(parent).get());
-}
-
 TEST_F(Modifiers, EachModifierCreatesOnlyItsKindOfNode)
 {
     MObject dependNode = Scene::instance().createNode("time", "clock")->handle();
@@ -156,25 +146,16 @@ TEST_F(Modifiers, EachModifierCreatesOnlyItsKindOfNode)
     EXPECT_EQ(status, MStatus::kInvalidParameter);
     EXPECT_FALSE(dg.createNode("time", &status).isNull());
     EXPECT_EQ(status, MStatus::kSuccess);
+
+    // A shape given a parent is returned itself, under that parent.
+    MObject parent = transform("holder");
+    MObject shape = dag.createNode("probeShape", parent);
+    ASSERT_EQ(dag.doIt(), MStatus::kSuccess);
+    EXPECT_EQ(objectAs<Node>(shape)->type().name, "probeShape");
+    EXPECT_EQ(objectAs<Node>(shape)->dagParent(), objectAs<Node>(parent).get());
 }
 
-TEST_F(Modifiers, ConnectionsThatCannotBeMadeAreRefusedWhenRecorded)
-{
-    MObject a = transform("a");
-    MObject clock = Scene::instance().createNode("time", "clock")->handle();
-    MObject translateX = MFnDependencyNode(a).attribute("translateX");
-    MObject outTime = MFnDependencyNode(clock).attribute("outTime");
-
-    MDGModifier modifier;
-    EXPECT_EQ(modifier.connect(MObject::kNullObj, translateX, a, translateX), MStatus::kInvalidParameter);
-    EXPECT_EQ(modifier.connect(a, translateX, a, MObject::kNullObj), MStatus::kInvalidParameter);
-    EXPECT_EQ(modifier.connect(a, outTime, a, translateX), MStatus::kInvalidParameter);
-    EXPECT_EQ(modifier.connect(MPlug(), plug(a, "translateY")), MStatus::kInvalidParameter);
-    EXPECT_EQ(modifier.disconnect(a, outTime, a, translateX), MStatus::kInvalidParameter);
-    EXPECT_EQ(modifier.doIt(), MStatus::kSuccess);
-}
-
-TEST_F(Modifiers, DoItStopsAtTheFirstFailingEdit)
+TEST_F(Modifiers, DoItStopsAtTheFirstFailingEditAndUndoItRevertsWhatWasDone)
 {
     MObject a = transform("a");
     MObject b = transform("b");
@@ -191,16 +172,11 @@ TEST_F(Modifiers, DoItStopsAtTheFirstFailingEdit)
 
     EXPECT_EQ(modifier.undoIt(), MStatus::kSuccess);
     EXPECT_FALSE(plug(c, "translateX").isConnected());
-}
 
-TEST_F(Modifiers, ADisconnectionIsUndoneByReconnecting)
-{
-    MObject a = transform("a");
-    MObject b = transform("b");
+    // Undoing a disconnection connects again.
     MDGModifier connect;
     connect.connect(plug(a, "translateX"), plug(b, "translateX"));
     ASSERT_EQ(connect.doIt(), MStatus::kSuccess);
-
     MDGModifier disconnect;
     disconnect.disconnect(plug(a, "translateX"), plug(b, "translateX"));
     ASSERT_EQ(disconnect.doIt(), MStatus::kSuccess);
@@ -250,22 +226,30 @@ TEST_F(Modifiers, ANodeCannotBeMovedBelowItself)
     EXPECT_EQ(objectAs<Node>(below)->dagParent(), nullptr);
 }
 
-TEST_F(Modifiers, ArmedFaultsRefuseCreationAndConnection)
+TEST_F(Modifiers, RefusedEditsAreNotRecorded)
 {
     MObject a = transform("a");
     MObject b = transform("b");
+    MObject clock = Scene::instance().createNode("time", "clock")->handle();
+    MObject translateX = MFnDependencyNode(a).attribute("translateX");
+    MObject outTime = MFnDependencyNode(clock).attribute("outTime");
     MDagModifier modifier;
+
+    EXPECT_EQ(modifier.connect(MObject::kNullObj, translateX, a, translateX), MStatus::kInvalidParameter);
+    EXPECT_EQ(modifier.connect(a, translateX, a, MObject::kNullObj), MStatus::kInvalidParameter);
+    EXPECT_EQ(modifier.connect(a, outTime, b, translateX), MStatus::kInvalidParameter) << "not a's attribute";
+    EXPECT_EQ(modifier.connect(MPlug(), plug(b, "translateY")), MStatus::kInvalidParameter);
+    EXPECT_EQ(modifier.disconnect(a, outTime, b, translateX), MStatus::kInvalidParameter);
 
     Faults::failOn("MDagModifier::createNode", 1, MStatus::kInsufficientMemory);
     MStatus status;
     EXPECT_TRUE(modifier.createNode("probeShape", MObject::kNullObj, &status).isNull());
     EXPECT_EQ(status, MStatus::kInsufficientMemory);
-
     Faults::failOn("MDGModifier::connect", 1);
     EXPECT_EQ(modifier.connect(plug(a, "translateX"), plug(b, "translateX")), MStatus::kFailure);
 
     ASSERT_EQ(modifier.doIt(), MStatus::kSuccess);
-    EXPECT_EQ(Scene::instance().nodes().size(), 2u);
+    EXPECT_EQ(Scene::instance().nodes().size(), 3u);
     EXPECT_FALSE(plug(b, "translateX").isConnected());
 }
 
