@@ -87,6 +87,8 @@ public:
     // face-vertex, polygon after polygon.
     MStatus getNormalIds(MIntArray& normalIdCounts, MIntArray& normals) const;
     MStatus getFaceNormalIds(int faceIndex, MIntArray& normals) const;
+    // The normal of the face-vertex of vertex id `vertexIndex` in polygon
+    // `faceIndex`.
     MStatus getFaceVertexNormal(int faceIndex, int vertexIndex, MVector& normal,
                                 MSpace::Space space = MSpace::kObject) const;
     // The normalised mean of the normals of the vertex's face-vertices;
@@ -114,7 +116,8 @@ public:
     // have UVs. Nothing is changed when the lists do not fit the mesh.
     MStatus assignUVs(const MIntArray& uvCounts, const MIntArray& uvIds, const MString* uvSet = NULL);
     MStatus getAssignedUVs(MIntArray& uvCounts, MIntArray& uvIds, const MString* uvSet = NULL) const;
-    // kFailure for a face-vertex without a UV.
+    // The UV of corner `vertexIndex` (counted within the polygon from 0);
+    // kFailure for a corner without one.
     MStatus getPolygonUVid(int polygonId, int vertexIndex, int& uvId, const MString* uvSet = NULL) const;
     MStatus getPolygonUV(int polygonId, int vertexIndex, float& u, float& v, const MString* uvSet = NULL) const;
     MString currentUVSetName(MStatus* ReturnStatus = NULL, int instance = kInstanceUnspecified) const;

@@ -1,0 +1,52 @@
+#include "geometry/MeshData.h"
+#include "geometry/ReturnStatus.h"
+
+#include <maya/MFnMeshData.h>
+
+using kavo::host::geometry::MeshData;
+using kavo::host::geometry::setReturnStatus;
+using kavo::host::geometry::withStatus;
+using kavo::host::graph::objectAs;
+
+MFnMeshData::MFnMeshData() = default;
+
+MFnMeshData::MFnMeshData(MObject& object, MStatus* ReturnStatus)
+{
+    setReturnStatus(ReturnStatus, attach(object, MFn::kMeshData));
+}
+
+MFnMeshData::MFnMeshData(const MObject& object, MStatus* ReturnStatus)
+{
+    setReturnStatus(ReturnStatus, attach(object, MFn::kMeshData));
+}
+
+MFnMeshData::~MFnMeshData() = default;
+
+MFn::Type MFnMeshData::type() const
+{
+    return MFn::kMeshData;
+}
+
+MObject MFnMeshData::create(MStatus* ReturnStatus)
+{
+    const MObject created(std::make_shared<MeshData>());
+    return withStatus(ReturnStatus, attach(created, MFn::kMeshData), created);
+}
+
+MStatus MFnMeshData::getMatrix(MMatrix& matrix) const
+{
+    const auto data = objectAs<MeshData>(m_object);
+    if (!data)
+        return MStatus::kInvalidParameter;
+    matrix = data->transform;
+    return MStatus::kSuccess;
+}
+
+MStatus MFnMeshData::setMatrix(const MMatrix& matrix)
+{
+    const auto data = objectAs<MeshData>(m_object);
+    if (!data)
+        return MStatus::kInvalidParameter;
+    data->transform = matrix;
+    return MStatus::kSuccess;
+}
