@@ -1,0 +1,53 @@
+#include "geometry/SubdData.h"
+
+#include <utility>
+
+namespace kavo::host::geometry {
+
+bool SubdData::hasFn(MFn::Type type) const
+{
+    return type == MFn::kSubdivData || type == MFn::kData || type == MFn::kBase;
+}
+
+std::shared_ptr<graph::Data> SubdData::clone() const
+{
+    auto copy = std::make_shared<SubdData>();
+    copy->transform = transform;
+    copy->m_base = m_base;
+    return copy;
+}
+
+void SubdData::setPoint(unsigned int index, const MPoint& position)
+{
+    m_base.points[index] = MPoint(position).cartesianize();
+    std::lock_guard<std::mutex> lock(m_limitMutex);
+    m_limitKnown = false;
+    m_limit.reset();
+}
+
+MStatus SubdData::setBaseMesh(PolygonMesh base)
+{
+    if (!base.isValid())
+        return MStatus::kInvalidParameter;
+    for (MPoint& point : base.points)
+        point.cartesianize();
+    m_base = std::move(base);
+    std::lock_guard<std::mutex> lock(m_limitMutex);
+    m_limitKnown = false;
+    m_limit.reset();
+    return MStatus::kSuccess;
+}
+
+std::shared_ptr<const SubdivisionLimit> SubdData::limit() const
+{
+    std::lock_guard<std::mutex> lock(m_limitMutex);
+    if (!m_limitKnown) {
+        auto computed = std::make_shared<SubdivisionLimit>();
+        if (computeSubdivisionLimit(m_base, *computed) == MStatus::kSuccess)
+            m_limit = std::move(computed);
+        m_limitKnown = true;
+    }
+    return m_limit;
+}
+
+}  // namespace kavo::host::geometry
