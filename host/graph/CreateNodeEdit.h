@@ -10,11 +10,12 @@ namespace kavo::host::graph {
 class Node;
 
 // Brings a node that was made when the edit was recorded into the scene,
-// under `parent` when one is given.
+// under `parent` when one is given. Until then the node counts as unplaced.
 class CreateNodeEdit : public ModifierEdit
 {
 public:
     CreateNodeEdit(std::shared_ptr<Node> node, std::shared_ptr<Node> parent);
+    ~CreateNodeEdit() override;
 
     MStatus doIt() override;
     MStatus undoIt() override;

@@ -24,21 +24,28 @@ MStatus DeleteNodeEdit::doIt()
     return MStatus::kSuccess;
 }
 
+// A node whose type was deregistered since stays out, and so do the nodes
+// below it; a connection to a node that is not back stays broken.
 MStatus DeleteNodeEdit::undoIt()
 {
     Scene& scene = Scene::instance();
+    MStatus result;
     for (const Removed& removed : m_removed)
     {
-        reviveBehaviour(*removed.node);
+        const bool underMissingParent = removed.parent && !removed.parent->inScene && removed.node != m_node;
+        if (underMissingParent || !reviveBehaviour(*removed.node))
+        {
+            result = MStatus::kFailure;
+            continue;
+        }
         scene.add(removed.node);
         if (removed.parent && removed.parent->inScene)
             scene.setDagParent(*removed.node, removed.parent.get());
     }
-    // A connection to a node that has left the scene since stays broken.
     for (const Link& link : m_links)
         if (link.source.node->inScene && link.destination.node->inScene)
             scene.connect(*link.source.node, link.source.plug, *link.destination.node, link.destination.plug);
-    return MStatus::kSuccess;
+    return result;
 }
 
 void DeleteNodeEdit::rememberSubtree(Node& node)

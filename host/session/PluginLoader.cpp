@@ -3,6 +3,7 @@
 #include "graph/NodeTypeRegistry.h"
 #include "graph/Plugin.h"
 #include "graph/Scene.h"
+#include "graph/UnplacedNodes.h"
 
 #include <maya/MString.h>
 
@@ -207,12 +208,10 @@ PluginOutcome PluginLoader::refuseWhileNodesExist(const LoadedPlugin& loaded) co
         if (const size_t inScene = scene.countNodesOfType(*type); inScene > 0)
             return {MStatus::kFailure,
                     refusal + std::to_string(inScene) + " node(s) of type " + type->name + " are in the scene"};
-        // Every node holds its type, besides the registry and `type` here:
-        // a node outside the scene (made by a modifier whose doIt has not
-        // run) still has the plug-in's code to run when it is destroyed.
-        if (type.use_count() > 2)
-            return {MStatus::kFailure,
-                    refusal + "nodes of type " + type->name + " still exist outside the scene (in a modifier)"};
+        // Destroying such a node runs the plug-in's code.
+        if (const size_t unplaced = graph::UnplacedNodes::instance().countOfType(*type); unplaced > 0)
+            return {MStatus::kFailure, refusal + std::to_string(unplaced) + " node(s) of type " + type->name +
+                                           " are held by a modifier whose doIt has not run"};
     }
     return {};
 }

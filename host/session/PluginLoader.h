@@ -47,7 +47,8 @@ public:
     static PluginLoader& instance();
 
     PluginOutcome load(const std::string& path);
-    // Refused while nodes of the plug-in's types exist.
+    // Refused while nodes of the plug-in's types are in the scene or held by
+    // a modifier that has not placed them yet.
     PluginOutcome unload(const std::string& path);
 
     // The loaded plug-in at this path, or null.

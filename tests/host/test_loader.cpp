@@ -121,14 +121,19 @@ TEST_F(LoaderWithPlugins, UnloadingWaitsUntilNoNodeOfItsTypesIsLeft)
     EXPECT_TRUE(registered("loaderFirstNode")) << "refused before uninitializePlugin ran";
     Host::resetScene();
 
+    MDGModifier undone;
+    undone.createNode("loaderFirstNode");
+    ASSERT_EQ(undone.doIt(), MStatus::kSuccess);
+    ASSERT_EQ(undone.undoIt(), MStatus::kSuccess);
     {
         MDGModifier pending;
         pending.createNode("loaderFirstNode");
         refused = Host::unloadPlugin(kTwoTypes);
         EXPECT_EQ(refused.status, MStatus::kFailure);
-        EXPECT_TRUE(contains(refused.message, "outside the scene")) << refused.message;
+        EXPECT_TRUE(contains(refused.message, "held by a modifier")) << refused.message;
     }
     EXPECT_TRUE(Host::unloadPlugin(kTwoTypes).succeeded());
+    EXPECT_EQ(undone.doIt(), MStatus::kFailure) << "the node's type went with the plug-in";
 }
 
 TEST_F(LoaderWithPlugins, AFailedInitializationWithNothingRegisteredClosesTheLibrary)
