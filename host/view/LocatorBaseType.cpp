@@ -41,9 +41,13 @@ MStatus initializeLocator()
                                                MPxLocatorNode::localPositionY, MPxLocatorNode::localPositionZ);
     MPxLocatorNode::worldPosition = makeTriple("worldPosition", "wp", 0.0, MPxLocatorNode::worldPositionX,
                                                MPxLocatorNode::worldPositionY, MPxLocatorNode::worldPositionZ);
-    MFnNumericAttribute numeric(MPxLocatorNode::worldPosition);
-    numeric.setWritable(false);
-    numeric.setStorable(false);
+    // Computed: neither set by hand nor saved.
+    for (const MObject* output : {&MPxLocatorNode::worldPosition, &MPxLocatorNode::worldPositionX,
+                                  &MPxLocatorNode::worldPositionY, &MPxLocatorNode::worldPositionZ}) {
+        MFnNumericAttribute numeric(*output);
+        numeric.setWritable(false);
+        numeric.setStorable(false);
+    }
     MPxLocatorNode::localScale = makeTriple("localScale", "los", 1.0, MPxLocatorNode::localScaleX,
                                             MPxLocatorNode::localScaleY, MPxLocatorNode::localScaleZ);
     for (const MObject* attribute :
