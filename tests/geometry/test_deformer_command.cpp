@@ -1,0 +1,230 @@
+#include "GeometryDataBuilders.h"
+#include "GeometryExpectations.h"
+#include "TestMeshes.h"
+
+#include "graph/Faults.h"
+#include "graph/NodeTypeRegistry.h"
+#include "graph/Scene.h"
+#include "session/DeformerCommand.h"
+#include "session/GeometryShapes.h"
+#include "session/Host.h"
+
+#include <maya/MDagModifier.h>
+#include <maya/MFnDependencyNode.h>
+#include <maya/MFnMatrixAttribute.h>
+#include <maya/MFnMesh.h>
+#include <maya/MFnVectorArrayData.h>
+#include <maya/MPlugArray.h>
+#include <maya/MPxDeformerNode.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+using kavo::host::graph::Faults;
+using kavo::host::graph::Node;
+using kavo::host::graph::NodeTypeRegistry;
+using kavo::host::graph::PlugPath;
+using kavo::host::graph::Scene;
+using kavo::host::session::DeformerCommand;
+using kavo::host::session::DeformerOutcome;
+using kavo::host::session::GeometryShapes;
+using kavo::host::session::Host;
+
+namespace {
+
+// Moves every point up by one.
+class LiftDeformer : public MPxDeformerNode
+{
+public:
+    static void* creator() { return new LiftDeformer; }
+    static MStatus initialize() { return MStatus::kSuccess; }
+
+    MStatus deform(MDataBlock&, MItGeometry& iterator, const MMatrix&, unsigned int) override
+    {
+        for (; !iterator.isDone(); iterator.next())
+            iterator.setPosition(iterator.position() + MVector(0, 1, 0));
+        return MStatus::kSuccess;
+    }
+};
+
+// A lift deformer with a handle: a transform whose world matrix feeds its
+// "handleMatrix". Its setup fails while `refuseSetup` is set.
+class HandledLiftDeformer : public LiftDeformer
+{
+public:
+    static MObject handleMatrix;
+    static bool refuseSetup;
+
+    static void* creator() { return new HandledLiftDeformer; }
+    static MStatus initialize()
+    {
+        MFnMatrixAttribute matrix;
+        handleMatrix = matrix.create("handleMatrix", "hm");
+        return addAttribute(handleMatrix);
+    }
+
+    MObject& accessoryAttribute() const override { return handleMatrix; }
+    MStatus accessoryNodeSetup(MDagModifier& edits) override
+    {
+        if (refuseSetup)
+            return MStatus::kFailure;
+        MObject handle = edits.createNode("transform");
+        edits.renameNode(handle, "liftHandle1");
+        return edits.connect(MPlug(handle, MFnDependencyNode(handle).attribute("worldMatrix")),
+                             MPlug(thisMObject(), handleMatrix));
+    }
+};
+
+MObject HandledLiftDeformer::handleMatrix;
+bool HandledLiftDeformer::refuseSetup = false;
+
+class DeformerCommandTest : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        NodeTypeRegistry& registry = NodeTypeRegistry::instance();
+        if (!registry.find("liftDeformer")) {
+            registry.registerPluginType("liftDeformer", MTypeId(0x7f001), LiftDeformer::creator,
+                                       LiftDeformer::initialize, MPxNode::kDeformerNode);
+            registry.registerPluginType("handledLiftDeformer", MTypeId(0x7f002), HandledLiftDeformer::creator,
+                                       HandledLiftDeformer::initialize, MPxNode::kDeformerNode);
+        }
+    }
+
+    void SetUp() override { Host::resetScene(); }
+    void TearDown() override
+    {
+        Faults::clear();
+        HandledLiftDeformer::refuseSetup = false;
+        Host::resetScene();
+    }
+
+    static Node& node(const std::string& name)
+    {
+        Node* found = Scene::instance().findNode(name);
+        EXPECT_NE(found, nullptr) << name;
+        return *found;
+    }
+
+    // The name of the node feeding the attribute, empty when none does.
+    static std::string sourceOf(const std::string& nodeName, const char* attribute)
+    {
+        MObject object = node(nodeName).handle();
+        MPlugArray sources;
+        MPlug(object, MFnDependencyNode(object).attribute(attribute)).connectedTo(sources, true, false);
+        return sources.length() ? MFnDependencyNode(sources[0].node()).name().asChar() : std::string();
+    }
+
+    static MPointArray outputPoints(const std::string& shape, MSpace::Space space = MSpace::kObject)
+    {
+        MStatus status;
+        MObject data = GeometryShapes::output(shape, &status);
+        EXPECT_EQ(status, MStatus::kSuccess);
+        MPointArray points;
+        EXPECT_EQ(MFnMesh(data).getPoints(points, space), MStatus::kSuccess);
+        return points;
+    }
+};
+
+}  // namespace
+
+TEST_F(DeformerCommandTest, DeformsTheShapeFromAnIntermediateCopyOfItsGeometry)
+{
+    MObject cube = meshDataFrom(unitCubeMesh());
+    ASSERT_FALSE(GeometryShapes::create("mesh", "pCube1", cube).isNull());
+    Scene::instance().setValue(node("pCube1"), PlugPath{node("pCube1").type().findAttribute("translateZ"), {}},
+                               5.0);
+
+    const DeformerOutcome outcome = DeformerCommand::run("liftDeformer", {"pCube1"});
+    ASSERT_TRUE(outcome.succeeded()) << outcome.message;
+    ASSERT_EQ(outcome.originalShapes, std::vector<std::string>{"pCube1ShapeOrig"});
+    const std::string deformer = MFnDependencyNode(outcome.deformer).name().asChar();
+
+    Node& original = node("pCube1ShapeOrig");
+    EXPECT_EQ(original.dagParent(), &node("pCube1"));
+    EXPECT_TRUE(GeometryShapes::isIntermediate(original));
+    EXPECT_FALSE(GeometryShapes::isIntermediate(node("pCube1Shape")));
+    EXPECT_EQ(sourceOf("pCube1Shape", "inMesh"), deformer);
+    EXPECT_EQ(GeometryShapes::find("pCube1"), &node("pCube1Shape"));
+
+    const MPointArray deformed = outputPoints("pCube1");
+    const MPointArray world = outputPoints("pCube1", MSpace::kWorld);
+    const MPointArray untouched = outputPoints("pCube1ShapeOrig");
+    ASSERT_EQ(deformed.length(), 8u);
+    for (unsigned int k = 0; k < 8; ++k) {
+        EXPECT_TRUE(isNear(deformed[k], unitCubeMesh().points[k] + MVector(0, 1, 0), 1e-12));
+        EXPECT_TRUE(isNear(world[k], unitCubeMesh().points[k] + MVector(0, 1, 5), 1e-12));
+        EXPECT_TRUE(isNear(untouched[k], unitCubeMesh().points[k], 0.0));
+    }
+    MPointArray given;
+    MFnMesh(cube).getPoints(given);
+    EXPECT_TRUE(isNear(given[0], unitCubeMesh().points[0], 0.0));
+}
+
+TEST_F(DeformerCommandTest, OneDeformerTakesGeometriesOfDifferentKindsInOrder)
+{
+    GeometryShapes::create("mesh", "pPlane1", meshDataFrom(planeGridMesh(1)));
+    MVectorArray positions(3, MVector(1, 2, 3));
+    GeometryShapes::create("vectorArrayShape", "particles1", MFnVectorArrayData().create(positions));
+
+    const DeformerOutcome outcome = DeformerCommand::run("liftDeformer", {"pPlane1Shape", "particles1"});
+    ASSERT_TRUE(outcome.succeeded()) << outcome.message;
+    EXPECT_EQ(outcome.originalShapes, (std::vector<std::string>{"pPlane1ShapeOrig", "particles1ShapeOrig"}));
+    EXPECT_EQ(outputPoints("pPlane1")[3].y, 2.0);
+    const MVectorArray lifted = MFnVectorArrayData(GeometryShapes::output("particles1")).array();
+    ASSERT_EQ(lifted.length(), 3u);
+    EXPECT_TRUE(isNear(lifted[2], MVector(1, 3, 3), 1e-12));
+}
+
+TEST_F(DeformerCommandTest, WhatFedTheShapeNowFeedsItsOrig)
+{
+    GeometryShapes::create("mesh", "source", meshDataFrom(unitCubeMesh()));
+    GeometryShapes::create("mesh", "target", meshDataFrom(planeGridMesh(1)));
+    Node& source = node("sourceShape");
+    Node& target = node("targetShape");
+    ASSERT_EQ(Scene::instance().connect(source, PlugPath{source.type().findAttribute("outMesh"), {}}, target,
+                                        PlugPath{target.type().findAttribute("inMesh"), {}}),
+              MStatus::kSuccess);
+
+    ASSERT_TRUE(DeformerCommand::run("liftDeformer", {"target"}).succeeded());
+    EXPECT_EQ(sourceOf("targetShapeOrig", "inMesh"), "sourceShape");
+    const MPointArray deformed = outputPoints("target");
+    ASSERT_EQ(deformed.length(), 8u);
+    EXPECT_TRUE(isNear(deformed[6], MPoint(1, 2, 1), 1e-12));
+}
+
+TEST_F(DeformerCommandTest, AccessoryNodesAreSetUp)
+{
+    GeometryShapes::create("mesh", "pCube1", meshDataFrom(unitCubeMesh()));
+    const DeformerOutcome outcome = DeformerCommand::run("handledLiftDeformer", {"pCube1"});
+    ASSERT_TRUE(outcome.succeeded()) << outcome.message;
+    EXPECT_EQ(sourceOf(MFnDependencyNode(outcome.deformer).name().asChar(), "handleMatrix"), "liftHandle1");
+}
+
+TEST_F(DeformerCommandTest, FailuresLeaveTheSceneAsItWas)
+{
+    GeometryShapes::create("mesh", "pCube1", meshDataFrom(unitCubeMesh()));
+    Scene::instance().createNode("transform", "empty1");
+    const size_t nodeCount = Scene::instance().nodes().size();
+    auto expectUnchanged = [&](const DeformerOutcome& outcome) {
+        EXPECT_FALSE(outcome.succeeded());
+        EXPECT_FALSE(outcome.message.empty());
+        EXPECT_TRUE(outcome.deformer.isNull());
+        EXPECT_EQ(Scene::instance().nodes().size(), nodeCount) << outcome.message;
+        EXPECT_EQ(sourceOf("pCube1Shape", "inMesh"), "") << outcome.message;
+        EXPECT_TRUE(isNear(outputPoints("pCube1")[0], unitCubeMesh().points[0], 0.0)) << outcome.message;
+    };
+
+    expectUnchanged(DeformerCommand::run("noSuchDeformer", {"pCube1"}));
+    expectUnchanged(DeformerCommand::run("transform", {"pCube1"}));
+    expectUnchanged(DeformerCommand::run("liftDeformer", {}));
+    expectUnchanged(DeformerCommand::run("liftDeformer", {"pCube1", "empty1"}));
+    expectUnchanged(DeformerCommand::run("liftDeformer", {"pCube1", "pCube1"}));
+    HandledLiftDeformer::refuseSetup = true;
+    expectUnchanged(DeformerCommand::run("handledLiftDeformer", {"pCube1"}));
+    HandledLiftDeformer::refuseSetup = false;
+    Faults::failOn("MDGModifier::connect", 2);
+    expectUnchanged(DeformerCommand::run("liftDeformer", {"pCube1"}));
+}
