@@ -1,0 +1,83 @@
+#include "geometry/NurbsSurfaceData.h"
+
+#include "geometry/ControlNet.h"
+#include "geometry/ControlPointSpace.h"
+#include "geometry/PeriodicCVs.h"
+
+#include <utility>
+
+namespace kavo::host::geometry {
+
+bool NurbsSurfaceData::hasFn(MFn::Type type) const
+{
+    return type == MFn::kData || GeometryData::hasFn(type);
+}
+
+std::shared_ptr<graph::Data> NurbsSurfaceData::clone() const
+{
+    auto copy = std::make_shared<NurbsSurfaceData>();
+    copy->transform = transform;
+    copy->m_knotsU = m_knotsU;
+    copy->m_knotsV = m_knotsV;
+    copy->m_cvs = m_cvs;
+    return copy;
+}
+
+MPoint NurbsSurfaceData::point(unsigned int index) const
+{
+    const MPoint& cv = m_cvs[index];
+    return MPoint(cv.x, cv.y, cv.z);
+}
+
+void NurbsSurfaceData::setPoint(unsigned int index, const MPoint& position)
+{
+    setCV(static_cast<int>(index), MPoint(position.x, position.y, position.z, m_cvs[index].w));
+}
+
+MStatus NurbsSurfaceData::assign(NurbsKnots knotsU, NurbsKnots knotsV, std::vector<MPoint> cvs)
+{
+    const NurbsSurfaceShape candidate(knotsU, knotsV, cvs);
+    if (!candidate.isValid())
+        return MStatus::kInvalidParameter;
+
+    const double extent = controlNetExtent(cvs);
+    const int numV = knotsV.numCVs();
+    for (int iu = 0; iu < knotsU.numCVs(); ++iu)
+        for (int iv = 0; iv < numV; ++iv) {
+            const MPoint& leading = cvs[leadingCopyOf(knotsU, iu) * numV + leadingCopyOf(knotsV, iv)];
+            MPoint& cv = cvs[iu * numV + iv];
+            if (!isSameCV(cv, leading, extent))
+                return MStatus::kInvalidParameter;
+            cv = leading;
+        }
+
+    m_knotsU = std::move(knotsU);
+    m_knotsV = std::move(knotsV);
+    m_cvs = std::move(cvs);
+    m_shapes.clear();
+    return MStatus::kSuccess;
+}
+
+void NurbsSurfaceData::setCV(int index, const MPoint& cv)
+{
+    const int numV = m_knotsV.numCVs();
+    for (int iu : copiesOf(m_knotsU, index / numV))
+        for (int iv : copiesOf(m_knotsV, index % numV))
+            m_cvs[cvIndex(iu, iv)] = cv;
+    m_shapes.clear();
+}
+
+std::shared_ptr<const NurbsSurfaceShape> NurbsSurfaceData::shape(MSpace::Space space) const
+{
+    if (!hasSurface())
+        return nullptr;
+    return m_shapes.get(space, transform, [this](const MMatrix& matrix) {
+        std::vector<MPoint> moved;
+        moved.reserve(m_cvs.size());
+        for (const MPoint& cv : m_cvs)
+            moved.push_back(transformedCV(cv, matrix));
+        return NurbsSurfaceShape(m_knotsU, m_knotsV, std::move(moved));
+    });
+}
+
+}  // namespace kavo::host::geometry

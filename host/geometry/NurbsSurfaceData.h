@@ -1,0 +1,61 @@
+#pragma once
+
+#include "geometry/GeometryData.h"
+#include "geometry/NurbsKnots.h"
+#include "geometry/NurbsSurfaceShape.h"
+#include "geometry/ShapeCache.h"
+
+#include <maya/MStatus.h>
+
+#include <memory>
+#include <vector>
+
+namespace kavo::host::geometry {
+
+// The value of a NURBS surface attribute (MFn::kNurbsSurfaceData): knots per
+// direction and the CVs, U-major with V varying fastest. A CV keeps its
+// position in x, y, z and its weight in w. A new object holds no surface.
+//
+// As deformable geometry its points are all the CVs in that order, repeats of
+// a periodic direction included, so a point index is a CV index. Points are
+// positions (w = 1); moving one keeps its weight and moves its periodic
+// copies with it, so a deformer cannot tear a periodic seam open.
+class NurbsSurfaceData final : public GeometryData
+{
+public:
+    MFn::Type apiType() const override { return MFn::kNurbsSurfaceData; }
+    bool hasFn(MFn::Type type) const override;
+    std::shared_ptr<graph::Data> clone() const override;
+
+    unsigned int pointCount() const override { return static_cast<unsigned int>(m_cvs.size()); }
+    MPoint point(unsigned int index) const override;
+    void setPoint(unsigned int index, const MPoint& position) override;
+
+    bool hasSurface() const { return m_knotsU.isValid(); }
+
+    // Replaces the surface. Fails with kInvalidParameter, keeping what the
+    // data held, unless the surface can be evaluated (see NurbsSurfaceShape)
+    // and every periodic direction repeats its leading CVs; the repeats are
+    // then made exact copies.
+    MStatus assign(NurbsKnots knotsU, NurbsKnots knotsV, std::vector<MPoint> cvs);
+
+    const NurbsKnots& knotsU() const { return m_knotsU; }
+    const NurbsKnots& knotsV() const { return m_knotsV; }
+    const std::vector<MPoint>& cvs() const { return m_cvs; }
+    int cvIndex(int indexU, int indexV) const { return indexU * m_knotsV.numCVs() + indexV; }
+
+    // Sets CV `index` (position and weight) and its periodic copies.
+    void setCV(int index, const MPoint& cv);
+
+    // The surface for evaluation in object space, or in world space (carried
+    // by `transform`); null while the data holds no surface.
+    std::shared_ptr<const NurbsSurfaceShape> shape(MSpace::Space space) const;
+
+private:
+    NurbsKnots m_knotsU;
+    NurbsKnots m_knotsV;
+    std::vector<MPoint> m_cvs;
+    mutable ShapeCache<NurbsSurfaceShape> m_shapes;
+};
+
+}  // namespace kavo::host::geometry
