@@ -1,0 +1,195 @@
+#include "test_deformer_fixture.h"
+
+#include "../../src/NoiseDeformerNode.h"
+
+#include "graph/AttributeCallbacks.h"
+#include "graph/EvaluationManager.h"
+#include "graph/Faults.h"
+#include "graph/IdleQueue.h"
+#include "graph/Node.h"
+#include "graph/Scene.h"
+#include "session/Host.h"
+
+#include <maya/MDGModifier.h>
+#include <maya/MDagModifier.h>
+#include <maya/MDataBlock.h>
+#include <maya/MFnAttribute.h>
+#include <maya/MMatrix.h>
+#include <maya/MPlugArray.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+using kavo::host::graph::AttributeCallbacks;
+using kavo::host::graph::EvaluationManager;
+using kavo::host::graph::Faults;
+using kavo::host::graph::IdleQueue;
+using kavo::host::graph::Node;
+using kavo::host::graph::objectAs;
+using kavo::host::graph::Scene;
+using kavo::host::session::Host;
+using kavo::test::contains;
+using kavo::test::LoadedPluginTest;
+
+class DeformerHooks : public LoadedPluginTest
+{
+protected:
+    // Runs what the node queued for idle time; answers how many commands ran
+    // and how many evaluation-graph rebuilds they asked for.
+    std::pair<unsigned int, unsigned int> runIdle()
+    {
+        EvaluationManager::instance().reset();
+        testing::internal::CaptureStderr();
+        const unsigned int ran = Host::runIdleQueue();
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");  // every command understood
+        return {ran, EvaluationManager::instance().invalidations()};
+    }
+
+    static MPlugArray sourcesOf(const MPlug& destination)
+    {
+        MPlugArray sources;
+        destination.connectedTo(sources, true, false);
+        return sources;
+    }
+
+    static size_t callbacksOf(const MObject& node)
+    {
+        return AttributeCallbacks::instance().countFor(objectAs<Node>(node).get());
+    }
+};
+
+TEST_F(DeformerHooks, EveryKindOfNoiseTypeChangeQueuesOneInvalidation)
+{
+    const MObject node = createDeformer();
+    const MObject other = createDeformer();
+    runIdle();
+
+    plug(node, "noiseType").setValue(2);
+    EXPECT_EQ(runIdle(), std::make_pair(1u, 1u));
+
+    MDGModifier connect;
+    connect.connect(plug(other, "seed"), plug(node, "noiseType"));
+    connect.doIt();
+    EXPECT_EQ(runIdle(), std::make_pair(1u, 1u));
+
+    MDGModifier disconnect;
+    disconnect.disconnect(plug(other, "seed"), plug(node, "noiseType"));
+    disconnect.doIt();
+    EXPECT_EQ(runIdle(), std::make_pair(1u, 1u));
+}
+
+TEST_F(DeformerHooks, OtherAttributeChangesQueueNothing)
+{
+    const MObject node = createDeformer();
+    const MObject other = createDeformer();
+    runIdle();
+
+    for (const char* name : {"seed", "amplitude", "space", "phase", "displacementR"})
+        plug(node, name).setValue(1.0);
+    MDGModifier connect;
+    connect.connect(plug(other, "noiseType"), plug(node, "seed"));
+    connect.doIt();
+    // The source deformer's own "noiseType" took part in that connection: one.
+    EXPECT_EQ(IdleQueue::instance().pending(), 1u);
+}
+
+TEST_F(DeformerHooks, TheCallbackLivesAsLongAsTheNode)
+{
+    const MObject node = createDeformer();
+    EXPECT_EQ(callbacksOf(node), 1u);
+    objectAs<Node>(node)->releaseBehaviour();
+    EXPECT_EQ(callbacksOf(node), 0u);
+}
+
+TEST_F(DeformerHooks, ANodeWhoseCallbackWasRefusedWorksAndRemovesNoOtherCallback)
+{
+    const MObject first = createDeformer();
+    Faults::failOn("addAttributeChangedCallback", 1);
+    testing::internal::CaptureStderr();
+    const MObject second = createDeformer();
+    const std::string errors = testing::internal::GetCapturedStderr();
+
+    EXPECT_TRUE(contains(errors, "\nAPI error detected in src/NoiseDeformerNode.cpp at line ")) << errors;
+    EXPECT_EQ(callbacksOf(second), 0u);
+    objectAs<Node>(second)->releaseBehaviour();
+    EXPECT_EQ(callbacksOf(first), 1u);
+}
+
+TEST_F(DeformerHooks, AccessorySetupRecordsAHandleWhoseWorldMatrixDrivesHandleSpace)
+{
+    const MObject node = createDeformer();
+    MPxDeformerNode* deformer = deformerOf(node);
+    EXPECT_EQ(MFnAttribute(deformer->accessoryAttribute()).name(), "handleSpace");
+
+    MDagModifier modifier;
+    ASSERT_EQ(deformer->accessoryNodeSetup(modifier), MStatus::kSuccess);
+    EXPECT_TRUE(nodeNamed("noiseHandle1").isNull());  // recorded, not yet done
+    ASSERT_EQ(modifier.doIt(), MStatus::kSuccess);
+
+    const MObject handle = nodeNamed("noiseHandle1");
+    ASSERT_FALSE(handle.isNull());
+    Node* handleNode = objectAs<Node>(handle).get();
+    ASSERT_EQ(handleNode->dagChildren().size(), 1u);
+    EXPECT_EQ(handleNode->dagChildren()[0]->type().name, "noiseLocator");
+
+    const MPlugArray sources = sourcesOf(plug(node, "handleSpace"));
+    ASSERT_EQ(sources.length(), 1u);
+    EXPECT_EQ(sources[0].node(), handle);
+    EXPECT_EQ(MFnAttribute(sources[0].attribute()).name(), "worldMatrix");
+
+    plug(handle, "translateY").setValue(2.5);
+    MDataBlock block(objectAs<Node>(node).get());
+    EXPECT_EQ(block.inputValue(plug(node, "handleSpace")).asMatrix()[3][1], 2.5);
+}
+
+TEST_F(DeformerHooks, AHandleThatCannotBeCreatedEndsTheSetupWithNothingRecorded)
+{
+    const MObject node = createDeformer();
+    const size_t nodesBefore = Scene::instance().nodes().size();
+    Faults::failOn("MDagModifier::createNode", 1, MStatus::kInsufficientMemory);
+
+    MDagModifier modifier;
+    testing::internal::CaptureStderr();
+    const MStatus status = deformerOf(node)->accessoryNodeSetup(modifier);
+    const std::string errors = testing::internal::GetCapturedStderr();
+
+    EXPECT_EQ(status, MStatus::kInsufficientMemory);
+    EXPECT_TRUE(contains(errors, ",ERROR NoiseDeformerNode creating locator node\n\n")) << errors;
+    modifier.doIt();
+    EXPECT_EQ(Scene::instance().nodes().size(), nodesBefore);
+    EXPECT_EQ(sourcesOf(plug(node, "handleSpace")).length(), 0u);
+}
+
+TEST_F(DeformerHooks, AConnectionThatFailsIsReturnedAndTheHandleStaysRecorded)
+{
+    const MObject node = createDeformer();
+    Faults::failOn("MDGModifier::connect", 1, MStatus::kInvalidParameter);
+
+    MDagModifier modifier;
+    testing::internal::CaptureStderr();
+    const MStatus status = deformerOf(node)->accessoryNodeSetup(modifier);
+    const std::string errors = testing::internal::GetCapturedStderr();
+
+    EXPECT_EQ(status, MStatus::kInvalidParameter);
+    EXPECT_TRUE(contains(errors, ",ERROR NoiseDeformerNode connecting matrix attribute handleSpace to locator "
+                                 "node\n\n"))
+        << errors;
+    modifier.doIt();
+    EXPECT_FALSE(nodeNamed("noiseHandle1").isNull());
+    EXPECT_EQ(sourcesOf(plug(node, "handleSpace")).length(), 0u);
+}
+
+TEST_F(DeformerHooks, OnlyTextureDisplacementIsScheduledUntrusted)
+{
+    const MObject node = createDeformer();
+    auto* deformer = static_cast<NoiseDeformerNode*>(deformerOf(node));
+    for (short type = 0; type <= 4; ++type) {
+        plug(node, "noiseType").setValue(type);
+        EXPECT_EQ(deformer->schedulingType(), type == 4 ? 3 : 0) << type;
+    }
+}
+
+} // namespace
