@@ -2,6 +2,7 @@
 #include "graph/Scene.h"
 
 #include "view/DrawableShapes.h"
+#include "view/GeometryPreview.h"
 #include "view/SceneRenderer.h"
 #include "view/Selection.h"
 #include "view/View3d.h"
@@ -66,6 +67,7 @@ MStatus SceneRenderer::render(const std::shared_ptr<View3d>& view)
         return MStatus::kInvalidParameter;
     if (MStatus status = view->beginFrame(); !status)
         return status;
+    GeometryPreview::drawMeshes(*view);
     M3dView handle(view);
     for (const LocatorDraw& draw : visibleLocators())
         drawLocator(draw, handle, view->displayStyle());
