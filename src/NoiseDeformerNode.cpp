@@ -342,7 +342,7 @@ MStatus NoiseDeformerNode::addAttrAndCheck(MObject& attribute, const char* name,
 namespace {
 
 // An enumeration attribute with its fields, storable and keyable.
-struct EnumSpec
+struct EnumAttributeRow
 {
     MObject& handle;
     const char* name;
@@ -352,7 +352,7 @@ struct EnumSpec
 };
 
 // A numeric attribute, storable and keyable, with optional hard limits.
-struct NumericSpec
+struct NumericAttributeRow
 {
     MObject& handle;
     const char* name;
@@ -365,35 +365,35 @@ struct NumericSpec
     double maximum;
 };
 
-MStatus createEnumAttribute(const EnumSpec& spec, MStatus& status)
+MStatus createEnumAttribute(const EnumAttributeRow& row, MStatus& status)
 {
     MFnEnumAttribute enumeration;
-    spec.handle = enumeration.create(spec.name, spec.shortName, spec.defaultValue, &status);
-    if (NoiseDeformerNode::formatErrorMessage(NoiseDeformerNode::m_errCreateAttr, spec.name, status) !=
+    row.handle = enumeration.create(row.name, row.shortName, row.defaultValue, &status);
+    if (NoiseDeformerNode::formatErrorMessage(NoiseDeformerNode::m_errCreateAttr, row.name, status) !=
         MStatus::kSuccess)
         return MStatus::kFailure;
     short value = 0;
-    for (const char* field : spec.fields)
+    for (const char* field : row.fields)
         enumeration.addField(field, value++);
     enumeration.setStorable(true);
     enumeration.setKeyable(true);
-    return NoiseDeformerNode::addAttrAndCheck(spec.handle, spec.name, status);
+    return NoiseDeformerNode::addAttrAndCheck(row.handle, row.name, status);
 }
 
-MStatus createNumericAttribute(const NumericSpec& spec, MStatus& status)
+MStatus createNumericAttribute(const NumericAttributeRow& row, MStatus& status)
 {
     MFnNumericAttribute numeric;
-    spec.handle = numeric.create(spec.name, spec.shortName, spec.type, spec.defaultValue, &status);
-    if (NoiseDeformerNode::formatErrorMessage(NoiseDeformerNode::m_errCreateAttr, spec.name, status) !=
+    row.handle = numeric.create(row.name, row.shortName, row.type, row.defaultValue, &status);
+    if (NoiseDeformerNode::formatErrorMessage(NoiseDeformerNode::m_errCreateAttr, row.name, status) !=
         MStatus::kSuccess)
         return MStatus::kFailure;
     numeric.setStorable(true);
     numeric.setKeyable(true);
-    if (spec.hasMin)
-        numeric.setMin(spec.minimum);
-    if (spec.hasMax)
-        numeric.setMax(spec.maximum);
-    return NoiseDeformerNode::addAttrAndCheck(spec.handle, spec.name, status);
+    if (row.hasMin)
+        numeric.setMin(row.minimum);
+    if (row.hasMax)
+        numeric.setMax(row.maximum);
+    return NoiseDeformerNode::addAttrAndCheck(row.handle, row.name, status);
 }
 
 MStatus createDisplacementAttribute(MStatus& status)
@@ -442,17 +442,17 @@ MStatus NoiseDeformerNode::initialize()
 {
     MStatus status;
 
-    const EnumSpec enumerations[] = {
+    const EnumAttributeRow enumerations[] = {
         {m_space, "space", "space", kLocalSpace, {"Local", "World"}},
         {m_attrNoiseType, m_nameNoiseType, m_snameNoiseType, m_defNoiseType,
          {m_enum0NoiseType, m_enum1NoiseType, m_enum2NoiseType, m_enum3NoiseType, m_enum4NoiseType}},
     };
-    for (const EnumSpec& spec : enumerations)
-        if (createEnumAttribute(spec, status) != MStatus::kSuccess)
+    for (const EnumAttributeRow& row : enumerations)
+        if (createEnumAttribute(row, status) != MStatus::kSuccess)
             return MStatus::kFailure;
 
     using Numeric = MFnNumericData;
-    const NumericSpec numerics[] = {
+    const NumericAttributeRow numerics[] = {
         {m_attrSeed, m_nameSeed, m_snameSeed, Numeric::kInt, m_defSeed, true, m_minSeed, false, 0.0},
         {m_attrScaleX, m_nameScaleX, m_snameScaleX, Numeric::kFloat, m_defScaleX, true, m_minScaleX, false, 0.0},
         {m_attrScaleY, m_nameScaleY, m_snameScaleY, Numeric::kFloat, m_defScaleY, true, m_minScaleY, false, 0.0},
@@ -483,8 +483,8 @@ MStatus NoiseDeformerNode::initialize()
          false, 0.0},
         {m_attrPhase, m_namePhase, m_snamePhase, Numeric::kFloat, m_defPhase, false, 0.0, false, 0.0},
     };
-    for (const NumericSpec& spec : numerics)
-        if (createNumericAttribute(spec, status) != MStatus::kSuccess)
+    for (const NumericAttributeRow& row : numerics)
+        if (createNumericAttribute(row, status) != MStatus::kSuccess)
             return MStatus::kFailure;
 
     if (createDisplacementAttribute(status) != MStatus::kSuccess)

@@ -14,6 +14,15 @@
 #include <maya/MFn.h>
 #include <maya/MFnMesh.h>
 #include <maya/MFnMeshData.h>
+#include <maya/MFnNurbsCurve.h>
+#include <maya/MFnNurbsCurveData.h>
+#include <maya/MFnNurbsSurface.h>
+#include <maya/MFnNurbsSurfaceData.h>
+#include <maya/MFnSubd.h>
+#include <maya/MFnSubdData.h>
+#include <maya/MFnVectorArrayData.h>
+#include <maya/MDoubleArray.h>
+#include <maya/MVectorArray.h>
 #include <maya/MIntArray.h>
 #include <maya/MItGeometry.h>
 #include <maya/MMatrix.h>
@@ -110,6 +119,62 @@ MPointArray pointsOf(MObject data)
     return points;
 }
 
+// A bicubic patch of 4 x 4 CVs in the plane y = 0.
+MObject nurbsSurfaceData()
+{
+    MPointArray cvs;
+    for (int u = 0; u < 4; ++u)
+        for (int v = 0; v < 4; ++v)
+            cvs.append(MPoint(0.3 * u - 0.45, 0.0, 0.3 * v - 0.45));
+    const double knotValues[] = {0.0, 0.0, 0.0, 1.0, 1.0, 1.0};
+    const MDoubleArray knots(knotValues, 6);
+    MObject data = MFnNurbsSurfaceData().create();
+    MStatus status;
+    MFnNurbsSurface().create(cvs, knots, knots, 3, 3, MFnNurbsSurface::kOpen, MFnNurbsSurface::kOpen, false, data,
+                             &status);
+    EXPECT_EQ(status, MStatus::kSuccess);
+    return data;
+}
+
+// A cubic arc of 4 CVs.
+MObject nurbsCurveData()
+{
+    MPointArray cvs;
+    for (const MPoint& cv : {MPoint(-0.4, 0.0, 0.1), MPoint(-0.1, 0.3, 0.2), MPoint(0.2, 0.3, -0.1),
+                             MPoint(0.4, 0.0, 0.1)})
+        cvs.append(cv);
+    const double knotValues[] = {0.0, 0.0, 0.0, 1.0, 1.0, 1.0};
+    MObject data = MFnNurbsCurveData().create();
+    MStatus status;
+    MFnNurbsCurve().create(cvs, MDoubleArray(knotValues, 6), 3, MFnNurbsCurve::kOpen, false, false, data, &status);
+    EXPECT_EQ(status, MStatus::kSuccess);
+    return data;
+}
+
+// A cube of side 0.6 as the base mesh.
+MObject subdivisionData()
+{
+    MPointArray corners;
+    for (int k = 0; k < 8; ++k)
+        corners.append(MPoint(k & 1 ? 0.3 : -0.3, k & 2 ? 0.3 : -0.3, k & 4 ? 0.3 : -0.3));
+    const int faceValues[] = {0, 2, 3, 1, 4, 5, 7, 6, 0, 1, 5, 4, 2, 6, 7, 3, 0, 4, 6, 2, 1, 3, 7, 5};
+    const MIntArray connects(faceValues, 24);
+    const MIntArray counts(6, 4);
+    MObject data = MFnSubdData().create();
+    MStatus status;
+    MFnSubd().createBaseMesh(false, 8, 6, corners, counts, connects, data, &status);
+    EXPECT_EQ(status, MStatus::kSuccess);
+    return data;
+}
+
+MObject particleData()
+{
+    MVectorArray positions;
+    for (int k = 0; k < 6; ++k)
+        positions.append(MVector(0.1 * k - 0.3, 0.05 * k, -0.1 * k));
+    return MFnVectorArrayData().create(positions);
+}
+
 // Geometry data of a kind no deformer adapter handles.
 class ForeignData : public Data
 {
@@ -200,6 +265,34 @@ TEST_F(DeformPass, PerlinAlongNormalsMovesEveryPointAlongItsNormalOnly)
         EXPECT_EQ(result[i].x, input[i].x) << i;
         EXPECT_EQ(result[i].z, input[i].z) << i;
         EXPECT_LE(std::abs(result[i].y), 1.0) << i;
+    }
+}
+
+TEST_F(DeformPass, EveryGeometryKindDeformsWithoutAReport)
+{
+    const MObject kinds[] = {meshData(evenGrid(3, -0.7, 0.9)), nurbsSurfaceData(), nurbsCurveData(),
+                             subdivisionData(), particleData()};
+    const MObject deformer = createDeformer();
+    plug(deformer, "amplitude").setValue(1.0);
+    plug(deformer, "phase").setValue(5.0);
+    for (unsigned int index = 0; index < 5; ++index)
+        setInput(deformer, index, kinds[index]);
+
+    testing::internal::CaptureStderr();
+    for (unsigned int index = 0; index < 5; ++index) {
+        const MPointArray input = pointsOf(kinds[index]);
+        const MPointArray result = outputPoints(deformer, index);
+        ASSERT_EQ(result.length(), input.length()) << index;
+        EXPECT_EQ(movedCount(input, result), static_cast<int>(input.length())) << index;
+    }
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+
+    // Particles have no normals of their own: they move along y.
+    const MPointArray particles = pointsOf(kinds[4]);
+    const MPointArray movedParticles = outputPoints(deformer, 4);
+    for (unsigned int i = 0; i < particles.length(); ++i) {
+        EXPECT_EQ(movedParticles[i].x, particles[i].x) << i;
+        EXPECT_EQ(movedParticles[i].z, particles[i].z) << i;
     }
 }
 
@@ -328,13 +421,22 @@ TEST_F(DeformPass, WithoutAnimationTimeDoesNothingAndTheNoiseStandsAtFramePhaseP
     EXPECT_EQ(movedCount(still, outputPoints(deformer)), 0);
 }
 
-TEST_F(DeformPass, TextureDisplacementWithNothingConnectedIsPerlin)
+TEST_F(DeformPass, TextureDisplacementWithNothingToSampleIsPerlin)
 {
     const MObject data = meshData(evenGrid(4, -0.7, 0.9));
     const MObject deformer = deformerOn(data);
     const MPointArray perlin = outputPoints(deformer);
     plug(deformer, "noiseType").setValue(4);
     EXPECT_EQ(movedCount(perlin, outputPoints(deformer)), 0);
+
+    // Something that is no shading network feeds the colour: sampling fails.
+    const MObject notATexture = createDeformer();
+    MDGModifier modifier;
+    modifier.connect(plug(notATexture, "displacement"), plug(deformer, "displacement"));
+    ASSERT_EQ(modifier.doIt(), MStatus::kSuccess);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(movedCount(perlin, outputPoints(deformer)), 0);
+    EXPECT_TRUE(contains(testing::internal::GetCapturedStderr(), "sampleShadingNetwork"));
 }
 
 class TextureDisplacement : public DeformPass
