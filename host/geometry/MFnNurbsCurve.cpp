@@ -188,7 +188,8 @@ MStatus MFnNurbsCurve::setCVs(const MPointArray& array, MSpace::Space space)
         if (!hasUsableCVs(cvs))
             return MStatus(MStatus::kInvalidParameter);
         for (unsigned int k = 0; k < cvs.size(); ++k)
-            curve.setCV(static_cast<int>(k), cvs[k]);
+            if (!curve.isRepeat(static_cast<int>(k)))
+                curve.setCV(static_cast<int>(k), cvs[k]);
         return MStatus(MStatus::kSuccess);
     });
 }

@@ -262,7 +262,8 @@ MStatus MFnNurbsSurface::setCVs(const MPointArray& array, MSpace::Space space)
         if (!hasUsableCVs(cvs))
             return MStatus(MStatus::kInvalidParameter);
         for (unsigned int k = 0; k < cvs.size(); ++k)
-            surface.setCV(static_cast<int>(k), cvs[k]);
+            if (!surface.isRepeat(static_cast<int>(k)))
+                surface.setCV(static_cast<int>(k), cvs[k]);
         return MStatus(MStatus::kSuccess);
     });
 }

@@ -30,7 +30,8 @@ MPoint NurbsCurveData::point(unsigned int index) const
 
 void NurbsCurveData::setPoint(unsigned int index, const MPoint& position)
 {
-    setCV(static_cast<int>(index), MPoint(position.x, position.y, position.z, m_cvs[index].w));
+    if (!isRepeat(static_cast<int>(index)))
+        setCV(static_cast<int>(index), MPoint(position.x, position.y, position.z, m_cvs[index].w));
 }
 
 MStatus NurbsCurveData::assign(NurbsKnots knots, std::vector<MPoint> cvs)

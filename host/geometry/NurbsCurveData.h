@@ -3,6 +3,7 @@
 #include "geometry/GeometryData.h"
 #include "geometry/NurbsCurveShape.h"
 #include "geometry/NurbsKnots.h"
+#include "geometry/PeriodicCVs.h"
 #include "geometry/ShapeCache.h"
 
 #include <maya/MStatus.h>
@@ -18,8 +19,10 @@ namespace kavo::host::geometry {
 //
 // As deformable geometry its points are all the CVs, the repeats of a
 // periodic curve included, so a point index is a CV index. Points are
-// positions (w = 1); moving one keeps its weight and moves its periodic
-// copies with it, so a deformer cannot open a periodic curve.
+// positions (w = 1); moving one keeps its weight. A repeat is not a point of
+// its own: it shows where the CV it repeats stands, follows it when that CV
+// moves, and ignores being moved itself. A deformer walking the points in
+// order thus moves each CV once and can never open a periodic curve.
 class NurbsCurveData final : public GeometryData
 {
 public:
@@ -42,7 +45,11 @@ public:
     const NurbsKnots& knots() const { return m_knots; }
     const std::vector<MPoint>& cvs() const { return m_cvs; }
 
-    // Sets CV `index` (position and weight) and its periodic copies.
+    // Whether CV `index` repeats an earlier CV of a periodic curve.
+    bool isRepeat(int index) const { return leadingCopyOf(m_knots, index) != index; }
+
+    // Sets the CV that `index` names (position and weight): the CV itself,
+    // or for a repeat the CV it repeats, and every copy of it.
     void setCV(int index, const MPoint& cv);
 
     // The curve for evaluation in object space, or in world space (carried

@@ -31,7 +31,8 @@ MPoint NurbsSurfaceData::point(unsigned int index) const
 
 void NurbsSurfaceData::setPoint(unsigned int index, const MPoint& position)
 {
-    setCV(static_cast<int>(index), MPoint(position.x, position.y, position.z, m_cvs[index].w));
+    if (!isRepeat(static_cast<int>(index)))
+        setCV(static_cast<int>(index), MPoint(position.x, position.y, position.z, m_cvs[index].w));
 }
 
 MStatus NurbsSurfaceData::assign(NurbsKnots knotsU, NurbsKnots knotsV, std::vector<MPoint> cvs)
@@ -56,6 +57,13 @@ MStatus NurbsSurfaceData::assign(NurbsKnots knotsU, NurbsKnots knotsV, std::vect
     m_cvs = std::move(cvs);
     m_shapes.clear();
     return MStatus::kSuccess;
+}
+
+bool NurbsSurfaceData::isRepeat(int index) const
+{
+    const int iu = index / m_knotsV.numCVs();
+    const int iv = index % m_knotsV.numCVs();
+    return leadingCopyOf(m_knotsU, iu) != iu || leadingCopyOf(m_knotsV, iv) != iv;
 }
 
 void NurbsSurfaceData::setCV(int index, const MPoint& cv)

@@ -18,8 +18,11 @@ namespace kavo::host::geometry {
 //
 // As deformable geometry its points are all the CVs in that order, repeats of
 // a periodic direction included, so a point index is a CV index. Points are
-// positions (w = 1); moving one keeps its weight and moves its periodic
-// copies with it, so a deformer cannot tear a periodic seam open.
+// positions (w = 1); moving one keeps its weight. A repeat is not a point of
+// its own: it shows where the CV it repeats stands, follows it when that CV
+// moves, and ignores being moved itself. A deformer walking the points in
+// order thus moves each CV once (the CV comes before its repeats) and can
+// never tear a periodic seam open.
 class NurbsSurfaceData final : public GeometryData
 {
 public:
@@ -44,7 +47,11 @@ public:
     const std::vector<MPoint>& cvs() const { return m_cvs; }
     int cvIndex(int indexU, int indexV) const { return indexU * m_knotsV.numCVs() + indexV; }
 
-    // Sets CV `index` (position and weight) and its periodic copies.
+    // Whether CV `index` repeats an earlier CV of a periodic direction.
+    bool isRepeat(int index) const;
+
+    // Sets the CV that `index` names (position and weight): the CV itself,
+    // or for a repeat the CV it repeats, and every copy of it.
     void setCV(int index, const MPoint& cv);
 
     // The surface for evaluation in object space, or in world space (carried

@@ -173,23 +173,27 @@ TEST(NurbsCurveFunctionSet, IteratorWalksEveryCVAndKeepsThePeriodicCurveClosed)
         EXPECT_TRUE(isNear(points.position(MSpace::kWorld), placed(cvs[points.index()], placement()), 1e-12));
     }
 
-    // A repeat moves with the CV it repeats, whichever of the two is written.
-    points.reset();
-    for (; !points.isDone(); points.next())
-        if (points.index() == 9)
-            points.setPosition(MPoint(9, 9, 9));
+    // A walk that moves every point by one moves every CV once: a repeat
+    // follows its CV and ignores being moved itself.
+    for (points.reset(); !points.isDone(); points.next())
+        points.setPosition(points.position() + MVector(0, 0, 1));
     MFnNurbsCurve curve(data);
-    MPoint cv;
-    curve.getCV(1, cv);
-    EXPECT_EQ(cv, MPoint(9, 9, 9));
-
     MPointArray all;
     curve.getCVs(all);
+    for (unsigned int k = 0; k < 11; ++k)
+        EXPECT_TRUE(isNear(all[k], cvs[k] + MVector(0, 0, 1), 1e-15)) << k;
+
+    // So do the function set's bulk writes; a single write to a repeat moves
+    // the CV it repeats.
     all[0] = MPoint(-1, 0, 0);
-    all[8] = MPoint(-2, 0, 0);  // the later value of the pair wins
+    all[8] = MPoint(-2, 0, 0);
     ASSERT_EQ(curve.setCVs(all), MStatus::kSuccess);
-    curve.getCV(0, cv);
-    EXPECT_EQ(cv, MPoint(-2, 0, 0));
+    MPoint cv;
+    curve.getCV(8, cv);
+    EXPECT_EQ(cv, MPoint(-1, 0, 0));
+    ASSERT_EQ(curve.setCV(9, MPoint(9, 9, 9)), MStatus::kSuccess);
+    curve.getCV(1, cv);
+    EXPECT_EQ(cv, MPoint(9, 9, 9));
 
     EXPECT_EQ(curve.setCV(11, MPoint(), MSpace::kObject), MStatus::kInvalidParameter);
     all.remove(0);

@@ -251,14 +251,20 @@ TEST(NurbsSurfaceFunctionSet, PeriodicSeamStaysClosedWhateverMovesIt)
     surface.getCV(1, 1, leading);
     EXPECT_EQ(leading, MPoint(0, 2, 1));
 
+    // The iterator walks the repeats too, but they only follow their CVs.
     MItGeometry points(tube);
     ASSERT_EQ(points.count(), 14);
-    for (; !points.isDone(); points.next())
+    for (; !points.isDone(); points.next()) {
         if (points.index() == 2)
             points.setPosition(MPoint(-3, 0, 0));
-    MPoint repeat;
+        if (points.index() == 11)  // (1, 4) repeats (1, 0)
+            points.setPosition(MPoint(5, 5, 5));
+    }
+    MPoint repeat, unmoved;
     surface.getCV(0, 6, repeat);
     EXPECT_EQ(repeat, MPoint(-3, 0, 0));
+    surface.getCV(1, 0, unmoved);
+    EXPECT_EQ(unmoved, tubeCVs()[7]);
 
     // Across the seam the surface is continuous: the domain's two ends meet.
     MPoint atStart, atEnd;

@@ -70,11 +70,12 @@ public:
     MStatus getKnotDomain(double& start, double& end) const;
 
     MStatus getCVs(MPointArray& array, MSpace::Space space = MSpace::kObject) const;
-    // Sets every CV. A CV in the repeated part of a periodic curve moves
-    // together with the CV it repeats, so the curve stays closed; of two
-    // values for one such pair the later in the array wins.
+    // Sets every CV from an array of numCVs. The repeats of a periodic curve
+    // follow the CVs they repeat, so the curve stays closed: the array's
+    // values for them are not used.
     MStatus setCVs(const MPointArray& array, MSpace::Space space = MSpace::kObject);
     MStatus getCV(unsigned int index, MPoint& pt, MSpace::Space space = MSpace::kObject) const;
+    // Setting a repeat of a periodic curve sets the CV it repeats.
     MStatus setCV(unsigned int index, const MPoint& pt, MSpace::Space space = MSpace::kObject);
 
     MStatus getPointAtParam(double param, MPoint& point, MSpace::Space space = MSpace::kObject) const;

@@ -78,12 +78,12 @@ public:
     MStatus getKnotDomain(double& startU, double& endU, double& startV, double& endV) const;
 
     MStatus getCVs(MPointArray& array, MSpace::Space space = MSpace::kObject) const;
-    // Sets every CV (numCVsInU * numCVsInV of them). A CV in the repeated
-    // part of a periodic direction moves together with the CV it repeats,
-    // so the seam stays closed; of two values for one such pair the later
-    // in the array wins.
+    // Sets every CV from an array of numCVsInU * numCVsInV. The repeats of a
+    // periodic direction follow the CVs they repeat, so the seam stays
+    // closed: the array's values for them are not used.
     MStatus setCVs(const MPointArray& array, MSpace::Space space = MSpace::kObject);
     MStatus getCV(unsigned int indexU, unsigned int indexV, MPoint& pnt, MSpace::Space space = MSpace::kObject) const;
+    // Setting a repeat of a periodic direction sets the CV it repeats.
     MStatus setCV(unsigned int indexU, unsigned int indexV, const MPoint& pnt, MSpace::Space space = MSpace::kObject);
 
     MStatus getPointAtParam(double paramInU, double paramInV, MPoint& point,
