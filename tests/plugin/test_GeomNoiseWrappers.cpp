@@ -388,6 +388,19 @@ TEST(NsurfGeomNoiseWrapper, WorldBindingKeepsBothPointCachesAndEvaluatesWorldNor
     EXPECT_TRUE(bound.normal(6).isEquivalent(worldNormal, 1e-6));
 }
 
+TEST(NsurfGeomNoiseWrapper, BindingOtherDataReportsWhereAndLeavesNoCVsToPlace)
+{
+    MObject particles = vectorArrayData({{1, 2, 3}});
+    NsurfGeomNoiseWrapper adapter;
+    const std::string errors = boundWithErrorsCaptured(adapter, particles);
+    EXPECT_NE(errors.find("API error detected in src/NsurfGeomNoiseWrapper.cpp at line "), std::string::npos)
+        << errors;
+    MStatus status;
+    EXPECT_EQ(adapter.numPoints(status), 0);
+    EXPECT_EQ(adapter.getParamInU(3), 0.0);
+    EXPECT_EQ(adapter.getParamInV(3), 0.0);
+}
+
 // ---------------------------------------------------------------------------
 // NURBS curves
 
