@@ -94,7 +94,9 @@ MStatus fillOriginal(Node& original, const MObject& storedGeometry)
 {
     Scene& scene = Scene::instance();
     const GeometryPlugs plugs = geometryPlugsOf(original.type());
-    MStatus status = scene.setValue(original, PlugPath{original.type().findAttribute("intermediateObject"), {}}, true);
+    MStatus status;
+    if (const graph::Attribute* intermediate = original.type().findAttribute("intermediateObject"))
+        status = scene.setValue(original, PlugPath{intermediate, {}}, true);
     const auto data = graph::objectAs<graph::Data>(storedGeometry);
     if (status && data && scene.incoming(original, PlugPath{plugs.input, {}}).empty())
         status = scene.setValue(original, PlugPath{plugs.input, {}}, MObject(data->clone()));
