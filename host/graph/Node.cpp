@@ -1,5 +1,7 @@
 #include "graph/Node.h"
 
+#include "graph/AttributeCallbacks.h"
+
 #include <algorithm>
 
 namespace kavo::host::graph {
@@ -12,6 +14,8 @@ Node::Node(std::shared_ptr<const NodeType> type, std::string name)
 Node::~Node()
 {
     releaseBehaviour();
+    // A node that never joined the scene may still have callbacks on it.
+    AttributeCallbacks::instance().removeAllFor(this);
     setDagParent(nullptr);
     for (Node* child : m_dagChildren)
         child->m_dagParent = nullptr;
