@@ -35,6 +35,15 @@ size_t IdleQueue::pending() const
     return m_entries.size();
 }
 
+std::vector<std::string> IdleQueue::queued() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    std::vector<std::string> texts;
+    for (const Entry& entry : m_entries)
+        texts.push_back(entry.command);
+    return texts;
+}
+
 void IdleQueue::clear()
 {
     std::lock_guard<std::mutex> lock(m_mutex);

@@ -4,6 +4,7 @@
 #include <deque>
 #include <mutex>
 #include <string>
+#include <vector>
 
 namespace kavo::host::graph {
 
@@ -22,6 +23,8 @@ public:
     unsigned int run();
 
     size_t pending() const;
+    // The texts waiting to run, oldest first, exactly as they were queued.
+    std::vector<std::string> queued() const;
     void clear();
 
 private:

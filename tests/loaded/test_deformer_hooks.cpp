@@ -69,6 +69,8 @@ TEST_F(DeformerHooks, EveryKindOfNoiseTypeChangeQueuesOneInvalidation)
     runIdle();
 
     plug(node, "noiseType").setValue(2);
+    // Exactly the host's command, with its two blanks.
+    EXPECT_EQ(IdleQueue::instance().queued(), std::vector<std::string>{"evaluationManager  -invalidate 1"});
     EXPECT_EQ(runIdle(), std::make_pair(1u, 1u));
 
     MDGModifier connect;
@@ -94,7 +96,7 @@ TEST_F(DeformerHooks, OtherAttributeChangesQueueNothing)
     connect.connect(plug(other, "noiseType"), plug(node, "seed"));
     connect.doIt();
     // The source deformer's own "noiseType" took part in that connection: one.
-    EXPECT_EQ(IdleQueue::instance().pending(), 1u);
+    EXPECT_EQ(IdleQueue::instance().queued(), std::vector<std::string>{"evaluationManager  -invalidate 1"});
 }
 
 TEST_F(DeformerHooks, TheCallbackLivesAsLongAsTheNode)
