@@ -1,0 +1,125 @@
+#include "PolygonDataFactory.h"
+
+#include <maya/MFloatArray.h>
+#include <maya/MFloatPointArray.h>
+#include <maya/MFnMesh.h>
+#include <maya/MFnMeshData.h>
+#include <maya/MFnSubd.h>
+#include <maya/MFnSubdData.h>
+#include <maya/MIntArray.h>
+#include <maya/MPointArray.h>
+#include <maya/MVectorArray.h>
+
+namespace kavo::app {
+
+namespace {
+
+MIntArray toIntArray(const std::vector<int>& values)
+{
+    MIntArray array;
+    for (int value : values)
+        array.append(value);
+    return array;
+}
+
+MPointArray toPointArray(const std::vector<MPoint>& points)
+{
+    MPointArray array;
+    for (const MPoint& point : points)
+        array.append(point);
+    return array;
+}
+
+// The host builds a mesh from single-precision points; the points are set
+// again in double precision afterwards so nothing of the input is rounded.
+MFloatPointArray roughPoints(const std::vector<MPoint>& points)
+{
+    MFloatPointArray array;
+    for (const MPoint& point : points)
+        array.append(MFloatPoint(static_cast<float>(point.x), static_cast<float>(point.y),
+                                 static_cast<float>(point.z)));
+    return array;
+}
+
+// A face takes UVs only when every one of its corners has one.
+MStatus assignUvs(MFnMesh& mesh, const PolygonMeshDescription& description)
+{
+    MFloatArray us;
+    MFloatArray vs;
+    for (size_t k = 0; k < description.us.size(); ++k) {
+        us.append(description.us[k]);
+        vs.append(description.vs[k]);
+    }
+    if (MStatus status = mesh.setUVs(us, vs); !status)
+        return status;
+
+    MIntArray uvCounts;
+    MIntArray uvIds;
+    size_t corner = 0;
+    for (int count : description.faceCounts) {
+        bool complete = true;
+        for (int k = 0; k < count; ++k)
+            complete = complete && description.faceVertexUvs[corner + k] >= 0;
+        uvCounts.append(complete ? count : 0);
+        for (int k = 0; complete && k < count; ++k)
+            uvIds.append(description.faceVertexUvs[corner + k]);
+        corner += count;
+    }
+    return mesh.assignUVs(uvCounts, uvIds);
+}
+
+MStatus assignNormals(MFnMesh& mesh, const PolygonMeshDescription& description)
+{
+    MVectorArray normals;
+    MIntArray faces;
+    MIntArray vertices;
+    size_t corner = 0;
+    for (int face = 0; face < description.faceCount(); ++face) {
+        for (int k = 0; k < description.faceCounts[face]; ++k, ++corner) {
+            const int normal = description.faceVertexNormals[corner];
+            if (normal < 0)
+                continue;
+            normals.append(description.normals[normal]);
+            faces.append(face);
+            vertices.append(description.faceVertices[corner]);
+        }
+    }
+    return mesh.setFaceVertexNormals(normals, faces, vertices);
+}
+
+} // namespace
+
+MObject PolygonDataFactory::makeMesh(const PolygonMeshDescription& description, MStatus& status)
+{
+    MFnMeshData dataCreator;
+    MObject data = dataCreator.create(&status);
+    if (!status)
+        return MObject();
+    MFnMesh mesh;
+    mesh.create(description.pointCount(), description.faceCount(), roughPoints(description.points),
+                toIntArray(description.faceCounts), toIntArray(description.faceVertices), data, &status);
+    if (!status)
+        return MObject();
+    MPointArray exactPoints = toPointArray(description.points);
+    status = mesh.setPoints(exactPoints);
+    if (status && !description.faceVertexUvs.empty())
+        status = assignUvs(mesh, description);
+    if (status && !description.faceVertexNormals.empty())
+        status = assignNormals(mesh, description);
+    return status ? data : MObject();
+}
+
+MObject PolygonDataFactory::makeSubdivisionCage(const PolygonMeshDescription& description, MStatus& status)
+{
+    MFnSubdData dataCreator;
+    MObject data = dataCreator.create(&status);
+    if (!status)
+        return MObject();
+    MFnSubd subdivision;
+    subdivision.createBaseMesh(false, description.pointCount(), description.faceCount(),
+                               toPointArray(description.points), toIntArray(description.faceCounts),
+                               toIntArray(description.faceVertices), data, &status);
+    return status ? data : MObject();
+}
+
+} // namespace kavo::app
