@@ -1,0 +1,40 @@
+#pragma once
+
+// An output file that appears whole or not at all. Everything is written to
+// a hidden temporary file in the target's folder (so the final rename stays
+// on one file system and is atomic); commit() renames it into place, and a
+// file never committed is removed. A reader never sees half a frame, and a
+// failed run leaves the previous output, if any, as it was.
+
+#include <string>
+
+namespace kavo::app {
+
+class AtomicFile
+{
+public:
+    // Makes the temporary file; an AppError (usage) when the folder does not
+    // exist or cannot be written.
+    explicit AtomicFile(std::string target);
+    ~AtomicFile();
+
+    AtomicFile(const AtomicFile&) = delete;
+    AtomicFile& operator=(const AtomicFile&) = delete;
+    AtomicFile(AtomicFile&& other) noexcept;
+    AtomicFile& operator=(AtomicFile&&) = delete;
+
+    const std::string& target() const { return m_target; }
+    // Where to write: the temporary file, named with the target's extension
+    // for writers that choose their format by it.
+    const std::string& temporaryPath() const { return m_temporary; }
+
+    // Renames the temporary file to the target; an AppError (usage) when
+    // that fails.
+    void commit();
+
+private:
+    std::string m_target;
+    std::string m_temporary;
+};
+
+} // namespace kavo::app
