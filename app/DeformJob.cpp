@@ -1,0 +1,163 @@
+#include "DeformJob.h"
+
+#include "AppError.h"
+#include "AtomicFile.h"
+#include "AttributeAssignments.h"
+#include "BuiltInGeometry.h"
+#include "InputLoader.h"
+#include "ObjWriter.h"
+#include "PlyWriter.h"
+#include "Preview.h"
+#include "Progress.h"
+#include "WeightsFile.h"
+
+#include "session/Host.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+
+namespace kavo::app {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string lowercaseExtension(const std::string& path)
+{
+    std::string extension = fs::path(path).extension().string();
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension;
+}
+
+// Whether two names lead to one file, through links and "..", whether or
+// not it exists yet.
+bool sameFile(const std::string& first, const std::string& second)
+{
+    std::error_code error;
+    if (fs::equivalent(first, second, error))
+        return true;
+    const fs::path a = fs::weakly_canonical(first, error);
+    const fs::path b = error ? fs::path() : fs::weakly_canonical(second, error);
+    return !error && a == b;
+}
+
+} // namespace
+
+DeformJob::DeformJob(Options options) : m_options(std::move(options)) {}
+
+DeformJob::~DeformJob() = default;
+
+void DeformJob::run()
+{
+    loadInputs();
+    checkOutputs();
+    if (!m_options.weightsPath.empty())
+        m_weights = WeightsFile::read(m_options.weightsPath);
+    DeformerScene::loadPlugin(m_options.pluginPath);
+
+    DeformerScene scene(m_inputs);
+    applyOptions(scene);
+    if (!m_options.previewPath.empty())
+        m_preview = std::make_unique<Preview>(scene, m_options.previewWidth, m_options.previewHeight);
+    host::session::Host::runIdleQueue();
+
+    const std::vector<long long> frames = m_options.frames.frames();
+    Progress progress(frames.size(), m_options.quiet);
+    for (long long frame : frames) {
+        evaluateFrame(scene, frame);
+        progress.advance();
+    }
+}
+
+void DeformJob::loadInputs()
+{
+    for (const std::string& argument : m_options.inputs)
+        m_inputs.push_back(InputLoader::load(argument));
+}
+
+void DeformJob::checkOutputs() const
+{
+    for (size_t k = 0; k < m_inputs.size(); ++k) {
+        const std::string wanted = outputExtensionOf(m_inputs[k].kind);
+        if (lowercaseExtension(m_options.outputs[k]) != wanted)
+            throw AppError::usage("\"" + m_options.outputs[k] + "\" should end in " + wanted + ": \"" +
+                                  m_inputs[k].argument + "\" is a " + describe(m_inputs[k].kind));
+    }
+    for (long long frame : m_options.frames.frames()) {
+        std::vector<std::string> taken;
+        for (const std::string& output : m_options.outputs) {
+            checkOutputName(FrameRange::expand(output, frame), taken);
+            taken.push_back(FrameRange::expand(output, frame));
+        }
+        if (!m_options.previewPath.empty())
+            checkOutputName(FrameRange::expand(m_options.previewPath, frame), taken);
+    }
+}
+
+void DeformJob::checkOutputName(const std::string& name, const std::vector<std::string>& taken) const
+{
+    for (const InputGeometry& input : m_inputs)
+        if (!BuiltInGeometry::isBuiltIn(input.argument) && sameFile(name, input.argument))
+            throw AppError::usage("\"" + name + "\" would overwrite the input \"" + input.argument + "\"");
+    for (const std::string& other : taken)
+        if (sameFile(name, other))
+            throw AppError::usage("\"" + name + "\" is written twice in one frame");
+    const fs::path folder = fs::path(name).parent_path();
+    std::error_code error;
+    if (!folder.empty() && !fs::is_directory(folder, error))
+        throw AppError::usage("cannot write \"" + name + "\": no folder \"" + folder.string() + "\"");
+}
+
+void DeformJob::applyOptions(DeformerScene& scene) const
+{
+    AttributeAssignments attributes(scene.deformer());
+    if (!m_options.texturePath.empty()) {
+        scene.connectTexture(m_options.texturePath);
+        attributes.apply("noiseType=Texture Displacement");
+    }
+    for (const std::string& assignment : m_options.assignments)
+        attributes.apply(assignment);
+    if (m_options.envelope)
+        attributes.apply("envelope=" + *m_options.envelope);
+    if (m_options.handleTranslate)
+        scene.translateHandle(*m_options.handleTranslate);
+    if (m_options.handleRotate)
+        scene.rotateHandle(*m_options.handleRotate);
+    if (m_options.handleScale)
+        scene.scaleHandle(*m_options.handleScale);
+    if (!m_options.weightsPath.empty())
+        scene.paintWeights(m_weights, m_options.weightsPath);
+}
+
+void DeformJob::evaluateFrame(DeformerScene& scene, long long frame)
+{
+    scene.setFrame(frame);
+    std::vector<MObject> deformed;
+    std::vector<AtomicFile> files;
+    for (size_t k = 0; k < m_inputs.size(); ++k) {
+        deformed.push_back(scene.deformed(k));
+        files.emplace_back(FrameRange::expand(m_options.outputs[k], frame));
+        writeGeometry(deformed.back(), m_inputs[k].kind, files.back());
+    }
+    host::session::Host::runIdleQueue();
+    if (m_preview) {
+        files.emplace_back(FrameRange::expand(m_options.previewPath, frame));
+        m_preview->write(deformed, files.back().temporaryPath());
+    }
+    for (AtomicFile& file : files)
+        file.commit();
+}
+
+void DeformJob::writeGeometry(const MObject& data, GeometryKind kind, AtomicFile& file) const
+{
+    std::ofstream out(file.temporaryPath(), std::ios::binary);
+    const bool written = kind == GeometryKind::Particles ? PlyWriter::write(data, out) : ObjWriter::write(data, kind, out);
+    out.close();
+    if (!written || !out)
+        throw AppError::evaluation("could not write \"" + file.target() + "\"");
+}
+
+} // namespace kavo::app

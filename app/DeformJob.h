@@ -1,0 +1,47 @@
+#pragma once
+
+// One run of kavo-deform: reads the inputs, checks where everything will be
+// written, builds the scene in the host, applies the options, and for every
+// frame evaluates the deformer and writes each deformed geometry (and the
+// preview) to its file.
+//
+// Everything that can be checked before evaluating is checked first, so a
+// bad command line or input stops the run before any file is written; the
+// files of a frame are written to temporary files and only renamed into
+// place once the whole frame has been written.
+
+#include "DeformerScene.h"
+#include "Options.h"
+
+#include <memory>
+#include <vector>
+
+namespace kavo::app {
+
+class AtomicFile;
+class Preview;
+
+class DeformJob
+{
+public:
+    explicit DeformJob(Options options);
+    ~DeformJob();
+
+    // An AppError for anything that goes wrong.
+    void run();
+
+private:
+    void loadInputs();
+    void checkOutputs() const;
+    void checkOutputName(const std::string& name, const std::vector<std::string>& taken) const;
+    void applyOptions(DeformerScene& scene) const;
+    void evaluateFrame(DeformerScene& scene, long long frame);
+    void writeGeometry(const MObject& data, GeometryKind kind, AtomicFile& file) const;
+
+    Options m_options;
+    std::vector<InputGeometry> m_inputs;
+    std::vector<double> m_weights;
+    std::unique_ptr<Preview> m_preview;
+};
+
+} // namespace kavo::app

@@ -1,0 +1,35 @@
+#pragma once
+
+// Everything a run of kavo-deform was asked to do, as read from its command
+// line.
+
+#include "FrameRange.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kavo::app {
+
+struct Options
+{
+    std::vector<std::string> inputs;
+    std::vector<std::string> outputs;
+    std::string pluginPath;
+    std::vector<std::string> assignments;  // NAME=VALUE, in command-line order
+    std::optional<std::array<double, 3>> handleTranslate;
+    std::optional<std::array<double, 3>> handleRotate;  // degrees, XYZ order
+    std::optional<std::array<double, 3>> handleScale;
+    std::optional<std::string> envelope;  // set like an attribute, after the assignments
+    std::string weightsPath;
+    std::string texturePath;
+    FrameRange frames;
+    std::string previewPath;
+    int previewWidth = 640;
+    int previewHeight = 480;
+    bool quiet = false;
+    bool listAttributes = false;
+};
+
+} // namespace kavo::app

@@ -1,0 +1,55 @@
+// kavo-deform: deforms geometry files and built-in examples with the
+// KavoNoiseDeformer plug-in, loaded into the stand-in host.
+
+#include "AppError.h"
+#include "AttributeListing.h"
+#include "CommandLine.h"
+#include "DeformJob.h"
+#include "DeformerScene.h"
+
+#include "graph/NodeTypeRegistry.h"
+#include "session/Host.h"
+
+#include <iostream>
+
+namespace {
+
+using kavo::app::AppError;
+
+void listAttributes(const kavo::app::Options& options)
+{
+    kavo::app::DeformerScene::loadPlugin(options.pluginPath);
+    const auto type = kavo::host::graph::NodeTypeRegistry::instance().find(kavo::app::DeformerScene::kDeformerType);
+    kavo::app::AttributeListing::print(*type, std::cout);
+}
+
+int runCommandLine(int argc, char** argv)
+{
+    try {
+        const std::optional<kavo::app::Options> options = kavo::app::CommandLine::parse(argc, argv);
+        if (!options)
+            return 0;
+        if (options->listAttributes)
+            listAttributes(*options);
+        else
+            kavo::app::DeformJob(*options).run();
+        return 0;
+    } catch (const AppError& error) {
+        std::cerr << "kavo-deform: " << error.what() << '\n';
+        return error.exitCode();
+    } catch (const std::exception& error) {
+        std::cerr << "kavo-deform: " << error.what() << '\n';
+        return AppError::kEvaluationExitCode;
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int exitCode = runCommandLine(argc, argv);
+    // The host closes its scene before it quits, while the services its
+    // nodes call on their way out still exist.
+    kavo::host::session::Host::resetScene();
+    return exitCode;
+}
