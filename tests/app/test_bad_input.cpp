@@ -1,0 +1,94 @@
+// What a user gets wrong: a clear message, exit status 2, no output file
+// (not even a partial one), and the inputs untouched.
+
+#include "app/AppTest.h"
+
+#include <filesystem>
+
+namespace kavo::test {
+namespace {
+
+const char* kTriangle = "v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n";
+
+class BadInput : public AppTest
+{
+protected:
+    void SetUp() override { writeText(file("in.obj"), kTriangle); }
+
+    // Runs, expects exit status 2 with `words` in the message and nothing
+    // written besides the inputs.
+    void expectRefused(const std::vector<std::string>& arguments, const std::string& words)
+    {
+        const std::vector<std::string> before = files();
+        const AppRun result = run(arguments);
+        EXPECT_EQ(result.exitCode, 2) << result.err;
+        EXPECT_NE(result.err.find(words), std::string::npos) << result.err;
+        EXPECT_EQ(files(), before);
+        EXPECT_EQ(readText(file("in.obj")), kTriangle);
+    }
+};
+
+TEST_F(BadInput, MissingOrMalformedInputNamesTheFileAndLine)
+{
+    expectRefused({"nothere.obj", "-o", "out.obj"}, "nothere.obj");
+    expectRefused({"@cone", "-o", "out.obj"}, "@plane");
+    expectRefused({"@plane:0x2", "-o", "out.obj"}, "@plane:0x2");
+
+    writeText(file("word.obj"), "v 0 0 0\nv 1 two 0\nv 0 1 0\nf 1 2 3\n");
+    expectRefused({"word.obj", "-o", "out.obj"}, "word.obj:2:");
+    writeText(file("index.obj"), "v 0 0 0\nv 1 0 0\nv 0 1 0\n\nf 1 2 4\n");
+    expectRefused({"index.obj", "-o", "out.obj"}, "index.obj:5:");
+    writeText(file("edge.obj"), "v 0 0 0\nv 1 0 0\nf 1 2\n");
+    expectRefused({"edge.obj", "-o", "out.obj"}, "edge.obj:3:");
+    writeText(file("points.obj"), "v 0 0 0\nv 1 0 0\n");
+    expectRefused({"points.obj", "-o", "out.obj"}, "no faces");
+
+    writeText(file("weights.txt"), "1 1\n0.5 heavy\n");
+    expectRefused({"in.obj", "-o", "out.obj", "--weights", "weights.txt"}, "weights.txt:2:");
+    writeText(file("few.txt"), "1 1\n");
+    expectRefused({"in.obj", "-o", "out.obj", "--weights", "few.txt"}, "2 weights for 3 points");
+}
+
+TEST_F(BadInput, UnknownAttributeListsTheValidNames)
+{
+    expectRefused({"in.obj", "-o", "out.obj", "--set", "wobble=1"}, "amplitude (amp)");
+}
+
+TEST_F(BadInput, ValuesThatDoNotParse)
+{
+    expectRefused({"in.obj", "-o", "out.obj", "--set", "amp=loud"}, "loud");
+    expectRefused({"in.obj", "-o", "out.obj", "--set", "seed=1.5"}, "whole number");
+    expectRefused({"in.obj", "-o", "out.obj", "--set", "nt=Fractal"}, "Sine Absolute Value (3)");
+    expectRefused({"in.obj", "-o", "out.obj", "--set", "aln=maybe"}, "on, off");
+    expectRefused({"in.obj", "-o", "out.obj", "--set", "disp=1,0"}, "R,G,B");
+    expectRefused({"in.obj", "-o", "out.obj", "--set", "amp"}, "NAME=VALUE");
+    expectRefused({"in.obj", "-o", "out.obj", "--handle-translate", "1,2"}, "X,Y,Z");
+    expectRefused({"in.obj", "-o", "out.obj", "--frames", "1:x"}, "1:x");
+    expectRefused({"in.obj", "-o", "out.obj", "--frames", "1:3"}, "#");
+    expectRefused({"in.obj", "-o", "out.obj", "--envelope", "full"}, "full");
+}
+
+TEST_F(BadInput, PluginThatDoesNotLoadOrRegister)
+{
+    writeText(file("fake.so"), "not a library");
+    expectRefused({"in.obj", "-o", "out.obj", "--plugin", file("fake.so")}, "fake.so");
+
+    // A real plug-in, but not this one: it registers no "noiseDeformer".
+    const std::string other = std::string(KAVO_BINARY_DIR) + "/bin/loader-plugins/TwoTypePlugin.so";
+    if (!std::filesystem::exists(other))
+        GTEST_SKIP() << "the loader tests' plug-ins are not built";
+    expectRefused({"in.obj", "-o", "out.obj", "--plugin", other}, "noiseDeformer");
+}
+
+TEST_F(BadInput, OutputsNeverOverwriteInputsOrEachOther)
+{
+    expectRefused({"in.obj", "-o", "in.obj"}, "overwrite");
+    std::filesystem::create_directory(file("sub"));
+    expectRefused({"in.obj", "-o", "sub/../in.obj"}, "overwrite");
+    expectRefused({"in.obj", "@plane", "-o", "same.obj", "same.obj"}, "twice");
+    expectRefused({"in.obj", "-o", "out.ply"}, ".obj");
+    expectRefused({"in.obj", "-o", "missing/out.obj"}, "missing");
+}
+
+} // namespace
+} // namespace kavo::test
