@@ -37,11 +37,11 @@ MStatus PngWriter::write(const std::string& path, int width, int height,
         errorMessage = failureText(path, OIIO::geterror());
         return MStatus::kFailure;
     }
-    OIIO::ImageSpec spec(width, height, kChannels, OIIO::TypeDesc::UINT8);
+    OIIO::ImageSpec imageFormat(width, height, kChannels, OIIO::TypeDesc::UINT8);
     // The bytes are written as given. Without this the writer would take the
     // colours as premultiplied and divide them by alpha.
-    spec.attribute("oiio:UnassociatedAlpha", 1);
-    if (!output->open(path, spec) || !output->write_image(OIIO::TypeDesc::UINT8, rgba.data()) ||
+    imageFormat.attribute("oiio:UnassociatedAlpha", 1);
+    if (!output->open(path, imageFormat) || !output->write_image(OIIO::TypeDesc::UINT8, rgba.data()) ||
         !output->close()) {
         errorMessage = failureText(path, output->geterror());
         return MStatus::kFailure;

@@ -28,9 +28,9 @@ std::string failureText(const std::string& path, const std::string& reason)
 
 // How many leading channels carry colour: three for RGB(A) images, one for
 // greyscale with or without alpha.
-int colourChannelCount(const OIIO::ImageSpec& spec)
+int colourChannelCount(const OIIO::ImageSpec& imageFormat)
 {
-    return spec.nchannels >= 3 ? 3 : 1;
+    return imageFormat.nchannels >= 3 ? 3 : 1;
 }
 
 } // namespace
@@ -48,22 +48,22 @@ MStatus TextureImage::read(const std::string& path, std::string& errorMessage)
         errorMessage = failureText(path, OIIO::geterror());
         return MStatus::kFailure;
     }
-    const OIIO::ImageSpec& spec = input->spec();
-    if (spec.width <= 0 || spec.height <= 0 || spec.nchannels <= 0) {
+    const OIIO::ImageSpec& imageFormat = input->spec();
+    if (imageFormat.width <= 0 || imageFormat.height <= 0 || imageFormat.nchannels <= 0) {
         errorMessage = failureText(path, "the image has no pixels");
         return MStatus::kFailure;
     }
-    if (spec.depth > 1 || spec.deep) {
+    if (imageFormat.depth > 1 || imageFormat.deep) {
         errorMessage = failureText(path, "volume and deep images are not supported");
         return MStatus::kFailure;
     }
-    std::size_t texelCount = std::size_t(spec.width) * std::size_t(spec.height);
+    std::size_t texelCount = std::size_t(imageFormat.width) * std::size_t(imageFormat.height);
     if (texelCount > kMaxTexels) {
         errorMessage = failureText(path, "the image is too large");
         return MStatus::kFailure;
     }
 
-    const int channels = colourChannelCount(spec);
+    const int channels = colourChannelCount(imageFormat);
     std::vector<float> pixels;
     try {
         pixels.resize(texelCount * channels);
@@ -82,8 +82,8 @@ MStatus TextureImage::read(const std::string& path, std::string& errorMessage)
             rgb[3 * i] = rgb[3 * i + 1] = rgb[3 * i + 2] = pixels[i];
         pixels.swap(rgb);
     }
-    m_width = spec.width;
-    m_height = spec.height;
+    m_width = imageFormat.width;
+    m_height = imageFormat.height;
     m_texels.swap(pixels);
     return MStatus::kSuccess;
 }
