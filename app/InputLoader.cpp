@@ -44,7 +44,7 @@ InputGeometry InputLoader::loadObj(const std::string& path)
     MStatus status;
     input.data = PolygonDataFactory::makeMesh(ObjReader::read(path), status);
     if (!status)
-        throw AppError::usage(path + ": the host refuses this mesh (a face that uses a vertex twice?)");
+        throw AppError::usage(path + ": the host cannot build a mesh from these faces");
     return input;
 }
 

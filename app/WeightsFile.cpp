@@ -3,7 +3,9 @@
 #include "AppError.h"
 #include "NumberText.h"
 
+#include <cmath>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 namespace kavo::app {
@@ -19,8 +21,9 @@ std::vector<double> WeightsFile::read(const std::string& path)
         ++number;
         std::istringstream words(line.substr(0, line.find('#')));
         for (std::string word; words >> word;) {
+            // Weights are stored in single precision.
             const std::optional<double> weight = NumberText::real(word);
-            if (!weight)
+            if (!weight || std::abs(*weight) > std::numeric_limits<float>::max())
                 throw AppError::usage(path + ":" + std::to_string(number) + ": \"" + word + "\" is not a weight");
             weights.push_back(*weight);
         }
