@@ -17,6 +17,7 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 namespace kavo::app {
 
@@ -48,8 +49,6 @@ bool sameFile(const std::string& first, const std::string& second)
 
 DeformJob::DeformJob(Options options) : m_options(std::move(options)) {}
 
-DeformJob::~DeformJob() = default;
-
 void DeformJob::run()
 {
     loadInputs();
@@ -60,14 +59,15 @@ void DeformJob::run()
 
     DeformerScene scene(m_inputs);
     applyOptions(scene);
+    std::unique_ptr<Preview> preview;
     if (!m_options.previewPath.empty())
-        m_preview = std::make_unique<Preview>(scene, m_options.previewWidth, m_options.previewHeight);
+        preview = std::make_unique<Preview>(scene, m_options.previewWidth, m_options.previewHeight);
     host::session::Host::runIdleQueue();
 
     const std::vector<long long> frames = m_options.frames.frames();
     Progress progress(frames.size(), m_options.quiet);
     for (long long frame : frames) {
-        evaluateFrame(scene, frame);
+        evaluateFrame(scene, preview.get(), frame);
         progress.advance();
     }
 }
@@ -132,7 +132,7 @@ void DeformJob::applyOptions(DeformerScene& scene) const
         scene.paintWeights(m_weights, m_options.weightsPath);
 }
 
-void DeformJob::evaluateFrame(DeformerScene& scene, long long frame)
+void DeformJob::evaluateFrame(DeformerScene& scene, Preview* preview, long long frame)
 {
     scene.setFrame(frame);
     std::vector<MObject> deformed;
@@ -143,9 +143,9 @@ void DeformJob::evaluateFrame(DeformerScene& scene, long long frame)
         writeGeometry(deformed.back(), m_inputs[k].kind, files.back());
     }
     host::session::Host::runIdleQueue();
-    if (m_preview) {
+    if (preview) {
         files.emplace_back(FrameRange::expand(m_options.previewPath, frame));
-        m_preview->write(deformed, files.back().temporaryPath());
+        preview->write(deformed, files.back().temporaryPath());
     }
     for (AtomicFile& file : files)
         file.commit();

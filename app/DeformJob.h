@@ -13,7 +13,6 @@
 #include "DeformerScene.h"
 #include "Options.h"
 
-#include <memory>
 #include <vector>
 
 namespace kavo::app {
@@ -25,7 +24,6 @@ class DeformJob
 {
 public:
     explicit DeformJob(Options options);
-    ~DeformJob();
 
     // An AppError for anything that goes wrong.
     void run();
@@ -35,13 +33,12 @@ private:
     void checkOutputs() const;
     void checkOutputName(const std::string& name, const std::vector<std::string>& taken) const;
     void applyOptions(DeformerScene& scene) const;
-    void evaluateFrame(DeformerScene& scene, long long frame);
+    void evaluateFrame(DeformerScene& scene, Preview* preview, long long frame);
     void writeGeometry(const MObject& data, GeometryKind kind, AtomicFile& file) const;
 
     Options m_options;
     std::vector<InputGeometry> m_inputs;
     std::vector<double> m_weights;
-    std::unique_ptr<Preview> m_preview;
 };
 
 } // namespace kavo::app
