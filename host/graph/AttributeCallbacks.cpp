@@ -8,8 +8,10 @@ namespace kavo::host::graph {
 
 AttributeCallbacks& AttributeCallbacks::instance()
 {
-    static AttributeCallbacks callbacks;
-    return callbacks;
+    // Never destroyed: nodes that outlive main (the scene is a static too)
+    // still remove their callbacks when they go.
+    static AttributeCallbacks* callbacks = new AttributeCallbacks;
+    return *callbacks;
 }
 
 MCallbackId AttributeCallbacks::add(Node* node, MNodeMessage::MAttr2PlugFunction function, void* clientData)
