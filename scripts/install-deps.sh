@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libosd-dev libosmesa6-dev libopenimageio-dev
-  libtinyobjloader-dev libtbb-dev libcli11-dev
+  libtinyobjloader-dev libcli11-dev
 )
 
 missing=()
