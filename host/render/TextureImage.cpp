@@ -48,7 +48,8 @@ MStatus TextureImage::read(const std::string& path, std::string& errorMessage)
         errorMessage = failureText(path, OIIO::geterror());
         return MStatus::kFailure;
     }
-    const OIIO::ImageSpec& imageFormat = input->spec();
+    // Only the layout is needed: size, channels, depth and deepness.
+    const OIIO::ImageSpec imageFormat = input->spec_dimensions(0);
     if (imageFormat.width <= 0 || imageFormat.height <= 0 || imageFormat.nchannels <= 0) {
         errorMessage = failureText(path, "the image has no pixels");
         return MStatus::kFailure;
