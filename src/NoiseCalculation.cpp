@@ -64,27 +64,42 @@ MPoint fractalNoise(INoise& noise, float iterations, float roughness, bool absol
 {
     MPoint result = evaluateOctave(noise, absolute, p, time, args);
 
-    const int lastOctave = octaveCount(iterations) - 1;
-    const float fraction = iterations - std::floor(iterations);
-    const int lastEvaluated = std::min(lastOctave, kLastFiniteOctave);
-    for (int i = 1; i <= lastEvaluated; ++i) {
+    const int last = lastOctave(iterations);
+    for (int i = 1; i <= last; ++i) {
         // Time scales with the frequency too, so higher octaves also change
         // faster.
-        const float frequency = powerOfTwo(static_cast<float>(i));
+        const float frequency = octaveFrequency(i);
         const MPoint octavePoint(p.x * frequency, p.y * frequency, p.z * frequency, p.w);
         const MPoint value = evaluateOctave(noise, absolute, octavePoint, time * frequency, args);
 
-        float amplitude = powerOfTwo(static_cast<float>(i) * (roughness - 1.0f));
-        // A fractional count fades the last octave in; a whole one gives it
-        // full weight.
-        if (i == lastOctave && fraction != 0.0f)
-            amplitude *= fraction;
-
+        const float amplitude = octaveWeight(i, iterations, roughness);
         result.x += value.x * amplitude;
         result.y += value.y * amplitude;
         result.z += value.z * amplitude;
     }
     return result;
+}
+
+int lastOctave(float iterations)
+{
+    return std::min(octaveCount(iterations) - 1, kLastFiniteOctave);
+}
+
+float octaveFrequency(int octave)
+{
+    return powerOfTwo(static_cast<float>(octave));
+}
+
+float octaveWeight(int octave, float iterations, float roughness)
+{
+    const float weight = powerOfTwo(static_cast<float>(octave) * (roughness - 1.0f));
+    // A fractional count fades the last octave in; a whole one gives it full
+    // weight. The last octave asked for, not the last one evaluated: beyond
+    // the finite ones nothing is faded.
+    const float fraction = iterations - std::floor(iterations);
+    if (octave == octaveCount(iterations) - 1 && fraction != 0.0f)
+        return weight * fraction;
+    return weight;
 }
 
 MPoint absNoise(INoise& noise, bool absolute, MPoint p, float time, va_list args)

@@ -31,6 +31,17 @@ MPoint absNoise(INoise& noise, bool absolute, MPoint p, float time, va_list args
 
 void setRandomSeed(INoise& noise, int seed);
 
+// The octaves fractalNoise evaluates for iterations: 0 to lastOctave, where
+// lastOctave is iterations rounded up, less one, at least 0 and at most the
+// last octave whose frequency is finite in single precision.
+int lastOctave(float iterations);
+// Octave i's frequency, 2^i rounded to single precision.
+float octaveFrequency(int octave);
+// Octave i's weight (i from 1): 2^(i (roughness - 1)) rounded to single
+// precision, times the fraction of a fractional iterations for the last one.
+// Depends on nothing per point, so a pass can work it out once.
+float octaveWeight(int octave, float iterations, float roughness);
+
 } // namespace NoiseCalculation
 
 #endif

@@ -1,5 +1,7 @@
 #include "NoiseDeformerNode.h"
 
+#include "DeformKernel.h"
+#include "DeformPass.h"
 #include "MAYA_General.h"
 #include "MeshGeomNoiseWrapper.h"
 #include "NcurveGeomNoiseWrapper.h"
@@ -196,14 +198,12 @@ MFloatMatrix activeCameraMatrix(MStatus& status)
     return MFloatMatrix(table);
 }
 
-// The colour sampled for point index, or no displacement at all for a point
-// the sampling returned no colour for.
-MPoint sampledColor(const MFloatVectorArray& colors, int index)
+// The kernel walks the elements of a point array through one pointer. That
+// holds for the host's arrays; it is checked here rather than assumed.
+bool isContiguous(MPointArray& points)
 {
-    if (index < 0 || static_cast<unsigned int>(index) >= colors.length())
-        return MPoint(0.0, 0.0, 0.0);
-    const MFloatVector& color = colors[static_cast<unsigned int>(index)];
-    return MPoint(color.x, color.y, color.z);
+    const unsigned int count = points.length();
+    return count == 0 || &points[count - 1] == &points[0] + (count - 1);
 }
 
 void writeUnknownGeometryMessage()
@@ -241,6 +241,7 @@ MObject NoiseDeformerNode::m_attrTime;
 MObject NoiseDeformerNode::m_attrHandleSpace;
 
 PerlinNoise NoiseDeformerNode::m_perlinNoise;
+NoiseDeformerNode::PassPath NoiseDeformerNode::m_passPath = NoiseDeformerNode::PassPath::batch;
 std::mutex NoiseDeformerNode::m_noiseSeedMutex;
 
 // ---------------------------------------------------------------------------
@@ -518,21 +519,15 @@ MStatus NoiseDeformerNode::setDependentsDirty(const MPlug& plug, MPlugArray&)
 
 MPoint NoiseDeformerNode::deformPoint(DEFORMPOINT& dp, const MPoint& samplePoint)
 {
-    MPoint result = dp.point;
     MPoint n;
     if (dp.texture) {
-        n = sampledColor(m_sampleColors, dp.index);
+        n = DeformKernel::sampledColor(m_sampleColors, dp.index);
     } else {
         const MPoint q = (samplePoint * dp.handleInverseMatrix) * dp.scaleMatrix;
         n = NoiseCalculation::calculateNoise(dp.noiseSource, dp.iterations, dp.roughness, dp.absolute, dp.sine, q,
                                              dp.seconds);
     }
-    const double falloff = dp.falloff;
-    const double weight = dp.weight;
-    result.x = ((((dp.amplitude.x * dp.direction.x) * falloff) * weight) * n.x) + dp.point.x;
-    result.y = ((((dp.amplitude.y * dp.direction.y) * falloff) * weight) * n.y) + dp.point.y;
-    result.z = ((((dp.amplitude.z * dp.direction.z) * falloff) * weight) * n.z) + dp.point.z;
-    return result;
+    return DeformKernel::displaced(dp.point, dp.amplitude, dp.direction, dp.falloff, dp.weight, n);
 }
 
 void NoiseDeformerNode::calculateNoiseType(int noiseType, bool& absolute, bool& sine, bool& texture)
@@ -577,18 +572,7 @@ MVector NoiseDeformerNode::calculateAmplitude(bool alongNormals, float amplitude
 
 float NoiseDeformerNode::calculateFalloff(float falloff, MPoint& point, MPoint& center, float radius)
 {
-    if (falloff == 1.0f || std::isnan(falloff))
-        return 0.0f;
-    if (falloff <= 0.0f)
-        return 1.0f;
-
-    const float distance = static_cast<float>(point.distanceTo(center));
-    if (distance > radius)
-        return 0.0f;
-    // A plateau with a ramp of width falloff up to one half, a sinking cone
-    // beyond; the two meet at one half.
-    const float slope = falloff > 0.5f ? (1.0f - falloff) / radius : radius / falloff;
-    return std::min(slope * (radius - distance), radius) / radius;
+    return DeformKernel::falloffFactor(falloff, point, center, radius);
 }
 
 void pointArrayToMFloatPointArray(MPointArray& source, MFloatPointArray& target)
@@ -603,6 +587,17 @@ void pointArrayToMFloatPointArray(MPointArray& source, MFloatPointArray& target)
 
 // ---------------------------------------------------------------------------
 // Deform pass
+
+struct NoiseDeformerNode::Pass
+{
+    MDataBlock& block;
+    MItGeometry& iter;
+    unsigned int multiIndex;
+    IGeomNoiseWrapper& wrapper;
+    MSpace::Space space;
+    DeformKernel::Settings settings;
+    MStatus status;  // the running status as the points' loop starts
+};
 
 bool NoiseDeformerNode::sampleTexture(IGeomNoiseWrapper& wrapper, const MPlug& source, const MPointArray& points,
                                       const MMatrix& toHandle, MStatus& status)
@@ -712,9 +707,6 @@ MStatus NoiseDeformerNode::deform(MDataBlock& block, MItGeometry& iter, const MM
     if (texture && sources.length() > 0)
         sampled = sampleTexture(wrapper, sources[0], points, handleInverseMatrix * scaleMatrix, status);
 
-    const MBoundingBox unitBox(MPoint(-kHandleHalfExtent, -kHandleHalfExtent, -kHandleHalfExtent),
-                               MPoint(kHandleHalfExtent, kHandleHalfExtent, kHandleHalfExtent));
-    MPoint center(0.0, 0.0, 0.0, 1.0);
     const float seconds =
         calculateSeconds(settings.time, settings.animationState, settings.phase, settings.frequency, m_defTimeUnit);
     if (!settings.fractalState) {
@@ -739,46 +731,137 @@ MStatus NoiseDeformerNode::deform(MDataBlock& block, MItGeometry& iter, const MM
                        amplitude,
                        handleMatrix,
                        handleInverseMatrix,
-                       0.0f,
-                       0.0f,
-                       texture && sampled,
-                       0};
+                       /*falloff=*/0.0f,
+                       /*weight=*/0.0f,
+                       /*texture=*/texture && sampled,
+                       /*index=*/0};
+
+    Pass pass{block, iter, multiIndex, wrapper, space, {}, status};
+    DeformKernel::Settings& kernel = pass.settings;
+    kernel.worldMatrix = worldMatrix;
+    kernel.worldSpace = space != MSpace::kObject;
+    kernel.handleInverseMatrix = handleInverseMatrix;
+    kernel.scaleMatrix = scaleMatrix;
+    kernel.envelope = envelopeValue;
+    kernel.boundingBoxState = settings.boundingBoxState;
+    kernel.falloff = settings.falloff;
+    kernel.alongNormals = settings.alongNormals;
+    kernel.amplitude = amplitude;
+    kernel.iterations = settings.iterations;
+    kernel.roughness = settings.roughness;
+    kernel.absolute = absolute;
+    kernel.sine = sine;
+    kernel.seconds = seconds;
+    kernel.textureColors = record.texture ? &m_sampleColors : nullptr;
 
     // From the seed to the last point no other pass may re-seed the table.
     const std::lock_guard<std::mutex> seedLock(m_noiseSeedMutex);
     NoiseCalculation::setRandomSeed(m_perlinNoise, settings.seed);
 
+    if (m_passPath == PassPath::literal || !deformInRanges(pass))
+        deformPointByPoint(pass, record);
+    return MStatus::kSuccess;
+}
+
+// The reference: the host's iterator walked point by point, each point
+// through deformPoint. The batch path must give exactly its results.
+void NoiseDeformerNode::deformPointByPoint(Pass& pass, DEFORMPOINT& record)
+{
+    const DeformKernel::Settings& settings = pass.settings;
+    const MBoundingBox unitBox(MPoint(-kHandleHalfExtent, -kHandleHalfExtent, -kHandleHalfExtent),
+                               MPoint(kHandleHalfExtent, kHandleHalfExtent, kHandleHalfExtent));
+    MPoint center(0.0, 0.0, 0.0, 1.0);
+    MStatus& status = pass.status;
+    MItGeometry& iter = pass.iter;
     for (iter.reset(); !iter.isDone(); iter.next()) {
         const int index = iter.index();
         const MPoint position = iter.position(MSpace::kObject);
-        const MPoint samplePoint = space == MSpace::kObject ? position : position * worldMatrix;
-        MPoint handlePoint = samplePoint * handleInverseMatrix;
+        const MPoint samplePoint = settings.worldSpace ? position * settings.worldMatrix : position;
+        MPoint handlePoint = samplePoint * settings.handleInverseMatrix;
         if (settings.boundingBoxState && !unitBox.contains(handlePoint))
             continue;
-        const float weight = envelopeValue * weightValue(block, multiIndex, static_cast<unsigned int>(index));
+        const float weight =
+            settings.envelope * weightValue(pass.block, pass.multiIndex, static_cast<unsigned int>(index));
         if (!(weight > 0.0f))
             continue;
 
         if (settings.alongNormals) {
-            status = wrapper.getNormal(index, direction, space);
+            status = pass.wrapper.getNormal(index, record.direction, pass.space);
             kavo::McheckErr(status, "ERROR NoiseDeformerNode getting normal.\n");
-            const double lengthSquared = direction.x * direction.x + direction.y * direction.y +
-                                         direction.z * direction.z;
-            if (lengthSquared > 1e-20)
-                direction /= std::sqrt(lengthSquared);
+            DeformKernel::normalizeDirection(record.direction);
         } else {
-            direction = MVector::one;
+            record.direction = MVector::one;
         }
         record.falloff = settings.boundingBoxState
                              ? calculateFalloff(settings.falloff, handlePoint, center, kFalloffRadius)
                              : 1.0f;
         record.weight = weight;
-        point = position;
+        record.point = position;
         record.index = index;
 
         const MPoint result = deformPoint(record, samplePoint);
+        // The running status: the normal query along normals, else the
+        // texture sampling's or the points' status from before the loop.
         kavo::McheckErr(status, "ERROR NoiseDeformerNode deforming point.\n");
         iter.setPosition(result, MSpace::kObject);
     }
-    return MStatus::kSuccess;
+}
+
+// Gather, deformRange over the points on every core, scatter. Wherever the
+// per-point path would write a report (a failed status before the loop, a
+// failed normal) this does nothing and answers false, so that the per-point
+// path runs and the reports come as they always did.
+bool NoiseDeformerNode::deformInRanges(Pass& pass)
+{
+    const bool alongNormals = pass.settings.alongNormals;
+    if (!alongNormals && pass.status != MStatus::kSuccess)
+        return false;
+
+    MPointArray positions;
+    if (pass.iter.allPositions(positions, MSpace::kObject) != MStatus::kSuccess)
+        return false;
+    const unsigned int count = positions.length();
+    if (count == 0)
+        return true;
+    MPointArray results(positions);
+    // The kernel reads and writes the arrays' elements in place.
+    if (!isContiguous(positions) || !isContiguous(results))
+        return false;
+
+    const std::vector<int> indices = iteratorIndices(pass, count);
+    if (!indices.empty() && indices.size() != count)
+        return false;
+    const auto indexOf = [&](unsigned int k) { return indices.empty() ? static_cast<int>(k) : indices[k]; };
+    std::vector<float> weights(count);
+    for (unsigned int k = 0; k < count; ++k)
+        weights[k] = weightValue(pass.block, pass.multiIndex, static_cast<unsigned int>(indexOf(k)));
+    std::vector<MVector> normals(alongNormals ? count : 0);
+    for (unsigned int k = 0; k < normals.size(); ++k)
+        if (pass.wrapper.getNormal(indexOf(k), normals[k], pass.space) != MStatus::kSuccess)
+            return false;
+
+    DeformKernel::Points points;
+    points.positions = &positions[0];
+    points.indices = indices.empty() ? nullptr : indices.data();
+    points.paintedWeights = weights.data();
+    points.normals = normals.data();
+    points.results = &results[0];
+    DeformPass::run(DeformKernel(pass.settings, points), count);
+
+    pass.iter.setAllPositions(results, MSpace::kObject);
+    return true;
+}
+
+// The iterator's index of each of its points, or nothing when the iterator
+// walks the whole geometry, where the k-th point has index k.
+std::vector<int> NoiseDeformerNode::iteratorIndices(Pass& pass, unsigned int count)
+{
+    MStatus status;
+    if (static_cast<int>(count) == pass.wrapper.numPoints(status) && status == MStatus::kSuccess)
+        return {};
+    std::vector<int> indices;
+    indices.reserve(count);
+    for (pass.iter.reset(); !pass.iter.isDone(); pass.iter.next())
+        indices.push_back(pass.iter.index());
+    return indices;
 }

@@ -29,6 +29,7 @@
 #include <memory>
 #include <mutex>
 #include <set>
+#include <vector>
 
 // What one deform pass has worked out, handed to deformPoint for every point.
 // The record owns nothing: each reference points at a value of the pass (or
@@ -230,7 +231,26 @@ public:
     // The noise every deformer in the process evaluates.
     static PerlinNoise m_perlinNoise;
 
+    // How deform moves the points: in ranges of plain arrays, vectorised and
+    // on every core (batch), or point by point through the host's iterator
+    // and deformPoint (literal), the reference the batch path gives the bits
+    // of. The batch path hands over to the literal one wherever that would
+    // write a report. The plug-in never changes this; tests and benchmarks
+    // that link its objects do, to compare the two.
+    enum class PassPath
+    {
+        batch,
+        literal
+    };
+    static PassPath m_passPath;
+
 private:
+    // What one pass hands its per-point steps.
+    struct Pass;
+    void deformPointByPoint(Pass& pass, DEFORMPOINT& record);
+    bool deformInRanges(Pass& pass);
+    static std::vector<int> iteratorIndices(Pass& pass, unsigned int count);
+
     // Samples the shading network feeding "displacement" at every point, in
     // the handle's scaled frame, into m_sampleColors. Answers whether the
     // sampling succeeded; status receives the host's answers.

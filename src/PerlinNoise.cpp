@@ -141,36 +141,6 @@ MPoint PerlinNoise::calcNoise(float x, float y, float z, float w)
     return MPoint(n, n, n, 1.0);
 }
 
-float PerlinNoise::fade(float t)
-{
-    return t * t * t * ((t * 6.0f - 15.0f) * t + 10.0f);
-}
-
-float PerlinNoise::lerp(float t, float a, float b)
-{
-    return (b - a) * t + a;
-}
-
-float PerlinNoise::grad(int hash, float x, float y, float z, float w)
-{
-    const int h = hash & 31;
-    float a, b, c;
-    switch (h >> 3) {
-    case 1:
-        a = w, b = x, c = y;
-        break;
-    case 2:
-        a = z, b = w, c = x;
-        break;
-    default:
-        // Selector 3 repeats selector 0 instead of taking (x, y, z), so no
-        // gradient leaves out w.
-        a = y, b = z, c = w;
-        break;
-    }
-    return ((h & 4 ? a : -a) + (h & 2 ? b : -b)) + (h & 1 ? c : -c);
-}
-
 const int* PerlinNoise::permutations()
 {
     return m_permutations;

@@ -6,6 +6,10 @@
 #include <maya/MPoint.h>
 
 #include <cstdarg>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <vector>
 
 // Improved gradient noise carried to four dimensions: the fourth coordinate is
 // a lattice axis like the other three, with its own cell, fade weight and
@@ -25,12 +29,34 @@ public:
     void setRandomSeed(int seed) override;
 
     // The noise value n at (x, y, z, w) as the point (n, n, n, 1). Computed
-    // in single precision; allocates nothing.
+    // in single precision; allocates nothing. This is the reference every
+    // faster evaluation is compared against.
     static MPoint calcNoise(float x, float y, float z, float w);
 
+    // n[i] = calcNoise(x[i], y[i], z[i], w[i]).x rounded to single precision,
+    // for i below count: bit-identical to calcNoise for every input, NaN and
+    // the infinities included (checked by PerlinNoiseBatchTest for every
+    // instruction set the processor runs). Several lanes at once with the
+    // widest instruction set the processor and the operating system support,
+    // chosen at first use; the lanes left over go through calcNoise. Reads
+    // the table only, so it may run on several threads at once.
+    static void calcNoiseBatch(const float* x, const float* y, const float* z, const float* w, float* n,
+                               std::size_t count);
+
+    // The instruction sets calcNoiseBatch can use on this processor, best
+    // first; the last one, "portable", runs everywhere.
+    static std::vector<const char*> simdTargets();
+    // The one calcNoiseBatch uses now.
+    static const char* simdTarget();
+    // Makes calcNoiseBatch use the named instruction set, if the processor
+    // runs it (answers whether it does); null goes back to the best one. For
+    // tests and benchmarks, which compare the instruction sets; the plug-in
+    // itself never calls it. Not to be called while any evaluation runs.
+    static bool useSimdTarget(const char* name);
+
     // 6t^5 - 15t^4 + 10t^3: zero first and second derivatives at 0 and 1.
-    static float fade(float t);
-    static float lerp(float t, float a, float b);
+    static float fade(float t) { return t * t * t * ((t * 6.0f - 15.0f) * t + 10.0f); }
+    static float lerp(float t, float a, float b) { return (b - a) * t + a; }
     // The dot product of the fraction with one of 32 gradients picked by the
     // five low bits of hash; every gradient has three components of magnitude
     // 1 and one of 0.
@@ -51,5 +77,30 @@ private:
     // The seed the working table was last built for.
     static int m_seed;
 };
+
+// Branch-free: the selector picks the three components from a table and the
+// signs are flipped by their sign bits, which is exactly what negation does.
+// A branch per component here mispredicts on scattered inputs and used to
+// cost most of an evaluation.
+inline float PerlinNoise::grad(int hash, float x, float y, float z, float w)
+{
+    // Selector (h >> 3): 1 takes (w, x, y), 2 takes (z, w, x); 0 and 3 both
+    // take (y, z, w), so no gradient leaves out w.
+    static constexpr unsigned char kComponents[4][3] = {{1, 2, 3}, {3, 0, 1}, {2, 3, 0}, {1, 2, 3}};
+    const unsigned int h = static_cast<unsigned int>(hash) & 31u;
+    const float coordinates[4] = {x, y, z, w};
+    const unsigned char* picked = kComponents[h >> 3];
+    const auto signedBy = [](float value, unsigned int positive) {
+        std::uint32_t bits;
+        std::memcpy(&bits, &value, sizeof bits);
+        bits ^= static_cast<std::uint32_t>(positive ^ 1u) << 31;
+        std::memcpy(&value, &bits, sizeof bits);
+        return value;
+    };
+    const float a = signedBy(coordinates[picked[0]], (h >> 2) & 1u);
+    const float b = signedBy(coordinates[picked[1]], (h >> 1) & 1u);
+    const float c = signedBy(coordinates[picked[2]], h & 1u);
+    return (a + b) + c;
+}
 
 #endif

@@ -1,4 +1,5 @@
 #include "PerlinNoise.h"
+#include "SameBits.h"
 
 #include <gtest/gtest.h>
 
@@ -21,10 +22,7 @@ float noiseAt(float x, float y, float z, float w)
     return static_cast<float>(value.x);
 }
 
-bool sameBits(float a, float b)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
+using kavo::test::sameBits;
 
 std::vector<int> workingTable()
 {

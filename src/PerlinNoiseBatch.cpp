@@ -1,0 +1,306 @@
+// PerlinNoise::calcNoiseBatch: calcNoise over many points, several lanes at
+// once. Each lane does the operations of calcNoise in the same order, with
+// single-precision add, subtract, multiply and compare, which IEEE arithmetic
+// rounds the same in every lane of every instruction set; nothing is fused
+// (the build keeps -ffp-contract=off and no multiply-add is written), so
+// every instruction set gives the bits of calcNoise.
+//
+// Highway is used from its headers only. Its own run-time dispatch needs
+// libhwy.so, which a plug-in must not require of the host (installing it is
+// copying one file), so the kernel is compiled once per instruction set here
+// and this file picks one itself from what the processor and the operating
+// system support. Nothing here may call into libhwy: no HWY_ASSERT, no
+// HWY_EXPORT/HWY_DYNAMIC_DISPATCH, no AllocateAligned.
+
+// Debug checks in Highway's headers call hwy::Abort in libhwy; keep them out
+// of every build type.
+#ifndef HWY_IS_DEBUG_BUILD
+#define HWY_IS_DEBUG_BUILD 0
+#endif
+// SSSE3 adds nothing over the portable code for this kernel that SSE4 does
+// not; compiling it only costs build time.
+#ifndef HWY_DISABLED_TARGETS
+#define HWY_DISABLED_TARGETS HWY_SSSE3
+#endif
+
+#undef HWY_TARGET_INCLUDE
+#define HWY_TARGET_INCLUDE "PerlinNoiseBatch.cpp"
+#include <hwy/foreach_target.h>  // IWYU pragma: keep
+
+#include <hwy/highway.h>
+
+#include "PerlinNoise.h"
+
+#include <cstddef>
+#include <cstdint>
+
+HWY_BEFORE_NAMESPACE();
+namespace kavo_noise_batch {
+namespace HWY_NAMESPACE {
+
+namespace hn = hwy::HWY_NAMESPACE;
+
+using FloatTag = hn::ScalableTag<float>;
+using IntTag = hn::RebindToSigned<FloatTag>;
+using FloatVec = hn::Vec<FloatTag>;
+using IntVec = hn::Vec<IntTag>;
+
+// The lanes' cells (low 8 bits of the coordinate rounded down) and their
+// fractions, as latticePosition in PerlinNoise.cpp: a coordinate outside the
+// range of a 32-bit integer (NaN among them) lies on the lattice point of
+// cell 0.
+HWY_INLINE void latticePosition(FloatVec coordinate, IntVec& cell, FloatVec& fraction)
+{
+    const FloatTag df;
+    const IntTag di;
+    const auto fits = hn::And(coordinate >= hn::Set(df, -2147483648.0f), coordinate < hn::Set(df, 2147483648.0f));
+    IntVec roundedDown = hn::ConvertTo(di, coordinate);  // toward zero
+    const auto above = hn::RebindMask(di, hn::ConvertTo(df, roundedDown) > coordinate);
+    roundedDown = hn::IfThenElse(above, roundedDown - hn::Set(di, 1), roundedDown);
+    cell = hn::IfThenElseZero(hn::RebindMask(di, fits), hn::And(roundedDown, hn::Set(di, 255)));
+    fraction = hn::IfThenElseZero(fits, coordinate - hn::ConvertTo(df, roundedDown));
+}
+
+HWY_INLINE FloatVec fade(FloatVec t)
+{
+    const FloatTag df;
+    return t * t * t * ((t * hn::Set(df, 6.0f) - hn::Set(df, 15.0f)) * t + hn::Set(df, 10.0f));
+}
+
+HWY_INLINE FloatVec lerp(FloatVec t, FloatVec a, FloatVec b)
+{
+    return (b - a) * t + a;
+}
+
+// PerlinNoise::grad per lane: the same components, signs flipped by their
+// sign bits, summed (a + b) + c.
+HWY_INLINE FloatVec grad(IntVec hash, FloatVec x, FloatVec y, FloatVec z, FloatVec w)
+{
+    const FloatTag df;
+    const IntTag di;
+    const IntVec h = hn::And(hash, hn::Set(di, 31));
+    const IntVec selector = hn::ShiftRight<3>(h);
+    const auto takesWxy = hn::RebindMask(df, selector == hn::Set(di, 1));
+    const auto takesZwx = hn::RebindMask(df, selector == hn::Set(di, 2));
+    const FloatVec a = hn::IfThenElse(takesWxy, w, hn::IfThenElse(takesZwx, z, y));
+    const FloatVec b = hn::IfThenElse(takesWxy, x, hn::IfThenElse(takesZwx, w, z));
+    const FloatVec c = hn::IfThenElse(takesWxy, y, hn::IfThenElse(takesZwx, x, w));
+    // A clear bit of h (4 for a, 2 for b, 1 for c) negates: moved to the sign
+    // bit, it flips the sign as negation does.
+    const FloatVec signedA = hn::Xor(a, hn::BitCast(df, hn::ShiftLeft<29>(hn::AndNot(h, hn::Set(di, 4)))));
+    const FloatVec signedB = hn::Xor(b, hn::BitCast(df, hn::ShiftLeft<30>(hn::AndNot(h, hn::Set(di, 2)))));
+    const FloatVec signedC = hn::Xor(c, hn::BitCast(df, hn::ShiftLeft<31>(hn::AndNot(h, hn::Set(di, 1)))));
+    return (signedA + signedB) + signedC;
+}
+
+// calcNoise for one vector of lanes; table is the doubled working table.
+HWY_INLINE FloatVec noiseLanes(FloatVec x, FloatVec y, FloatVec z, FloatVec w, const int32_t* table)
+{
+    const FloatTag df;
+    const IntTag di;
+    IntVec X, Y, Z, W;
+    FloatVec fx, fy, fz, fw;
+    latticePosition(x, X, fx);
+    latticePosition(y, Y, fy);
+    latticePosition(z, Z, fz);
+    latticePosition(w, W, fw);
+    const FloatVec one = hn::Set(df, 1.0f);
+    const FloatVec fx1 = fx - one, fy1 = fy - one, fz1 = fz - one;
+    const FloatVec u = fade(fx), v = fade(fy), s = fade(fz), t = fade(fw);
+
+    const IntVec next = hn::Set(di, 1);
+    const auto p = [&](IntVec index) { return hn::GatherIndex(di, table, index); };
+    const IntVec A = p(X) + Y, B = p(X + next) + Y;
+    const IntVec AA = p(A) + Z, AB = p(A + next) + Z, BA = p(B) + Z, BB = p(B + next) + Z;
+    const IntVec AAA = p(AA) + W, AAB = p(AA + next) + W, ABA = p(AB) + W, ABB = p(AB + next) + W;
+    const IntVec BAA = p(BA) + W, BAB = p(BA + next) + W, BBA = p(BB) + W, BBB = p(BB + next) + W;
+
+    const auto blendCube = [&](IntVec l, FloatVec gw) {
+        return lerp(s,
+                    lerp(v, lerp(u, grad(p(AAA + l), fx, fy, fz, gw), grad(p(BAA + l), fx1, fy, fz, gw)),
+                         lerp(u, grad(p(ABA + l), fx, fy1, fz, gw), grad(p(BBA + l), fx1, fy1, fz, gw))),
+                    lerp(v, lerp(u, grad(p(AAB + l), fx, fy, fz1, gw), grad(p(BAB + l), fx1, fy, fz1, gw)),
+                         lerp(u, grad(p(ABB + l), fx, fy1, fz1, gw), grad(p(BBB + l), fx1, fy1, fz1, gw))));
+    };
+    return lerp(t, blendCube(hn::Zero(di), fw), blendCube(next, fw - one));
+}
+
+// Fills n for whole vectors of lanes and answers how many lanes that was.
+std::size_t noiseBatch(const float* x, const float* y, const float* z, const float* w, float* n, std::size_t count,
+                       const int32_t* table)
+{
+    const FloatTag df;
+    const std::size_t lanes = hn::Lanes(df);
+    std::size_t i = 0;
+    for (; i + lanes <= count; i += lanes) {
+        const FloatVec value = noiseLanes(hn::LoadU(df, x + i), hn::LoadU(df, y + i), hn::LoadU(df, z + i),
+                                          hn::LoadU(df, w + i), table);
+        hn::StoreU(value, df, n + i);
+    }
+    return i;
+}
+
+} // namespace HWY_NAMESPACE
+} // namespace kavo_noise_batch
+HWY_AFTER_NAMESPACE();
+
+#if HWY_ONCE
+
+#include <atomic>
+#include <cpuid.h>
+#include <cstring>
+
+namespace kavo_noise_batch {
+namespace {
+
+using Kernel = std::size_t (*)(const float*, const float*, const float*, const float*, float*, std::size_t,
+                               const int32_t*);
+
+// What a kernel needs of the processor and the operating system.
+enum class Requirement
+{
+    none,
+    sse4,
+    avx2,
+    avx512
+};
+
+struct Target
+{
+    const char* name;
+    Requirement requirement;
+    Kernel kernel;
+};
+
+// Best first. The portable kernel (Highway's baseline for the compiler's
+// default instruction set, plain C++ lanes) is always compiled and runs
+// everywhere.
+constexpr Target kTargets[] = {
+#if HWY_TARGETS & HWY_AVX3
+    {"AVX-512", Requirement::avx512, &N_AVX3::noiseBatch},
+#endif
+#if HWY_TARGETS & HWY_AVX2
+    {"AVX2", Requirement::avx2, &N_AVX2::noiseBatch},
+#endif
+#if HWY_TARGETS & HWY_SSE4
+    {"SSE4", Requirement::sse4, &N_SSE4::noiseBatch},
+#endif
+    {"portable", Requirement::none, &HWY_NAMESPACE::noiseBatch},
+};
+constexpr std::size_t kTargetCount = sizeof(kTargets) / sizeof(kTargets[0]);
+
+struct CpuId
+{
+    unsigned int eax = 0, ebx = 0, ecx = 0, edx = 0;
+};
+
+CpuId cpuid(unsigned int leaf, unsigned int subleaf = 0)
+{
+    CpuId r;
+    if (!__get_cpuid_count(leaf, subleaf, &r.eax, &r.ebx, &r.ecx, &r.edx))
+        return CpuId{};
+    return r;
+}
+
+// The register state the operating system saves on a context switch (XCR0);
+// without it the wide registers must not be used even where the processor
+// has them.
+unsigned long long savedRegisterState()
+{
+    unsigned int low = 0, high = 0;
+    __asm__ volatile("xgetbv" : "=a"(low), "=d"(high) : "c"(0));
+    return (static_cast<unsigned long long>(high) << 32) | low;
+}
+
+bool bit(unsigned int value, int index)
+{
+    return (value >> index) & 1u;
+}
+
+// The instruction sets each kernel was compiled for (Highway's target
+// attributes), checked bit by bit.
+bool supported(Requirement requirement)
+{
+    if (requirement == Requirement::none)
+        return true;
+    const CpuId basic = cpuid(1);
+    const bool sse4 = bit(basic.ecx, 9) /*SSSE3*/ && bit(basic.ecx, 19) /*SSE4.1*/ && bit(basic.ecx, 20) /*SSE4.2*/ &&
+                      bit(basic.ecx, 1) /*PCLMUL*/ && bit(basic.ecx, 25) /*AES*/;
+    if (requirement == Requirement::sse4 || !sse4)
+        return sse4;
+
+    if (!bit(basic.ecx, 27) /*OSXSAVE*/)
+        return false;
+    const unsigned long long state = savedRegisterState();
+    const CpuId extended = cpuid(7);
+    const bool avx2 = (state & 0x6) == 0x6 /*XMM, YMM*/ && bit(basic.ecx, 28) /*AVX*/ && bit(basic.ecx, 12) /*FMA*/ &&
+                      bit(basic.ecx, 29) /*F16C*/ && bit(extended.ebx, 5) /*AVX2*/ && bit(extended.ebx, 3) /*BMI1*/ &&
+                      bit(extended.ebx, 8) /*BMI2*/;
+    if (requirement == Requirement::avx2 || !avx2)
+        return avx2;
+
+    return (state & 0xE6) == 0xE6 /*opmask, ZMM*/ && bit(extended.ebx, 16) /*AVX512F*/ &&
+           bit(extended.ebx, 17) /*AVX512DQ*/ && bit(extended.ebx, 30) /*AVX512BW*/ &&
+           bit(extended.ebx, 31) /*AVX512VL*/;
+}
+
+std::size_t bestTarget()
+{
+    for (std::size_t i = 0; i < kTargetCount; ++i)
+        if (supported(kTargets[i].requirement))
+            return i;
+    return kTargetCount - 1;
+}
+
+// Chosen on first use; tests and benchmarks may choose another.
+std::atomic<std::size_t>& chosenTarget()
+{
+    static std::atomic<std::size_t> chosen{bestTarget()};
+    return chosen;
+}
+
+} // namespace
+} // namespace kavo_noise_batch
+
+void PerlinNoise::calcNoiseBatch(const float* x, const float* y, const float* z, const float* w, float* n,
+                                 std::size_t count)
+{
+    using namespace kavo_noise_batch;
+    const Kernel kernel = kTargets[chosenTarget().load(std::memory_order_relaxed)].kernel;
+    const std::size_t done = kernel(x, y, z, w, n, count, m_permutations);
+    for (std::size_t i = done; i < count; ++i)
+        n[i] = static_cast<float>(calcNoise(x[i], y[i], z[i], w[i]).x);
+}
+
+std::vector<const char*> PerlinNoise::simdTargets()
+{
+    using namespace kavo_noise_batch;
+    std::vector<const char*> names;
+    for (const Target& target : kTargets)
+        if (supported(target.requirement))
+            names.push_back(target.name);
+    return names;
+}
+
+const char* PerlinNoise::simdTarget()
+{
+    using namespace kavo_noise_batch;
+    return kTargets[chosenTarget().load()].name;
+}
+
+bool PerlinNoise::useSimdTarget(const char* name)
+{
+    using namespace kavo_noise_batch;
+    if (name == nullptr) {
+        chosenTarget().store(bestTarget());
+        return true;
+    }
+    for (std::size_t i = 0; i < kTargetCount; ++i)
+        if (std::strcmp(kTargets[i].name, name) == 0 && supported(kTargets[i].requirement)) {
+            chosenTarget().store(i);
+            return true;
+        }
+    return false;
+}
+
+#endif // HWY_ONCE
