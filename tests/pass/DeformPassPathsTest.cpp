@@ -1,0 +1,398 @@
+// The deform pass's batch path against its literal per-point path, bit for
+// bit: every geometry kind, every setting, edge-case positions, every
+// instruction set the processor runs and 1, 2 and 7 threads. This program
+// links the plug-in's objects (not the loaded library) so that it can switch
+// NoiseDeformerNode::m_passPath, and registers the node types by calling
+// initializePlugin itself.
+#include "NoiseDeformerNode.h"
+#include "PerlinNoise.h"
+#include "plugin/SameBits.h"
+
+#include "graph/Data.h"
+#include "graph/Faults.h"
+#include "graph/Node.h"
+#include "graph/Plugin.h"
+#include "graph/Scene.h"
+#include "host/ScratchDirectory.h"
+#include "render/PngWriter.h"
+#include "session/Host.h"
+
+#include <maya/MDGModifier.h>
+#include <maya/MDagModifier.h>
+#include <maya/MDataBlock.h>
+#include <maya/MDoubleArray.h>
+#include <maya/MFloatArray.h>
+#include <maya/MFloatPointArray.h>
+#include <maya/MFnDependencyNode.h>
+#include <maya/MFnMesh.h>
+#include <maya/MFnMeshData.h>
+#include <maya/MFnNurbsCurve.h>
+#include <maya/MFnNurbsCurveData.h>
+#include <maya/MFnNurbsSurface.h>
+#include <maya/MFnNurbsSurfaceData.h>
+#include <maya/MFnSubd.h>
+#include <maya/MFnSubdData.h>
+#include <maya/MFnVectorArrayData.h>
+#include <maya/MIntArray.h>
+#include <maya/MItGeometry.h>
+#include <maya/MMatrix.h>
+#include <maya/MPointArray.h>
+#include <maya/MPxDeformerNode.h>
+#include <maya/MVectorArray.h>
+
+#include <gtest/gtest.h>
+#ifdef KAVO_HAS_TBB
+#include <tbb/global_control.h>
+#endif
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <string>
+#include <vector>
+
+MStatus initializePlugin(MObject plugin);
+
+namespace {
+
+using kavo::host::graph::Data;
+using kavo::host::graph::Node;
+using kavo::host::graph::objectAs;
+using kavo::test::sameBits;
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// Positions where the tests and the noise are easy to get wrong: on the
+// faces and corners of the handle's region, on lattice points, negative,
+// -0, huge, infinite and not a number.
+std::vector<MPoint> edgePositions()
+{
+    return {{0.5, 0.0, 0.0},   {-0.5, 0.25, 0.5}, {0.5, 0.5, 0.5},   {-0.5, -0.5, -0.5}, {0.5000001, 0.0, 0.0},
+            {0.0, 0.0, 0.0},   {-0.0, -0.0, -0.0}, {1.0, 2.0, 3.0},  {-1.0, -2.0, -3.0}, {-0.25, -0.75, -1.5},
+            {1e30, 0.1, 0.2},  {0.1, -1e30, 0.2}, {kInf, 0.1, 0.2},  {0.1, -kInf, 0.2},  {kNaN, 0.1, 0.2},
+            {0.1, 0.2, kNaN},  {3e9, -3e9, 0.3},  {0.3, 0.2, 0.1, 2.0}, {0.49, -0.49, 0.49}, {0.4, 0.1, -0.3}};
+}
+
+// A grid of side x side vertices over [-0.7, 0.7] in x and z, crossing the
+// region's faces, lifted a little so the noise varies; one UV per vertex.
+MObject meshData(int side)
+{
+    MFloatPointArray points;
+    MFloatArray us, vs;
+    for (int row = 0; row < side; ++row)
+        for (int column = 0; column < side; ++column) {
+            const float u = static_cast<float>(column) / static_cast<float>(side - 1);
+            const float v = static_cast<float>(row) / static_cast<float>(side - 1);
+            points.append(1.4f * u - 0.7f, 0.1f * std::sin(7.0f * u * v), 1.4f * v - 0.7f);
+            us.append(u);
+            vs.append(v);
+        }
+    MIntArray counts, connects;
+    for (int row = 0; row + 1 < side; ++row)
+        for (int column = 0; column + 1 < side; ++column) {
+            counts.append(4);
+            const int corner = row * side + column;
+            for (int id : {corner, corner + side, corner + side + 1, corner + 1})
+                connects.append(id);
+        }
+    MObject data = MFnMeshData().create();
+    MFnMesh mesh;
+    mesh.create(side * side, static_cast<int>(counts.length()), points, counts, connects, data);
+    mesh.setUVs(us, vs);
+    mesh.assignUVs(counts, connects);
+    return data;
+}
+
+MObject nurbsSurfaceData()
+{
+    MPointArray cvs;
+    for (int u = 0; u < 5; ++u)
+        for (int v = 0; v < 4; ++v)
+            cvs.append(MPoint(0.3 * u - 0.6, 0.05 * (u - v), 0.3 * v - 0.45, 1.0 + 0.25 * ((u + v) % 2)));
+    const double uKnots[] = {0.0, 0.0, 0.0, 0.5, 1.0, 1.0, 1.0};
+    const double vKnots[] = {0.0, 0.0, 0.0, 1.0, 1.0, 1.0};
+    MObject data = MFnNurbsSurfaceData().create();
+    MFnNurbsSurface().create(cvs, MDoubleArray(uKnots, 7), MDoubleArray(vKnots, 6), 3, 3, MFnNurbsSurface::kOpen,
+                             MFnNurbsSurface::kOpen, true, data);
+    return data;
+}
+
+MObject nurbsCurveData()
+{
+    MPointArray cvs;
+    for (const MPoint& cv : {MPoint(-0.5, 0.0, 0.1), MPoint(-0.1, 0.3, 0.2), MPoint(0.2, 0.3, -0.1),
+                             MPoint(0.5, 0.0, 0.5), MPoint(0.7, -0.2, 0.0)})
+        cvs.append(cv);
+    const double knots[] = {0.0, 0.0, 0.0, 0.5, 1.0, 1.0, 1.0};
+    MObject data = MFnNurbsCurveData().create();
+    MFnNurbsCurve().create(cvs, MDoubleArray(knots, 7), 3, MFnNurbsCurve::kOpen, false, false, data);
+    return data;
+}
+
+MObject subdivisionData()
+{
+    MPointArray corners;
+    for (int k = 0; k < 8; ++k)
+        corners.append(MPoint(k & 1 ? 0.5 : -0.3, k & 2 ? 0.3 : -0.5, k & 4 ? 0.45 : -0.3));
+    const int faceValues[] = {0, 2, 3, 1, 4, 5, 7, 6, 0, 1, 5, 4, 2, 6, 7, 3, 0, 4, 6, 2, 1, 3, 7, 5};
+    MObject data = MFnSubdData().create();
+    MFnSubd().createBaseMesh(false, 8, 6, corners, MIntArray(6, 4), MIntArray(faceValues, 24), data);
+    return data;
+}
+
+// The edge positions and a scattered cloud, as particles.
+MObject particleData()
+{
+    MVectorArray positions;
+    for (const MPoint& p : edgePositions())
+        positions.append(MVector(p.x, p.y, p.z));
+    for (int k = 0; k < 300; ++k)
+        positions.append(MVector(std::sin(k * 1.3) * 0.8, std::cos(k * 0.7) * 0.6, std::sin(k * 0.31) * 3.0));
+    return MFnVectorArrayData().create(positions);
+}
+
+struct Kind
+{
+    const char* name;
+    MObject data;
+};
+
+std::vector<Kind> everyKind()
+{
+    return {{"mesh", meshData(23)},
+            {"NURBS surface", nurbsSurfaceData()},
+            {"NURBS curve", nurbsCurveData()},
+            {"subdivision surface", subdivisionData()},
+            {"particles", particleData()}};
+}
+
+// One combination of the deformer's settings, written as attribute values.
+struct Setting
+{
+    std::string name;
+    std::vector<std::pair<const char*, double>> values;
+};
+
+// Each value of each setting at least once, most of them together with
+// others that change what they do.
+std::vector<Setting> everySetting()
+{
+    return {
+        {"defaults", {}},
+        {"absolute, world", {{"noiseType", 1}, {"space", 1}}},
+        {"sine, per axis", {{"noiseType", 2}, {"alongNormals", 0}, {"amplitudeY", -0.7}, {"amplitudeZ", 1.3}}},
+        {"sine absolute, fractal 2.6, rough",
+         {{"noiseType", 3}, {"fractalState", 1}, {"iterations", 2.6}, {"roughness", 0.3}}},
+        {"texture without a texture", {{"noiseType", 4}, {"fractalState", 1}, {"iterations", 3.0}}},
+        {"fractal 4, region, plateau",
+         {{"fractalState", 1}, {"iterations", 4.0}, {"roughness", 0.8}, {"boundingBoxState", 1}, {"falloff", 0.3}}},
+        {"region, cone, world", {{"boundingBoxState", 1}, {"falloff", 0.75}, {"space", 1}}},
+        {"region without falloff, per axis", {{"boundingBoxState", 1}, {"falloff", 0.0}, {"alongNormals", 0}}},
+        {"envelope, seed, not animated",
+         {{"envelope", 0.37}, {"seed", 77}, {"animationState", 0}, {"phase", 13.0}, {"frequency", 2.5}}},
+        {"scales, phase", {{"scaleX", 0.31}, {"scaleY", 2.0}, {"scaleZ", 0.07}, {"phase", -4.0}}},
+        {"fractal 1.5, absolute, seed", {{"noiseType", 1}, {"fractalState", 1}, {"iterations", 1.5}, {"seed", 5}}},
+    };
+}
+
+// The node types registered from the linked objects, once per program; a
+// clean scene after each test, and every switch back at its default.
+class DeformPassPathsTest : public testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        static const MStatus registered =
+            initializePlugin(MObject(std::make_shared<kavo::host::graph::Plugin>("linked objects")));
+        ASSERT_EQ(registered, MStatus::kSuccess);
+    }
+
+    void TearDown() override
+    {
+        NoiseDeformerNode::m_passPath = NoiseDeformerNode::PassPath::batch;
+        PerlinNoise::useSimdTarget(nullptr);
+        kavo::host::graph::Faults::clear();
+        kavo::host::session::Host::resetScene();
+    }
+
+    static MPlug plug(const MObject& node, const char* attribute)
+    {
+        return MFnDependencyNode(node).findPlug(attribute);
+    }
+
+    static MObject createNode(const char* type)
+    {
+        MDGModifier modifier;
+        const MObject node = modifier.createNode(type);
+        EXPECT_EQ(modifier.doIt(), MStatus::kSuccess);
+        return node;
+    }
+
+    // A deformer with the setting applied, its handle moved, turned and
+    // scaled, and painted weights on the first points (zero and negative
+    // ones among them).
+    static MObject deformerWith(const Setting& setting)
+    {
+        const MObject deformer = createNode("noiseDeformer");
+        MDagModifier modifier;
+        EXPECT_EQ(static_cast<MPxDeformerNode*>(MFnDependencyNode(deformer).userNode())->accessoryNodeSetup(modifier),
+                  MStatus::kSuccess);
+        EXPECT_EQ(modifier.doIt(), MStatus::kSuccess);
+        MFnDependencyNode handle(nodeNamed("noiseHandle1"));
+        handle.findPlug("translateX").setValue(0.05);
+        handle.findPlug("rotateY").setValue(0.3);
+        handle.findPlug("scaleZ").setValue(1.7);
+
+        plug(deformer, "amplitude").setValue(0.8);
+        plug(deformer, "phase").setValue(3.0);
+        for (const auto& [name, value] : setting.values)
+            EXPECT_EQ(plug(deformer, name).setValue(value), MStatus::kSuccess) << name;
+        MPlug weights = MPlug(deformer, MPxDeformerNode::weightList).elementByLogicalIndex(0).child(
+            MPxDeformerNode::weights);
+        const float painted[] = {0.5f, 0.0f, -1.0f, 2.0f, 1e-30f, 0.25f};
+        for (unsigned int i = 0; i < 6; ++i)
+            weights.elementByLogicalIndex(3 * i).setValue(painted[i]);
+        return deformer;
+    }
+
+    static MObject nodeNamed(const char* name)
+    {
+        Node* node = kavo::host::graph::Scene::instance().findNode(name);
+        return node ? node->handle() : MObject();
+    }
+
+    // One pass over a copy of data placed by worldMatrix, the way the host's
+    // compute runs it, on the path asked for; answers the deformed points.
+    static MPointArray deform(const MObject& deformer, const MObject& data, NoiseDeformerNode::PassPath path)
+    {
+        NoiseDeformerNode::m_passPath = path;
+        MMatrix worldMatrix;
+        worldMatrix[3][0] = 0.2;
+        worldMatrix[3][1] = -0.1;
+        worldMatrix[0][0] = 1.1;
+        MDataBlock block(objectAs<Node>(deformer).get());
+        MDataHandle output =
+            block.outputValue(MPlug(deformer, MPxDeformerNode::outputGeom).elementByLogicalIndex(0));
+        output.set(MObject(objectAs<Data>(data)->clone()));
+        MItGeometry iterator(output, 0u, false);
+        auto* node = static_cast<MPxDeformerNode*>(MFnDependencyNode(deformer).userNode());
+        EXPECT_EQ(node->deform(block, iterator, worldMatrix, 0), MStatus::kSuccess);
+        MPointArray points;
+        iterator.allPositions(points);
+        return points;
+    }
+
+    static void connectInput(const MObject& deformer, MObject data)
+    {
+        MPlug input = MPlug(deformer, MPxDeformerNode::input).elementByLogicalIndex(0).child(MPxDeformerNode::inputGeom);
+        ASSERT_EQ(input.setValue(data), MStatus::kSuccess);
+    }
+};
+
+// Every coordinate, w included, to the bit; names the first few that differ.
+void expectSameBits(const MPointArray& literal, const MPointArray& batch, const std::string& context)
+{
+    ASSERT_EQ(batch.length(), literal.length()) << context;
+    int mismatches = 0;
+    for (unsigned int i = 0; i < literal.length(); ++i)
+        for (unsigned int axis = 0; axis < 4; ++axis)
+            if (!sameBits(literal[i][axis], batch[i][axis]) && ++mismatches <= 5)
+                ADD_FAILURE() << context << ": point " << i << " axis " << axis << ": literal " << literal[i][axis]
+                              << ", batch " << batch[i][axis];
+    EXPECT_EQ(mismatches, 0) << context;
+}
+
+unsigned int movedCount(const MPointArray& before, const MPointArray& after)
+{
+    unsigned int moved = 0;
+    for (unsigned int i = 0; i < before.length(); ++i)
+        moved += sameBits(before[i].x, after[i].x) && sameBits(before[i].y, after[i].y) &&
+                         sameBits(before[i].z, after[i].z)
+                     ? 0
+                     : 1;
+    return moved;
+}
+
+TEST_F(DeformPassPathsTest, EveryKindAndSettingGivesTheLiteralBitsOnAnyNumberOfThreads)
+{
+    using Path = NoiseDeformerNode::PassPath;
+    for (const Kind& kind : everyKind()) {
+        // Most settings move some points of every kind, so the comparison
+        // is not between untouched copies.
+        int settingsThatMove = 0;
+        for (const Setting& setting : everySetting()) {
+            const std::string context = std::string(kind.name) + ", " + setting.name;
+            const MObject deformer = deformerWith(setting);
+            connectInput(deformer, kind.data);
+            testing::internal::CaptureStderr();
+            const MPointArray literal = deform(deformer, kind.data, Path::literal);
+            MPointArray input;
+            MObject data = kind.data;
+            MItGeometry(data).allPositions(input);
+            settingsThatMove += movedCount(input, literal) > 0 ? 1 : 0;
+            for (int threads : {1, 2, 7}) {
+#ifdef KAVO_HAS_TBB
+                const tbb::global_control limit(tbb::global_control::max_allowed_parallelism, threads);
+#endif
+                expectSameBits(literal, deform(deformer, kind.data, Path::batch),
+                               context + ", " + std::to_string(threads) + " threads");
+            }
+            EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << context;
+            kavo::host::session::Host::resetScene();
+        }
+        EXPECT_GE(settingsThatMove + 2, static_cast<int>(everySetting().size())) << kind.name;
+    }
+}
+
+TEST_F(DeformPassPathsTest, EveryInstructionSetGivesTheLiteralBits)
+{
+    using Path = NoiseDeformerNode::PassPath;
+    const std::vector<Kind> kinds = everyKind();
+    const Kind& particles = kinds.back();
+    for (const Setting& setting : everySetting()) {
+        const MObject deformer = deformerWith(setting);
+        connectInput(deformer, particles.data);
+        const MPointArray literal = deform(deformer, particles.data, Path::literal);
+        for (const char* target : PerlinNoise::simdTargets()) {
+            ASSERT_TRUE(PerlinNoise::useSimdTarget(target));
+            expectSameBits(literal, deform(deformer, particles.data, Path::batch), setting.name + ", " + target);
+        }
+        kavo::host::session::Host::resetScene();
+    }
+}
+
+// A "file" node feeding "displacement": the sampled colours instead of the
+// noise, on both paths.
+TEST_F(DeformPassPathsTest, SampledTextureGivesTheLiteralBits)
+{
+    using Path = NoiseDeformerNode::PassPath;
+    kavo::test::ScratchDirectory scratch;
+    std::vector<std::uint8_t> pixels;
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x)
+            for (int channel : {x * 32, y * 32, (x ^ y) * 16, 255})
+                pixels.push_back(static_cast<std::uint8_t>(channel));
+    std::string error;
+    ASSERT_EQ(kavo::host::render::PngWriter::write(scratch.file("ramp.png"), 8, 8, pixels, error),
+              MStatus::kSuccess)
+        << error;
+
+    const MObject data = meshData(17);
+    for (double alongNormals : {0.0, 1.0}) {
+        const MObject deformer = deformerWith({"texture", {{"noiseType", 4}, {"alongNormals", alongNormals}}});
+        const MObject file = createNode("file");
+        plug(file, "fileTextureName").setValue(scratch.file("ramp.png").c_str());
+        MDGModifier connection;
+        connection.connect(plug(file, "outColor"), plug(deformer, "displacement"));
+        ASSERT_EQ(connection.doIt(), MStatus::kSuccess);
+        connectInput(deformer, data);
+
+        const MPointArray literal = deform(deformer, data, Path::literal);
+        expectSameBits(literal, deform(deformer, data, Path::batch), "texture");
+        kavo::host::session::Host::resetScene();
+    }
+}
+
+} // namespace
