@@ -93,6 +93,9 @@ void defineOptions(CLI::App& app, Options& options, long long& frame, std::strin
            "the preview's size in pixels (default 640x480)")
         ->type_name("WxH");
     app.add_flag("-q,--quiet", options.quiet, "no progress bar");
+    app.add_option("--threads", options.threads, "the most threads a deform pass may use (default: every core)")
+        ->type_name("N")
+        ->check(CLI::Range(1u, 4096u));
     app.add_flag("--list-attributes", options.listAttributes,
                  "lists the deformer's attributes: names, kind, default and limits");
     app.set_version_flag("--version", std::string("kavo-deform ") + KAVO_VERSION);

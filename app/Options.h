@@ -29,6 +29,7 @@ struct Options
     int previewWidth = 640;
     int previewHeight = 480;
     bool quiet = false;
+    unsigned int threads = 0;  // the most the deform passes may use; 0: every core
     bool listAttributes = false;
 };
 

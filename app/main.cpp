@@ -11,6 +11,11 @@
 #include "session/Host.h"
 
 #include <iostream>
+#include <optional>
+
+#ifdef KAVO_HAS_TBB
+#include <tbb/global_control.h>
+#endif
 
 namespace {
 
@@ -29,6 +34,13 @@ int runCommandLine(int argc, char** argv)
         const std::optional<kavo::app::Options> options = kavo::app::CommandLine::parse(argc, argv);
         if (!options)
             return 0;
+#ifdef KAVO_HAS_TBB
+        // The plug-in reads no settings of its own: the host process caps the
+        // threads its passes share, here as a host application would.
+        std::optional<tbb::global_control> threadLimit;
+        if (options->threads > 0)
+            threadLimit.emplace(tbb::global_control::max_allowed_parallelism, options->threads);
+#endif
         if (options->listAttributes)
             listAttributes(*options);
         else
