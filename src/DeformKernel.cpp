@@ -15,6 +15,29 @@ namespace {
 constexpr double kHandleHalfExtent = 0.5;
 constexpr float kFalloffRadius = 0.5f;
 
+// A point in homogeneous coordinates, as plain numbers.
+struct Homogeneous
+{
+    double x, y, z, w;
+};
+
+// MPoint * MMatrix as the host defines it: the row vector [x y z w] times
+// the matrix, every component summed from x to w.
+Homogeneous times(const Homogeneous& p, const double (&m)[4][4])
+{
+    return {p.x * m[0][0] + p.y * m[1][0] + p.z * m[2][0] + p.w * m[3][0],
+            p.x * m[0][1] + p.y * m[1][1] + p.z * m[2][1] + p.w * m[3][1],
+            p.x * m[0][2] + p.y * m[1][2] + p.z * m[2][2] + p.w * m[3][2],
+            p.x * m[0][3] + p.y * m[1][3] + p.z * m[2][3] + p.w * m[3][3]};
+}
+
+void copyMatrix(const MMatrix& from, double (&to)[4][4])
+{
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 4; ++column)
+            to[row][column] = from.matrix[row][column];
+}
+
 } // namespace
 
 // The points of one range that get displaced, a few at a time: enough for
@@ -25,12 +48,13 @@ struct DeformKernel::Block
     static constexpr std::size_t kCapacity = 64;
 
     std::size_t count = 0;
-    std::size_t point[kCapacity];    // the point's position in the pass's arrays
-    MPoint noisePoint[kCapacity];    // in the handle's frame divided by the deformer's scales
-    MVector direction[kCapacity];
-    float falloff[kCapacity];
-    float weight[kCapacity];
-    MPoint noise[kCapacity];
+    MVector normal;                // the adapter's answer for the point at hand
+    std::size_t point[kCapacity];  // the point's position in the pass's arrays
+    // In the handle's frame divided by the deformer's scales.
+    double qx[kCapacity], qy[kCapacity], qz[kCapacity];
+    // Amplitude x direction x falloff x weight, per axis, in that order.
+    double sx[kCapacity], sy[kCapacity], sz[kCapacity];
+    double nx[kCapacity], ny[kCapacity], nz[kCapacity];
     // One octave's coordinates and values at a time.
     float x[kCapacity], y[kCapacity], z[kCapacity], w[kCapacity], value[kCapacity];
 };
@@ -39,6 +63,9 @@ DeformKernel::DeformKernel(const Settings& settings, const Points& points)
     : m_settings(settings)
     , m_points(points)
 {
+    copyMatrix(settings.worldMatrix, m_world);
+    copyMatrix(settings.handleInverseMatrix, m_handleInverse);
+    copyMatrix(settings.scaleMatrix, m_scale);
     const int last = NoiseCalculation::lastOctave(settings.iterations);
     for (int i = 1; i <= last; ++i)
         m_octaves.push_back({NoiseCalculation::octaveFrequency(i),
@@ -47,44 +74,75 @@ DeformKernel::DeformKernel(const Settings& settings, const Points& points)
 
 void DeformKernel::deformRange(std::size_t begin, std::size_t end) const
 {
-    const Settings& s = m_settings;
-    const MBoundingBox unitBox(MPoint(-kHandleHalfExtent, -kHandleHalfExtent, -kHandleHalfExtent),
-                               MPoint(kHandleHalfExtent, kHandleHalfExtent, kHandleHalfExtent));
-    const MPoint center(0.0, 0.0, 0.0, 1.0);
     Block block;
     std::size_t i = begin;
     while (i < end) {
-        // The tests of the per-point path pick the points to displace.
         block.count = 0;
-        for (; i < end && block.count < Block::kCapacity; ++i) {
-            const MPoint& position = m_points.positions[i];
-            const MPoint samplePoint = s.worldSpace ? position * s.worldMatrix : position;
-            const MPoint handlePoint = samplePoint * s.handleInverseMatrix;
-            if (s.boundingBoxState && !unitBox.contains(handlePoint))
-                continue;
-            const float weight = s.envelope * m_points.paintedWeights[i];
-            if (!(weight > 0.0f))
-                continue;
-
-            const std::size_t k = block.count++;
-            block.point[k] = i;
-            block.weight[k] = weight;
-            block.direction[k] = MVector::one;
-            if (s.alongNormals) {
-                block.direction[k] = m_points.normals[i];
-                normalizeDirection(block.direction[k]);
-            }
-            block.falloff[k] = s.boundingBoxState ? falloffFactor(s.falloff, handlePoint, center, kFalloffRadius)
-                                                  : 1.0f;
-            block.noisePoint[k] = handlePoint * s.scaleMatrix;
-        }
+        for (; i < end && block.count < Block::kCapacity; ++i)
+            select(i, block);
         noiseOf(block);
+        // deformPoint's displacement: ((((amplitude x direction) x falloff)
+        // x weight) x noise) + position, per axis.
         for (std::size_t k = 0; k < block.count; ++k) {
             const std::size_t p = block.point[k];
-            m_points.results[p] = displaced(m_points.positions[p], s.amplitude, block.direction[k], block.falloff[k],
-                                            block.weight[k], block.noise[k]);
+            const MPoint& position = m_points.positions[p];
+            MPoint& result = m_points.results[p];
+            result.x = block.sx[k] * block.nx[k] + position.x;
+            result.y = block.sy[k] * block.ny[k] + position.y;
+            result.z = block.sz[k] * block.nz[k] + position.z;
         }
     }
+}
+
+// The per-point path's tests for one point; a point that passes joins the
+// block with its noise position and its scale.
+void DeformKernel::select(std::size_t i, Block& block) const
+{
+    const Settings& s = m_settings;
+    const MPoint& position = m_points.positions[i];
+    const Homogeneous objectPoint{position.x, position.y, position.z, position.w};
+    const Homogeneous samplePoint = s.worldSpace ? times(objectPoint, m_world) : objectPoint;
+    const Homogeneous h = times(samplePoint, m_handleInverse);
+
+    float falloff = 1.0f;
+    if (s.boundingBoxState) {
+        const MBoundingBox unitBox(MPoint(-kHandleHalfExtent, -kHandleHalfExtent, -kHandleHalfExtent),
+                                   MPoint(kHandleHalfExtent, kHandleHalfExtent, kHandleHalfExtent));
+        const MPoint handlePoint(h.x, h.y, h.z, h.w);
+        if (!unitBox.contains(handlePoint))
+            return;
+        // Worked out before the weight test here, after it in the per-point
+        // path: it depends on neither.
+        falloff = falloffFactor(s.falloff, handlePoint, MPoint(0.0, 0.0, 0.0, 1.0), kFalloffRadius);
+    }
+    const float weight = s.envelope * m_points.paintedWeights[i];
+    if (!(weight > 0.0f))
+        return;
+
+    double dx = 1.0, dy = 1.0, dz = 1.0;
+    if (s.alongNormals) {
+        const int index = m_points.indices ? m_points.indices[i] : static_cast<int>(i);
+        if (s.wrapper->getNormal(index, block.normal, s.space) != MStatus::kSuccess)
+            m_normalFailed.store(true);
+        dx = block.normal.x, dy = block.normal.y, dz = block.normal.z;
+        const double lengthSquared = dx * dx + dy * dy + dz * dz;
+        if (lengthSquared > 1e-20) {
+            const double length = std::sqrt(lengthSquared);
+            dx = dx / length, dy = dy / length, dz = dz / length;
+        }
+    }
+
+    const std::size_t k = block.count++;
+    block.point[k] = i;
+    const Homogeneous q = times(h, m_scale);
+    block.qx[k] = q.x;
+    block.qy[k] = q.y;
+    block.qz[k] = q.z;
+    const double f = falloff;
+    const double w = weight;
+    block.sx[k] = ((s.amplitude.x * dx) * f) * w;
+    block.sy[k] = ((s.amplitude.y * dy) * f) * w;
+    block.sz[k] = ((s.amplitude.z * dz) * f) * w;
 }
 
 // NoiseCalculation::calculateNoise with PerlinNoise for every point of the
@@ -96,8 +154,11 @@ void DeformKernel::noiseOf(Block& block) const
     if (s.textureColors) {
         for (std::size_t k = 0; k < count; ++k) {
             const std::size_t p = block.point[k];
-            const int index = m_points.indices ? m_points.indices[p] : static_cast<int>(p);
-            block.noise[k] = sampledColor(*s.textureColors, index);
+            const MPoint color =
+                sampledColor(*s.textureColors, m_points.indices ? m_points.indices[p] : static_cast<int>(p));
+            block.nx[k] = color.x;
+            block.ny[k] = color.y;
+            block.nz[k] = color.z;
         }
         return;
     }
@@ -108,11 +169,11 @@ void DeformKernel::noiseOf(Block& block) const
         const double value = block.value[k];
         return s.absolute ? std::fabs(value) : value;
     };
-    double sum[Block::kCapacity];
+    double* sum = block.nx;
     for (std::size_t k = 0; k < count; ++k) {
-        block.x[k] = static_cast<float>(block.noisePoint[k].x);
-        block.y[k] = static_cast<float>(block.noisePoint[k].y);
-        block.z[k] = static_cast<float>(block.noisePoint[k].z);
+        block.x[k] = static_cast<float>(block.qx[k]);
+        block.y[k] = static_cast<float>(block.qy[k]);
+        block.z[k] = static_cast<float>(block.qz[k]);
         block.w[k] = s.seconds;
     }
     PerlinNoise::calcNoiseBatch(block.x, block.y, block.z, block.w, block.value, count);
@@ -122,9 +183,9 @@ void DeformKernel::noiseOf(Block& block) const
     for (const Octave& octave : m_octaves) {
         const double frequency = octave.frequency;
         for (std::size_t k = 0; k < count; ++k) {
-            block.x[k] = static_cast<float>(block.noisePoint[k].x * frequency);
-            block.y[k] = static_cast<float>(block.noisePoint[k].y * frequency);
-            block.z[k] = static_cast<float>(block.noisePoint[k].z * frequency);
+            block.x[k] = static_cast<float>(block.qx[k] * frequency);
+            block.y[k] = static_cast<float>(block.qy[k] * frequency);
+            block.z[k] = static_cast<float>(block.qz[k] * frequency);
             block.w[k] = s.seconds * octave.frequency;
         }
         PerlinNoise::calcNoiseBatch(block.x, block.y, block.z, block.w, block.value, count);
@@ -133,10 +194,13 @@ void DeformKernel::noiseOf(Block& block) const
             sum[k] += octaveValue(k) * weight;
     }
 
+    // The sum is the same on every axis; the sine adds each axis's own
+    // coordinate first.
     for (std::size_t k = 0; k < count; ++k) {
-        const MPoint& q = block.noisePoint[k];
-        block.noise[k] = s.sine ? MPoint(std::sin(sum[k] + q.x), std::sin(sum[k] + q.y), std::sin(sum[k] + q.z))
-                                : MPoint(sum[k], sum[k], sum[k]);
+        const double n = sum[k];
+        block.nx[k] = s.sine ? std::sin(n + block.qx[k]) : n;
+        block.ny[k] = s.sine ? std::sin(n + block.qy[k]) : n;
+        block.nz[k] = s.sine ? std::sin(n + block.qz[k]) : n;
     }
 }
 

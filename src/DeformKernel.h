@@ -1,11 +1,14 @@
 #ifndef KAVO_DEFORMKERNEL_H
 #define KAVO_DEFORMKERNEL_H
 
+#include "IGeomNoiseWrapper.h"
+
 #include <maya/MFloatVectorArray.h>
 #include <maya/MMatrix.h>
 #include <maya/MPoint.h>
 #include <maya/MVector.h>
 
+#include <atomic>
 #include <cstddef>
 #include <vector>
 
@@ -16,9 +19,13 @@
 // point by point, then deformPoint), to the bit. Checked against it by
 // DeformKernelTest and, for whole passes, DeformPassPathsTest.
 //
+// The point-times-matrix products are written out here as the host defines
+// them (the row vector [x y z w] times the matrix, each sum from x to w), so
+// the loop makes no call into the host for them; the region test, the
+// falloff distance and the sampled colours still go through the host.
+//
 // deformRange touches nothing but the points of its range, reads the noise
-// table and the host's point, matrix and array operations, and allocates
-// nothing shared: ranges may run on several threads at once, and how the
+// table, and allocates nothing shared: ranges may run on several threads at once, and how the
 // points are split does not change any result. The caller keeps the noise
 // table's seed fixed meanwhile.
 class DeformKernel
@@ -35,6 +42,10 @@ public:
         bool boundingBoxState = false;
         float falloff = 0.0f;
         bool alongNormals = true;
+        // Asked for the normal of every point displaced along normals, from
+        // any thread (IGeomNoiseWrapper::getNormal reads only its caches).
+        IGeomNoiseWrapper* wrapper = nullptr;
+        MSpace::Space space = MSpace::kObject;
         MVector amplitude;
         float iterations = 1.0f;
         float roughness = 0.0f;
@@ -51,14 +62,16 @@ public:
         const MPoint* positions = nullptr;  // object space
         const int* indices = nullptr;       // the iterator's index of each point; null: the point's position
         const float* paintedWeights = nullptr;
-        const MVector* normals = nullptr;   // as the adapter gave them; read only along normals
-        MPoint* results = nullptr;          // holds the positions; deformRange overwrites the displaced ones
+        MPoint* results = nullptr;          // holds the positions; deformRange overwrites x, y, z of displaced ones
     };
 
     DeformKernel(const Settings& settings, const Points& points);
 
     // Displaces points [begin, end).
     void deformRange(std::size_t begin, std::size_t end) const;
+    // Whether a normal query failed in any range so far: the per-point path
+    // would have reported it, so the pass runs that path instead.
+    bool normalFailed() const { return m_normalFailed.load(); }
 
     // The falloff factor of NoiseDeformerNode::calculateFalloff.
     static float falloffFactor(float falloff, const MPoint& point, const MPoint& center, float radius);
@@ -80,12 +93,17 @@ private:
     };
     struct Block;
 
+    void select(std::size_t point, Block& block) const;
     void noiseOf(Block& block) const;
 
     Settings m_settings;
+    double m_world[4][4];
+    double m_handleInverse[4][4];
+    double m_scale[4][4];
     Points m_points;
     // The octaves after the first, worked out once for the pass.
     std::vector<Octave> m_octaves;
+    mutable std::atomic<bool> m_normalFailed{false};
 };
 
 #endif

@@ -18,6 +18,10 @@
 // Point i of every answer is the point the host's geometry iterator reports
 // under index i. Adapters that cache two point arrays answer MSpace::kObject
 // with the object-space one and any other space with the world-space one.
+//
+// Once bound, an adapter's answers only read what it cached: getNormal may be
+// called from several threads at once (the deform pass asks for normals in
+// parallel ranges). Binding again must not overlap with any other call.
 class IGeomNoiseWrapper
 {
 public:

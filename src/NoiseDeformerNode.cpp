@@ -746,6 +746,8 @@ MStatus NoiseDeformerNode::deform(MDataBlock& block, MItGeometry& iter, const MM
     kernel.boundingBoxState = settings.boundingBoxState;
     kernel.falloff = settings.falloff;
     kernel.alongNormals = settings.alongNormals;
+    kernel.wrapper = &wrapper;
+    kernel.space = space;
     kernel.amplitude = amplitude;
     kernel.iterations = settings.iterations;
     kernel.roughness = settings.roughness;
@@ -809,21 +811,22 @@ void NoiseDeformerNode::deformPointByPoint(Pass& pass, DEFORMPOINT& record)
 
 // Gather, deformRange over the points on every core, scatter. Wherever the
 // per-point path would write a report (a failed status before the loop, a
-// failed normal) this does nothing and answers false, so that the per-point
-// path runs and the reports come as they always did.
+// failed normal) this writes no point and answers false, so that the
+// per-point path runs and the reports come as they always did.
 bool NoiseDeformerNode::deformInRanges(Pass& pass)
 {
     const bool alongNormals = pass.settings.alongNormals;
     if (!alongNormals && pass.status != MStatus::kSuccess)
         return false;
 
-    MPointArray positions;
+    MPointArray& positions = m_passPositions;
     if (pass.iter.allPositions(positions, MSpace::kObject) != MStatus::kSuccess)
         return false;
     const unsigned int count = positions.length();
     if (count == 0)
         return true;
-    MPointArray results(positions);
+    MPointArray& results = m_passResults;
+    results = positions;
     // The kernel reads and writes the arrays' elements in place.
     if (!isContiguous(positions) || !isContiguous(results))
         return false;
@@ -832,21 +835,20 @@ bool NoiseDeformerNode::deformInRanges(Pass& pass)
     if (!indices.empty() && indices.size() != count)
         return false;
     const auto indexOf = [&](unsigned int k) { return indices.empty() ? static_cast<int>(k) : indices[k]; };
-    std::vector<float> weights(count);
+    std::vector<float>& weights = m_passWeights;
+    weights.resize(count);
     for (unsigned int k = 0; k < count; ++k)
         weights[k] = weightValue(pass.block, pass.multiIndex, static_cast<unsigned int>(indexOf(k)));
-    std::vector<MVector> normals(alongNormals ? count : 0);
-    for (unsigned int k = 0; k < normals.size(); ++k)
-        if (pass.wrapper.getNormal(indexOf(k), normals[k], pass.space) != MStatus::kSuccess)
-            return false;
 
     DeformKernel::Points points;
     points.positions = &positions[0];
     points.indices = indices.empty() ? nullptr : indices.data();
     points.paintedWeights = weights.data();
-    points.normals = normals.data();
     points.results = &results[0];
-    DeformPass::run(DeformKernel(pass.settings, points), count);
+    const DeformKernel kernel(pass.settings, points);
+    DeformPass::run(kernel, count);
+    if (kernel.normalFailed())
+        return false;
 
     pass.iter.setAllPositions(results, MSpace::kObject);
     return true;

@@ -1,6 +1,7 @@
 #ifndef KAVO_NOISEDEFORMERNODE_H
 #define KAVO_NOISEDEFORMERNODE_H
 
+#include "DeformKernel.h"
 #include "IGeomNoiseWrapper.h"
 #include "INoise.h"
 #include "PerlinNoise.h"
@@ -272,6 +273,13 @@ protected:
     MFloatArray m_sampleV;
     int m_sampleCount;
     MCallbackId m_callbackId;
+
+private:
+    // The batch pass's arrays, kept from pass to pass: a pass over a geometry
+    // of the same size allocates nothing, and touches no fresh pages.
+    MPointArray m_passPositions;
+    MPointArray m_passResults;
+    std::vector<float> m_passWeights;
 };
 
 #endif
