@@ -32,6 +32,13 @@
 #include <set>
 #include <vector>
 
+// Keeps a member exported from a plug-in built with hidden visibility.
+#if defined(__GNUC__)
+#define KAVO_EXPORTED_BY_NAME __attribute__((visibility("default")))
+#else
+#define KAVO_EXPORTED_BY_NAME
+#endif
+
 // What one deform pass has worked out, handed to deformPoint for every point.
 // The record owns nothing: each reference points at a value of the pass (or
 // at the class-wide noise source) and is valid for that pass only. point,
@@ -108,7 +115,10 @@ public:
 #if MAYA_API_VERSION >= 201600
     SchedulingType schedulingType() const override;
 #else
-    virtual int schedulingType() const;
+    // No base class of this API version declares it, so no virtual call
+    // reaches it; a host that knows it looks it up by its mangled name, which
+    // therefore stays exported while everything else of the plug-in is hidden.
+    KAVO_EXPORTED_BY_NAME virtual int schedulingType() const;
 #endif
 
     MPoint deformPoint(DEFORMPOINT& dp, const MPoint& samplePoint);
