@@ -38,6 +38,11 @@ MStatus MeshGeomNoiseWrapper::setGeometry(MObject& geometry, MDataHandle&, MSpac
     KAVO_CHECK_MSTATUS(status);
 
     mesh.getNormals(m_normals, MSpace::kObject);
+    m_vertexNormals.clear();
+    m_vertexNormals.reserve(m_vertexNormalIds.size());
+    for (unsigned int vertex = 0; vertex < m_vertexNormalIds.size(); ++vertex)
+        m_vertexNormals.push_back(vertexNormal(vertex));
+    std::vector<std::vector<int>>().swap(m_vertexNormalIds);
     return MStatus::kSuccess;
 }
 
@@ -89,18 +94,25 @@ MStatus MeshGeomNoiseWrapper::getPoints(MPointArray& points, MSpace::Space space
     return MStatus::kSuccess;
 }
 
+MStatus MeshGeomNoiseWrapper::getNormal(int index, MVector& normal, MSpace::Space)
+{
+    if (index < 0 || index >= static_cast<int>(m_vertexNormals.size()))
+        normal = MVector::zero;
+    else
+        normal = m_vertexNormals[static_cast<std::size_t>(index)];
+    return MStatus::kSuccess;
+}
+
 // When every face-vertex of the vertex carries the same normal (a smooth
 // vertex, or a single face-vertex) that normal is the answer. Otherwise the
 // vertex sits on a hard edge and the answer is the unnormalised sum, which
-// points between the faces that meet there.
-MStatus MeshGeomNoiseWrapper::getNormal(int index, MVector& normal, MSpace::Space)
+// points between the faces that meet there. A vertex that no polygon uses
+// gets the zero vector.
+MVector MeshGeomNoiseWrapper::vertexNormal(unsigned int vertex) const
 {
-    if (index < 0 || index >= static_cast<int>(m_vertexNormalIds.size()) || m_vertexNormalIds[index].empty()) {
-        normal = MVector::zero;
-        return MStatus::kSuccess;
-    }
-
-    const std::vector<int>& normalIds = m_vertexNormalIds[index];
+    const std::vector<int>& normalIds = m_vertexNormalIds[vertex];
+    if (normalIds.empty())
+        return MVector::zero;
     const MVector first = cachedNormal(normalIds.front());
     MVector sum = first;
     size_t equalCount = 1;
@@ -110,8 +122,7 @@ MStatus MeshGeomNoiseWrapper::getNormal(int index, MVector& normal, MSpace::Spac
             ++equalCount;
         sum += next;
     }
-    normal = equalCount == normalIds.size() ? first : sum;
-    return MStatus::kSuccess;
+    return equalCount == normalIds.size() ? first : sum;
 }
 
 MStatus MeshGeomNoiseWrapper::getUVs(MFloatArray& u, MFloatArray& v)

@@ -33,6 +33,7 @@ private:
     void collectFaceVertexNormalIds(MObject& geometry);
     void collectVertexUVs(MObject& geometry);
     MVector cachedNormal(int normalId) const;
+    MVector vertexNormal(unsigned int vertex) const;
 
     int m_numPoints;
     MPointArray m_objectPoints;
@@ -40,7 +41,11 @@ private:
     MFloatArray m_uValues;
     MFloatArray m_vValues;
     MFloatVectorArray m_normals;
+    // The normal ids of each vertex's face-vertices, while binding.
     std::vector<std::vector<int>> m_vertexNormalIds;
+    // Each vertex's answer, worked out once when binding: the deform pass
+    // asks for every vertex's normal on every evaluation.
+    std::vector<MVector> m_vertexNormals;
 };
 
 #endif
