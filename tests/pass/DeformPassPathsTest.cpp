@@ -173,6 +173,9 @@ struct Setting
 {
     std::string name;
     std::vector<std::pair<const char*, double>> values;
+    // Left where it is, the handle's region is the unit cube around the
+    // origin, and the edge positions lie on its faces and corners.
+    bool handleMoved = true;
 };
 
 // Each value of each setting at least once, most of them together with
@@ -194,6 +197,7 @@ std::vector<Setting> everySetting()
          {{"envelope", 0.37}, {"seed", 77}, {"animationState", 0}, {"phase", 13.0}, {"frequency", 2.5}}},
         {"scales, phase", {{"scaleX", 0.31}, {"scaleY", 2.0}, {"scaleZ", 0.07}, {"phase", -4.0}}},
         {"fractal 1.5, absolute, seed", {{"noiseType", 1}, {"fractalState", 1}, {"iterations", 1.5}, {"seed", 5}}},
+        {"region with points on its faces", {{"boundingBoxState", 1}, {"falloff", 0.2}}, false},
     };
 }
 
@@ -240,10 +244,12 @@ protected:
         EXPECT_EQ(static_cast<MPxDeformerNode*>(MFnDependencyNode(deformer).userNode())->accessoryNodeSetup(modifier),
                   MStatus::kSuccess);
         EXPECT_EQ(modifier.doIt(), MStatus::kSuccess);
-        MFnDependencyNode handle(nodeNamed("noiseHandle1"));
-        handle.findPlug("translateX").setValue(0.05);
-        handle.findPlug("rotateY").setValue(0.3);
-        handle.findPlug("scaleZ").setValue(1.7);
+        if (setting.handleMoved) {
+            MFnDependencyNode handle(nodeNamed("noiseHandle1"));
+            handle.findPlug("translateX").setValue(0.05);
+            handle.findPlug("rotateY").setValue(0.3);
+            handle.findPlug("scaleZ").setValue(1.7);
+        }
 
         plug(deformer, "amplitude").setValue(0.8);
         plug(deformer, "phase").setValue(3.0);
