@@ -28,9 +28,23 @@
 # And one function, maya_plugin(<target>), which names a MODULE library the
 # way the host looks for plug-ins: no "lib" prefix, the platform's suffix.
 
-set(DEVKIT_LOCATION "$ENV{DEVKIT_LOCATION}" CACHE PATH "Root of the host's developer kit")
+# The environment fills the cache variable until it names a kit, so a first
+# configure without either can be mended by setting either.
+if(NOT DEVKIT_LOCATION AND DEFINED ENV{DEVKIT_LOCATION})
+  set(DEVKIT_LOCATION "$ENV{DEVKIT_LOCATION}" CACHE PATH "Root of the host's developer kit" FORCE)
+endif()
+set(DEVKIT_LOCATION "${DEVKIT_LOCATION}" CACHE PATH "Root of the host's developer kit")
 
 set(_maya_libraries Foundation OpenMaya OpenMayaAnim OpenMayaRender OpenMayaUI OpenMayaFX)
+
+# Another kit: search again rather than keep the old kit's files.
+if(NOT "${DEVKIT_LOCATION}" STREQUAL "${_Maya_SEARCHED_LOCATION}")
+  unset(Maya_INCLUDE_DIR CACHE)
+  foreach(_maya_library IN LISTS _maya_libraries)
+    unset(Maya_${_maya_library}_LIBRARY CACHE)
+  endforeach()
+  set(_Maya_SEARCHED_LOCATION "${DEVKIT_LOCATION}" CACHE INTERNAL "The kit the host's files were searched in")
+endif()
 
 if(WIN32)
   set(Maya_PLUGIN_SUFFIX ".mll")
