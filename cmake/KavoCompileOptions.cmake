@@ -2,15 +2,25 @@
 #
 # The noise and the point arithmetic are defined to the bit, so no target may
 # contract a*b+c into a fused multiply-add or reorder floating-point sums:
-# -ffp-contract=off, and never -ffast-math.
-add_compile_options(
-  -ffp-contract=off
-  -fno-fast-math
-  -Wall -Wextra
-  # Located status reports name files relative to the repository root
-  # ("src/NoiseDeformerNode.cpp"), whatever folder the build runs in.
-  "-fmacro-prefix-map=${PROJECT_SOURCE_DIR}/="
-)
+# -ffp-contract=off, and never -ffast-math (MSVC: /fp:precise, which neither
+# reorders nor, from Visual Studio 2022 on, contracts).
+
+# Located status reports name files relative to the repository root
+# ("src/NoiseDeformerNode.cpp"), whatever folder the build runs in.
+if(NOT DEFINED KAVO_REPOSITORY_ROOT)
+  set(KAVO_REPOSITORY_ROOT ${PROJECT_SOURCE_DIR})
+endif()
+
+if(MSVC)
+  add_compile_options(/fp:precise /W4)
+else()
+  add_compile_options(
+    -ffp-contract=off
+    -fno-fast-math
+    -Wall -Wextra
+    "-fmacro-prefix-map=${KAVO_REPOSITORY_ROOT}/="
+  )
+endif()
 
 if(KAVO_SANITIZE)
   set(kavo_sanitize_flags -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)

@@ -136,7 +136,9 @@ void NoiseLocatorNode::draw(M3dView& view, const MDagPath&, M3dView::DisplayStyl
 void NoiseLocatorNode::drawEdgeLoop(M3dView& view, M3dView::DisplayStatus status, bool cube)
 {
     glPushAttrib(GL_CURRENT_BIT);
-    const M3dView::ColorTable table = status == M3dView::kActive ? M3dView::kActiveColors : M3dView::kTemplateColor;
+    // Every other status draws from the dormant table (value 2), as released
+    // versions of the plug-in do, so a scene's handles keep their colour.
+    const M3dView::ColorTable table = status == M3dView::kActive ? M3dView::kActiveColors : M3dView::kDormantColors;
     view.setDrawColor(kHandleColorIndex, table);
     glBegin(GL_LINES);
     if (cube)

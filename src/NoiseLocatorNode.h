@@ -33,7 +33,7 @@ public:
 
     // Draws the cube (cube true) or the cross as separate line segments, in
     // the active colours when the status is M3dView::kActive and in the
-    // template colours for every other status.
+    // dormant colours for every other status.
     virtual void drawEdgeLoop(M3dView& view, M3dView::DisplayStatus status, bool cube);
 
     static void* creator();

@@ -1,5 +1,7 @@
 #include "graph/Faults.h"
 
+#include "math/FaultHook.h"
+
 #include <map>
 #include <mutex>
 
@@ -25,6 +27,9 @@ FaultTable& table()
 }
 
 thread_local int suspensions = 0;
+
+// The math layer's operations ("setScale") fail through the same table.
+const bool mathFaultsInstalled = (math::installFaultCheck(&Faults::check), true);
 
 } // namespace
 

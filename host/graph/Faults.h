@@ -16,7 +16,8 @@ namespace kavo::host::graph {
 // "addAttribute", "attributeAffects", "registerNode", "deregisterNode",
 // "MDagModifier::createNode", "MDGModifier::connect",
 // "addAttributeChangedCallback", "setExistWithoutInConnections",
-// "setExistWithoutOutConnections", "setScale".
+// "setExistWithoutOutConnections", "setScale" (MTransformationMatrix),
+// "MDataBlock::inputValue", "MDataBlock::outputValue".
 class Faults
 {
 public:

@@ -1,9 +1,24 @@
 #include "graph/AttributeHandles.h"
+#include "graph/Faults.h"
 #include "graph/Scene.h"
 
 #include <maya/MDataBlock.h>
 
 using namespace kavo::host::graph;
+
+namespace {
+
+// A read or write access that a test has armed to fail: answers the fault's
+// status and an empty handle.
+bool failOnRequest(const char* operation, MStatus* ReturnStatus)
+{
+    const auto fault = Faults::check(operation);
+    if (fault && ReturnStatus)
+        *ReturnStatus = *fault;
+    return fault.has_value();
+}
+
+} // namespace
 
 MDataBlock::MDataBlock(Node* node)
     : m_node(node)
@@ -25,22 +40,26 @@ MDataHandle MDataBlock::value(const MPlug& plug, bool evaluate, MStatus* ReturnS
 
 MDataHandle MDataBlock::inputValue(const MPlug& plug, MStatus* ReturnStatus)
 {
+    if (failOnRequest("MDataBlock::inputValue", ReturnStatus))
+        return MDataHandle();
     return value(plug, true, ReturnStatus);
 }
 
 MDataHandle MDataBlock::inputValue(const MObject& attribute, MStatus* ReturnStatus)
 {
-    return value(MPlug(m_node ? m_node->handle() : MObject(), attribute), true, ReturnStatus);
+    return inputValue(MPlug(m_node ? m_node->handle() : MObject(), attribute), ReturnStatus);
 }
 
 MDataHandle MDataBlock::outputValue(const MPlug& plug, MStatus* ReturnStatus)
 {
+    if (failOnRequest("MDataBlock::outputValue", ReturnStatus))
+        return MDataHandle();
     return value(plug, false, ReturnStatus);
 }
 
 MDataHandle MDataBlock::outputValue(const MObject& attribute, MStatus* ReturnStatus)
 {
-    return value(MPlug(m_node ? m_node->handle() : MObject(), attribute), false, ReturnStatus);
+    return outputValue(MPlug(m_node ? m_node->handle() : MObject(), attribute), ReturnStatus);
 }
 
 MArrayDataHandle MDataBlock::inputArrayValue(const MPlug& plug, MStatus* ReturnStatus)

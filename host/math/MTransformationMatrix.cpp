@@ -3,6 +3,7 @@
 #include <maya/MVector.h>
 
 #include "EulerRotation.h"
+#include "FaultHook.h"
 
 #include <cmath>
 
@@ -219,6 +220,8 @@ MStatus MTransformationMatrix::setScale(const double scale[3], MSpace::Space spa
 {
     if (scale == nullptr || !isValidSpace(space))
         return MStatus::kInvalidParameter;
+    if (auto fault = checkFault("setScale"))
+        return *fault;
     copy3(scale, m_scale);
     return MStatus::kSuccess;
 }

@@ -295,6 +295,7 @@ protected:
     MObject shape;
     std::vector<std::uint8_t> pixels;
     const MColor active = tableColor(ColorPalette::Active);
+    const MColor dormant = tableColor(ColorPalette::Dormant);
     const MColor templ = tableColor(ColorPalette::Template);
 };
 
@@ -303,21 +304,24 @@ protected:
 const MPoint kCubeEdgePoints[] = {MPoint(0.25, 0.5, 0.5),   MPoint(-0.5, -0.25, 0.5), MPoint(0.25, -0.5, -0.5),
                                   MPoint(-0.5, 0.25, -0.5), MPoint(0.5, 0.5, 0.1),    MPoint(-0.5, -0.5, -0.2)};
 
-TEST_F(NoiseLocatorDrawing, CrossByDefaultInTheTemplateColour)
+TEST_F(NoiseLocatorDrawing, CrossByDefaultInTheDormantColour)
 {
     render();
     for (const MPoint& onAxis : {MPoint(0.3, 0.0, 0.0), MPoint(-0.3, 0.0, 0.0), MPoint(0.0, 0.3, 0.0),
                                  MPoint(0.0, -0.4, 0.0)})
-        EXPECT_TRUE(drawnAt(onAxis, templ)) << onAxis.x << " " << onAxis.y;
+        EXPECT_TRUE(drawnAt(onAxis, dormant)) << onAxis.x << " " << onAxis.y;
     for (const MPoint& onEdge : kCubeEdgePoints)
-        EXPECT_FALSE(drawnAt(onEdge, templ)) << onEdge.x << " " << onEdge.y << " " << onEdge.z;
+        EXPECT_FALSE(drawnAt(onEdge, dormant)) << onEdge.x << " " << onEdge.y << " " << onEdge.z;
     EXPECT_EQ(countColor(active), 0);
+    // Table value 2 is the dormant table; the template table (value 5) has
+    // a grey at this entry, which must not show.
+    EXPECT_EQ(countColor(templ), 0);
 
     // The z axis, seen from the side.
     lookFrom(MPoint(3.0, 0.0, 0.0));
     render();
-    EXPECT_TRUE(drawnAt(MPoint(0.0, 0.0, 0.3), templ));
-    EXPECT_TRUE(drawnAt(MPoint(0.0, 0.0, -0.3), templ));
+    EXPECT_TRUE(drawnAt(MPoint(0.0, 0.0, 0.3), dormant));
+    EXPECT_TRUE(drawnAt(MPoint(0.0, 0.0, -0.3), dormant));
 }
 
 TEST_F(NoiseLocatorDrawing, CubeWhenAskedAndActiveOnlyWhenSelected)
@@ -325,18 +329,18 @@ TEST_F(NoiseLocatorDrawing, CubeWhenAskedAndActiveOnlyWhenSelected)
     ASSERT_TRUE(plug(shape, "noiseBoundingBox").setValue(true));
     render();
     for (const MPoint& onEdge : kCubeEdgePoints)
-        EXPECT_TRUE(drawnAt(onEdge, templ)) << onEdge.x << " " << onEdge.y << " " << onEdge.z;
-    EXPECT_FALSE(drawnAt(MPoint(0.3, 0.0, 0.0), templ));
-    EXPECT_FALSE(drawnAt(MPoint(0.0, 0.3, 0.0), templ));
+        EXPECT_TRUE(drawnAt(onEdge, dormant)) << onEdge.x << " " << onEdge.y << " " << onEdge.z;
+    EXPECT_FALSE(drawnAt(MPoint(0.3, 0.0, 0.0), dormant));
+    EXPECT_FALSE(drawnAt(MPoint(0.0, 0.3, 0.0), dormant));
 
     Selection::select(transform);
     render();
     for (const MPoint& onEdge : kCubeEdgePoints)
         EXPECT_TRUE(drawnAt(onEdge, active)) << onEdge.x << " " << onEdge.y << " " << onEdge.z;
-    EXPECT_EQ(countColor(templ), 0);
+    EXPECT_EQ(countColor(dormant), 0);
 }
 
-TEST_F(NoiseLocatorDrawing, EveryOtherStatusUsesTheTemplateColour)
+TEST_F(NoiseLocatorDrawing, EveryOtherStatusUsesTheDormantColour)
 {
     MPxLocatorNode* locator = locatorOf(shape);
     MDagPath path;
@@ -354,8 +358,9 @@ TEST_F(NoiseLocatorDrawing, EveryOtherStatusUsesTheTemplateColour)
         EXPECT_EQ(color[0], 1.0f);
         EXPECT_EQ(color[1], 0.0f);
         pixels = view->readPixels();
-        EXPECT_TRUE(drawnAt(MPoint(0.3, 0.0, 0.0), templ)) << status;
+        EXPECT_TRUE(drawnAt(MPoint(0.3, 0.0, 0.0), dormant)) << status;
         EXPECT_EQ(countColor(active), 0) << status;
+        EXPECT_EQ(countColor(templ), 0) << status;
     }
 }
 
