@@ -40,7 +40,7 @@ work=""
 munged_pid=""
 slurmctld_pid=""
 slurmd_pid=""
-jobs=""
+job_ids=()
 
 # Stops a daemon this script started, by its process id: politely, then not.
 stop() {
@@ -75,10 +75,10 @@ show_logs() {
 cleanup() {
   local status=$?
   set +e
-  if [ -n "$jobs" ] && [ -n "$slurmctld_pid" ]; then
-    scancel $jobs 2> /dev/null
+  if [ ${#job_ids[@]} -gt 0 ] && [ -n "$slurmctld_pid" ]; then
+    scancel "${job_ids[@]}" 2> /dev/null
     for _ in $(seq 30); do
-      [ -z "$(squeue -h -j "${jobs// /,}" 2> /dev/null)" ] && break
+      [ -z "$(squeue -h -j "$(IFS=,; echo "${job_ids[*]}")" 2> /dev/null)" ] && break
       sleep 1
     done
   fi
@@ -229,7 +229,7 @@ cd "$work"
 ids=$(KAVO_DEFORM=$app KAVO_FARM_LOGS=joblogs "$scripts/submit-deform-array.sh" $tasks "${example[@]}" \
   -o "farm/$outputs")
 read -r array check <<< "$ids"
-jobs="$array $check"
+job_ids=("$array" "$check")
 say "array job $array, check job $check"
 "$app" "${example[@]}" -o "plain/$outputs" --quiet
 wait_for_check "$check"
