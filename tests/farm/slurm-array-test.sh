@@ -214,8 +214,11 @@ wait_for_check() {
 }
 
 # munged insists that nobody else can write to the folders above its key and
-# socket, and that everyone can reach the socket.
-work=$(mktemp -d "${TMPDIR:-/tmp}/kavo-slurm-test.XXXXXX")
+# socket, and that everyone can reach the socket. Socket paths hold at most
+# 107 bytes, slurmd's job step sockets included: a long TMPDIR gives way.
+temporary=${TMPDIR:-/tmp}
+[ ${#temporary} -le 40 ] || temporary=/tmp
+work=$(mktemp -d "$temporary/kavo-slurm-test.XXXXXX")
 chmod 711 "$work"
 mkdir -m 711 "$work/munge" "$work/logs"
 mkdir "$work/state" "$work/spool" "$work/farm" "$work/plain" "$work/joblogs"
