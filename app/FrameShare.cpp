@@ -10,13 +10,13 @@ namespace kavo::app {
 
 namespace {
 
-const char* kExpected = "expected K/N with 1 <= K <= N, or slurm";
-
+// Every refusal of "K/N" names the text as given and shows the right form.
 AppError badTask(const std::string& text, const std::string& why)
 {
-    return AppError::usage("bad task \"" + text + "\": " + why + " (" + kExpected + ")");
+    return AppError::usage("bad task \"" + text + "\": " + why + " (expected K/N with 1 <= K <= N, or slurm)");
 }
 
+// One side of "K/N"; `context` is the whole text, for the message.
 long long wholeNumber(const std::string& field, const std::string& context)
 {
     const std::optional<long long> value = NumberText::integer(field);
