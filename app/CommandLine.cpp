@@ -6,6 +6,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 
@@ -86,6 +87,14 @@ void defineOptions(CLI::App& app, Options& options, long long& frame, std::strin
     app.add_option("--frames", frames, "a range of frames, FIRST:LAST or FIRST:LAST:STEP")
         ->type_name("A:B[:STEP]")
         ->excludes(single);
+    app.add_option_function<std::string>(
+           "--task",
+           [&options](const std::string& text) {
+               options.task = FrameShare::parse(text, [](const char* name) { return std::getenv(name); });
+           },
+           "evaluates only the K-th of N even shares of the frames (K from 1); slurm takes K and N from the "
+           "running task of a Slurm job array")
+        ->type_name("K/N|slurm");
     app.add_option("--preview", options.previewPath, "renders the deformed geometry and the handle to a PNG")
         ->type_name("PNG");
     app.add_option_function<std::string>(

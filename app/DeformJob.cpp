@@ -17,6 +17,7 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <memory>
 
 namespace kavo::app {
@@ -47,7 +48,10 @@ bool sameFile(const std::string& first, const std::string& second)
 
 } // namespace
 
-DeformJob::DeformJob(Options options) : m_options(std::move(options)) {}
+DeformJob::DeformJob(Options options)
+    : m_options(std::move(options)), m_frames(m_options.task.pick(m_options.frames.frames()))
+{
+}
 
 void DeformJob::run()
 {
@@ -64,9 +68,13 @@ void DeformJob::run()
         preview = std::make_unique<Preview>(scene, m_options.previewWidth, m_options.previewHeight);
     host::session::Host::runIdleQueue();
 
-    const std::vector<long long> frames = m_options.frames.frames();
-    Progress progress(frames.size(), m_options.quiet);
-    for (long long frame : frames) {
+    // A surplus task still checks the whole job above, so that every task
+    // of a job refuses a bad one alike.
+    if (m_frames.empty())
+        std::cerr << "kavo-deform: " << m_options.task.describe() << " has nothing to do: the range has only "
+                  << m_options.frames.frames().size() << " frame(s)\n";
+    Progress progress(m_frames.size(), m_options.quiet);
+    for (long long frame : m_frames) {
         evaluateFrame(scene, preview.get(), frame);
         progress.advance();
     }
@@ -86,7 +94,7 @@ void DeformJob::checkOutputs() const
             throw AppError::usage("\"" + m_options.outputs[k] + "\" should end in " + wanted + ": \"" +
                                   m_inputs[k].argument + "\" is a " + describe(m_inputs[k].kind));
     }
-    for (long long frame : m_options.frames.frames()) {
+    for (long long frame : m_frames) {
         std::vector<std::string> taken;
         for (const std::string& output : m_options.outputs) {
             checkOutputName(FrameRange::expand(output, frame), taken);

@@ -37,6 +37,7 @@ private:
     void writeGeometry(const MObject& data, GeometryKind kind, AtomicFile& file) const;
 
     Options m_options;
+    std::vector<long long> m_frames;  // this task's share of the range
     std::vector<InputGeometry> m_inputs;
     std::vector<double> m_weights;
 };

@@ -4,6 +4,7 @@
 // line.
 
 #include "FrameRange.h"
+#include "FrameShare.h"
 
 #include <array>
 #include <optional>
@@ -25,6 +26,7 @@ struct Options
     std::string weightsPath;
     std::string texturePath;
     FrameRange frames;
+    FrameShare task;  // the part of `frames` this run evaluates
     std::string previewPath;
     int previewWidth = 640;
     int previewHeight = 480;
