@@ -19,16 +19,16 @@ struct VertexNormalIds {
 
 MeshNormalList MeshNormalList::of(const MeshData& mesh)
 {
-    std::vector<MVector> smooth;
-    smoothVertexNormals(mesh.polygons(), smooth);
+    const std::vector<MVector> smooth =
+        smoothVertexNormals(mesh.points(), mesh.faceVertexCounts(), mesh.faceVertexIndices());
 
     MeshNormalList list;
     std::vector<VertexNormalIds> idsAt(mesh.pointCount());
-    const std::vector<int>& vertices = mesh.polygons().faceVertexIndices;
+    const std::vector<int>& vertices = mesh.faceVertexIndices();
     list.faceVertexNormalIds.reserve(vertices.size());
     for (size_t faceVertex = 0; faceVertex < vertices.size(); ++faceVertex) {
         VertexNormalIds& ids = idsAt[vertices[faceVertex]];
-        const std::optional<MVector>& own = mesh.ownNormals()[faceVertex];
+        const MVector* own = mesh.ownNormal(faceVertex);
         int id = kUnassigned;
         if (!own) {
             if (ids.smooth == kUnassigned) {
