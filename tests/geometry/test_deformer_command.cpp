@@ -2,6 +2,7 @@
 #include "GeometryExpectations.h"
 #include "TestMeshes.h"
 
+#include "geometry/CopyOnWrite.h"
 #include "graph/Faults.h"
 #include "graph/NodeTypeRegistry.h"
 #include "graph/Scene.h"
@@ -227,4 +228,23 @@ TEST_F(DeformerCommandTest, FailuresLeaveTheSceneAsItWas)
     HandledLiftDeformer::refuseSetup = false;
     Faults::failOn("MDGModifier::connect", 2);
     expectUnchanged(DeformerCommand::run("liftDeformer", {"pCube1"}));
+}
+
+TEST_F(DeformerCommandTest, EachEvaluationOfADeformedShapeCopiesItsGeometryOnce)
+{
+    ASSERT_FALSE(GeometryShapes::create("mesh", "pPlane1", meshDataFrom(planeGridMesh(2))).isNull());
+    const DeformerOutcome outcome = DeformerCommand::run("liftDeformer", {"pPlane1"});
+    ASSERT_TRUE(outcome.succeeded()) << outcome.message;
+    MPlug envelope = MFnDependencyNode(outcome.deformer).findPlug("envelope");
+
+    const unsigned long long before = kavo::host::geometry::sharedStorageCopies();
+    for (double value : {0.5, 0.75, 1.0}) {
+        ASSERT_EQ(envelope.setValue(value), MStatus::kSuccess);
+        EXPECT_EQ(outputPoints("pPlane1")[0], planeGridMesh(2).points[0] + MVector(0, 1, 0));
+    }
+    EXPECT_EQ(kavo::host::geometry::sharedStorageCopies() - before, 3u);
+
+    // Read again with nothing changed: no evaluation, no copy.
+    outputPoints("pPlane1");
+    EXPECT_EQ(kavo::host::geometry::sharedStorageCopies() - before, 3u);
 }
