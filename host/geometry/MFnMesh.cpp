@@ -142,6 +142,9 @@ MObject MFnMesh::create(int numVertices, int numPolygons, const MFloatPointArray
         return withStatus(ReturnStatus, MStatus::kInvalidParameter, MObject());
 
     PolygonMesh polygons;
+    polygons.points.reserve(vertexArray.length());
+    polygons.faceVertexCounts.reserve(polygonCounts.length());
+    polygons.faceVertexIndices.reserve(polygonConnects.length());
     for (unsigned int k = 0; k < vertexArray.length(); ++k)
         polygons.points.emplace_back(vertexArray[k]);
     for (unsigned int k = 0; k < polygonCounts.length(); ++k)
