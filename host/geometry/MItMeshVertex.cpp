@@ -24,7 +24,6 @@ MItMeshVertex::MItMeshVertex(MObject& polyObject, MStatus* ReturnStatus)
         setReturnStatus(ReturnStatus, MStatus::kInvalidParameter);
         return;
     }
-    m_normals = std::make_shared<MeshNormalList>(MeshNormalList::of(*m_mesh));
     // Counted first, then filled in polygon order: one allocation per list.
     const std::vector<int>& vertices = m_mesh->faceVertexIndices();
     m_firstCorner.assign(m_mesh->pointCount() + 1, 0);
@@ -50,6 +49,15 @@ MItMeshVertex::~MItMeshVertex() = default;
 bool MItMeshVertex::onVertex() const
 {
     return m_mesh && m_index >= 0 && m_index < static_cast<int>(m_mesh->pointCount());
+}
+
+// Worked out on first use: walking the vertices for their UVs or faces
+// needs no normals.
+const MeshNormalList& MItMeshVertex::normalList()
+{
+    if (!m_normals)
+        m_normals = std::make_shared<MeshNormalList>(MeshNormalList::of(*m_mesh));
+    return *m_normals;
 }
 
 MItMeshVertex::Corners MItMeshVertex::cornersAtCurrent() const
@@ -110,7 +118,7 @@ MStatus MItMeshVertex::getNormal(MVector& vectorNormal, MSpace::Space space)
         return MStatus::kFailure;
     MVector sum;
     for (const auto& [polygon, corner] : cornersAtCurrent())
-        sum += m_normals->normals[m_normals->faceVertexNormalIds[m_mesh->faceVertex(polygon, corner)]];
+        sum += normalList().normals[normalList().faceVertexNormalIds[m_mesh->faceVertex(polygon, corner)]];
     vectorNormal = normalInSpace(*m_mesh, sum.normal(), space);
     return MStatus::kSuccess;
 }
@@ -121,7 +129,7 @@ MStatus MItMeshVertex::getNormalIndices(MIntArray& normalIndices)
         return MStatus::kFailure;
     normalIndices.clear();
     for (const auto& [polygon, corner] : cornersAtCurrent())
-        normalIndices.append(m_normals->faceVertexNormalIds[m_mesh->faceVertex(polygon, corner)]);
+        normalIndices.append(normalList().faceVertexNormalIds[m_mesh->faceVertex(polygon, corner)]);
     return MStatus::kSuccess;
 }
 

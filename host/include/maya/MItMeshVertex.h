@@ -63,6 +63,7 @@ private:
         bool empty() const { return first == last; }
     };
     Corners cornersAtCurrent() const;
+    const kavo::host::geometry::MeshNormalList& normalList();
 
     std::shared_ptr<kavo::host::geometry::MeshData> m_mesh;
     std::shared_ptr<const kavo::host::geometry::MeshNormalList> m_normals;
