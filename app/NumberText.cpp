@@ -27,15 +27,23 @@ std::string_view withoutPlus(std::string_view text)
 std::string NumberText::exact(double value)
 {
     char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-    return std::string(buffer, result.ptr);
+    return std::string(buffer, exact(value, buffer));
 }
 
 std::string NumberText::exact(float value)
 {
     char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 9);
-    return std::string(buffer, result.ptr);
+    return std::string(buffer, exact(value, buffer));
+}
+
+char* NumberText::exact(double value, char* first)
+{
+    return std::to_chars(first, first + 32, value, std::chars_format::general, 17).ptr;
+}
+
+char* NumberText::exact(float value, char* first)
+{
+    return std::to_chars(first, first + 32, value, std::chars_format::general, 9).ptr;
 }
 
 std::optional<double> NumberText::real(std::string_view text)

@@ -18,6 +18,10 @@ public:
     static std::string exact(double value);
     // 9 significant digits, which do the same for single precision.
     static std::string exact(float value);
+    // The same digits written at `first` (room for 32 characters), for
+    // writers that format millions of numbers; returns the end.
+    static char* exact(double value, char* first);
+    static char* exact(float value, char* first);
 
     // The whole text as a finite real number, or nothing.
     static std::optional<double> real(std::string_view text);

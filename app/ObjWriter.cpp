@@ -11,11 +11,67 @@
 #include <maya/MPointArray.h>
 
 #include <algorithm>
+#include <charconv>
+#include <string>
 #include <vector>
 
 namespace kavo::app {
 
 namespace {
+
+// Text gathered in a buffer and handed to the stream in large pieces: a
+// 1M-vertex mesh is tens of millions of numbers, and passing each through
+// the stream on its own costs more than formatting it.
+class BufferedText
+{
+public:
+    explicit BufferedText(std::ostream& out) : m_out(out) { m_text.reserve(kChunk + kLongestLine); }
+    BufferedText(const BufferedText&) = delete;
+    BufferedText& operator=(const BufferedText&) = delete;
+
+    BufferedText& operator<<(char c)
+    {
+        m_text.push_back(c);
+        return *this;
+    }
+    BufferedText& operator<<(const char* text)
+    {
+        m_text.append(text);
+        return *this;
+    }
+    BufferedText& operator<<(long long value)
+    {
+        char digits[24];
+        m_text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+        return *this;
+    }
+    template <class Real>
+    BufferedText& exact(Real value)
+    {
+        char digits[32];
+        m_text.append(digits, NumberText::exact(value, digits));
+        return *this;
+    }
+    // Called at the end of every line.
+    void endLine()
+    {
+        m_text.push_back('\n');
+        if (m_text.size() >= kChunk)
+            flush();
+    }
+    bool flush()
+    {
+        m_out.write(m_text.data(), static_cast<std::streamsize>(m_text.size()));
+        m_text.clear();
+        return static_cast<bool>(m_out);
+    }
+
+private:
+    static constexpr std::size_t kChunk = 1 << 20;
+    static constexpr std::size_t kLongestLine = 4096;
+    std::ostream& m_out;
+    std::string m_text;
+};
 
 std::vector<int> toVector(const MIntArray& array)
 {
@@ -25,33 +81,69 @@ std::vector<int> toVector(const MIntArray& array)
     return values;
 }
 
-void writePoints(const MPointArray& points, std::ostream& out)
+void writePoints(const MPointArray& points, BufferedText& out)
 {
-    for (unsigned int k = 0; k < points.length(); ++k)
-        out << "v " << NumberText::exact(points[k].x) << ' ' << NumberText::exact(points[k].y) << ' '
-            << NumberText::exact(points[k].z) << '\n';
+    for (unsigned int k = 0; k < points.length(); ++k) {
+        out << "v ";
+        out.exact(points[k].x) << ' ';
+        out.exact(points[k].y) << ' ';
+        out.exact(points[k].z).endLine();
+    }
 }
 
-void writeNormals(const std::vector<MVector>& normals, std::ostream& out)
+void writeNormals(const std::vector<MVector>& normals, BufferedText& out)
 {
-    for (const MVector& normal : normals)
-        out << "vn " << NumberText::exact(normal.x) << ' ' << NumberText::exact(normal.y) << ' '
-            << NumberText::exact(normal.z) << '\n';
+    for (const MVector& normal : normals) {
+        out << "vn ";
+        out.exact(normal.x) << ' ';
+        out.exact(normal.y) << ' ';
+        out.exact(normal.z).endLine();
+    }
 }
 
-void writeUvs(const MFloatArray& us, const MFloatArray& vs, std::ostream& out)
+void writeUvs(const MFloatArray& us, const MFloatArray& vs, BufferedText& out)
 {
-    for (unsigned int k = 0; k < us.length(); ++k)
-        out << "vt " << NumberText::exact(us[k]) << ' ' << NumberText::exact(vs[k]) << '\n';
+    for (unsigned int k = 0; k < us.length(); ++k) {
+        out << "vt ";
+        out.exact(us[k]) << ' ';
+        out.exact(vs[k]).endLine();
+    }
 }
 
 // OBJ counts from 1. A corner without a UV is written v//vn.
-void writeCorner(int point, int uv, int normal, std::ostream& out)
+void writeCorner(int point, int uv, int normal, BufferedText& out)
 {
-    out << ' ' << point + 1 << '/';
+    out << ' ' << static_cast<long long>(point) + 1 << '/';
     if (uv >= 0)
-        out << uv + 1;
-    out << '/' << normal + 1;
+        out << static_cast<long long>(uv) + 1;
+    out << '/' << static_cast<long long>(normal) + 1;
+}
+
+// What a mesh's face lines need besides the UVs: the faces and the normal
+// group of every corner.
+struct MeshFaces {
+    std::vector<int> counts;
+    std::vector<int> vertices;
+    std::vector<int> normalGroups;
+    int groupCount = 0;
+};
+
+bool readFaces(const MFnMesh& mesh, MeshFaces& faces)
+{
+    MIntArray counts, vertices, normalCounts, normalIds;
+    if (!mesh.getNormalIds(normalCounts, normalIds))
+        return false;
+    faces.normalGroups = toVector(normalIds);
+    normalIds.clear();
+    faces.groupCount = faces.normalGroups.empty()
+                           ? 0
+                           : *std::max_element(faces.normalGroups.begin(), faces.normalGroups.end()) + 1;
+    if (!mesh.getVertices(counts, vertices))
+        return false;
+    faces.counts = toVector(counts);
+    counts.clear();
+    faces.vertices = toVector(vertices);
+    return true;
 }
 
 } // namespace
@@ -73,41 +165,54 @@ bool ObjWriter::write(const MObject& data, GeometryKind kind, std::ostream& out)
     return false;
 }
 
-bool ObjWriter::writeMesh(const MObject& data, std::ostream& out)
+// Each list is asked for just before it is written and dropped after, so a
+// large mesh is never held in all its forms at once.
+bool ObjWriter::writeMesh(const MObject& data, std::ostream& stream)
 {
     MStatus status;
     MFnMesh mesh(data, &status);
-    MPointArray points;
-    MIntArray faceCounts, faceVertices, uvCounts, uvIds, normalCounts, normalIds;
-    MFloatArray us, vs;
-    if (!status || !mesh.getPoints(points) || !mesh.getVertices(faceCounts, faceVertices) || !mesh.getUVs(us, vs) ||
-        !mesh.getAssignedUVs(uvCounts, uvIds) || !mesh.getNormalIds(normalCounts, normalIds))
+    MeshFaces faces;
+    if (!status || !readFaces(mesh, faces))
         return false;
-
-    const std::vector<int> groups = toVector(normalIds);
-    const int groupCount = groups.empty() ? 0 : *std::max_element(groups.begin(), groups.end()) + 1;
-    const std::vector<int> counts = toVector(faceCounts);
-    const std::vector<MVector> normals =
-        RecomputedNormals::compute(points, counts, toVector(faceVertices), groups, groupCount);
-
-    out << "# polygon mesh: " << points.length() << " vertices, " << counts.size() << " faces\n";
-    writePoints(points, out);
-    writeUvs(us, vs, out);
+    std::vector<MVector> normals;
+    BufferedText out(stream);
+    {
+        MPointArray points;
+        if (!mesh.getPoints(points))
+            return false;
+        normals = RecomputedNormals::compute(points, faces.counts, faces.vertices, faces.normalGroups,
+                                             faces.groupCount);
+        out << "# polygon mesh: " << static_cast<long long>(points.length()) << " vertices, "
+            << static_cast<long long>(faces.counts.size()) << " faces";
+        out.endLine();
+        writePoints(points, out);
+    }
+    {
+        MFloatArray us, vs;
+        if (!mesh.getUVs(us, vs))
+            return false;
+        writeUvs(us, vs, out);
+    }
     writeNormals(normals, out);
+    normals = std::vector<MVector>();
+
+    MIntArray uvCounts, uvIds;
+    if (!mesh.getAssignedUVs(uvCounts, uvIds))
+        return false;
     unsigned int corner = 0;
     unsigned int uvCorner = 0;
-    for (size_t face = 0; face < counts.size(); ++face) {
+    for (size_t face = 0; face < faces.counts.size(); ++face) {
         const bool hasUvs = uvCounts[face] > 0;
         out << 'f';
-        for (int k = 0; k < counts[face]; ++k, ++corner)
-            writeCorner(faceVertices[corner], hasUvs ? uvIds[uvCorner + k] : -1, groups[corner], out);
-        out << '\n';
-        uvCorner += hasUvs ? counts[face] : 0;
+        for (int k = 0; k < faces.counts[face]; ++k, ++corner)
+            writeCorner(faces.vertices[corner], hasUvs ? uvIds[uvCorner + k] : -1, faces.normalGroups[corner], out);
+        out.endLine();
+        uvCorner += hasUvs ? faces.counts[face] : 0;
     }
-    return static_cast<bool>(out);
+    return out.flush();
 }
 
-bool ObjWriter::writeSubdivisionCage(const MObject& data, std::ostream& out)
+bool ObjWriter::writeSubdivisionCage(const MObject& data, std::ostream& stream)
 {
     MStatus status;
     MFnSubd subdivision(data, &status);
@@ -129,7 +234,10 @@ bool ObjWriter::writeSubdivisionCage(const MObject& data, std::ostream& out)
     const std::vector<MVector> normals = RecomputedNormals::compute(points, faceCounts, faceVertices, faceVertices,
                                                                     static_cast<int>(points.length()));
 
-    out << "# subdivision surface cage: " << points.length() << " vertices, " << faceCount << " faces\n";
+    BufferedText out(stream);
+    out << "# subdivision surface cage: " << static_cast<long long>(points.length()) << " vertices, "
+        << static_cast<long long>(faceCount) << " faces";
+    out.endLine();
     writePoints(points, out);
     writeNormals(normals, out);
     size_t corner = 0;
@@ -137,9 +245,9 @@ bool ObjWriter::writeSubdivisionCage(const MObject& data, std::ostream& out)
         out << 'f';
         for (int k = 0; k < count; ++k, ++corner)
             writeCorner(faceVertices[corner], -1, faceVertices[corner], out);
-        out << '\n';
+        out.endLine();
     }
-    return static_cast<bool>(out);
+    return out.flush();
 }
 
 } // namespace kavo::app

@@ -1,5 +1,7 @@
 #include "graph/Data.h"
 #include "graph/Node.h"
+#include "graph/Slot.h"
+#include "graph/Value.h"
 
 #include <maya/MArrayDataHandle.h>
 #include <maya/MPxDeformerNode.h>
@@ -50,10 +52,12 @@ MStatus MPxDeformerNode::compute(const MPlug& plug, MDataBlock& dataBlock)
         output.setClean();
         return MStatus::kSuccess;
     }
-    // The output starts as a copy of the input; deform() moves its points.
+    // The output starts as a copy of the input, sharing its storage until
+    // deform() moves the points.
     output.set(MObject(source->clone()));
     MItGeometry iterator(output, group, false);
     dataBlock.inputArrayValue(weightList);
+    readWeights(dataBlock, index, static_cast<unsigned int>(iterator.count()));
     MStatus status = deform(dataBlock, iterator, geometry.geometryTransformMatrix(), index);
     output.setClean();
     return status;
@@ -74,16 +78,44 @@ MStatus MPxDeformerNode::accessoryNodeSetup(MDagModifier&)
     return MStatus::kNotImplemented;
 }
 
-float MPxDeformerNode::weightValue(MDataBlock&, unsigned int multiIndex, unsigned int wtIndex)
+Slot* MPxDeformerNode::paintedWeights(unsigned int multiIndex)
 {
-    // Painted weights are plain stored values (read once per compute above),
-    // looked up directly: this runs for every point of every pass.
     Node* node = hostNode();
     auto listAttribute = objectAs<kavo::host::graph::Attribute>(weightList);
     auto weightAttribute = objectAs<kavo::host::graph::Attribute>(weights);
     Slot* list = node ? node->rootSlot(listAttribute.get(), false) : nullptr;
     Slot* entry = list ? list->findElement(multiIndex) : nullptr;
-    Slot* values = entry ? entry->child(weightAttribute.get()) : nullptr;
+    return entry ? entry->child(weightAttribute.get()) : nullptr;
+}
+
+void MPxDeformerNode::readWeights(MDataBlock& block, unsigned int multiIndex, unsigned int pointCount)
+{
+    MDataBlock::DeformerWeights& table = block.m_deformerWeights;
+    table = MDataBlock::DeformerWeights();
+    table.known = true;
+    table.multiIndex = multiIndex;
+    const Slot* values = paintedWeights(multiIndex);
+    table.anyPainted = values && !values->elements.empty();
+    if (!table.anyPainted)
+        return;
+    table.byPoint.assign(pointCount, 1.0f);
+    for (const auto& [wtIndex, value] : values->elements)
+        if (wtIndex < pointCount)
+            table.byPoint[wtIndex] = static_cast<float>(kavo::host::graph::numericValue(value.value));
+}
+
+float MPxDeformerNode::weightValue(MDataBlock& block, unsigned int multiIndex, unsigned int wtIndex)
+{
+    // Painted weights are plain stored values, read once per compute above:
+    // this runs for every point of every pass.
+    const MDataBlock::DeformerWeights& table = block.m_deformerWeights;
+    if (table.known && table.multiIndex == multiIndex) {
+        if (!table.anyPainted)
+            return 1.0f;
+        if (wtIndex < table.byPoint.size())
+            return table.byPoint[wtIndex];
+    }
+    Slot* values = paintedWeights(multiIndex);
     Slot* value = values ? values->findElement(wtIndex) : nullptr;
     return value ? static_cast<float>(kavo::host::graph::numericValue(value->value)) : 1.0f;
 }

@@ -23,9 +23,10 @@ std::string setNameOf(const MeshData& mesh, const MString* uvSet)
     return uvSet ? std::string(uvSet->asChar()) : mesh.currentUVSet;
 }
 
-UVSet* uvSetOf(MeshData* mesh, const MString* uvSet)
+// The set to change; the mesh stops sharing its UV sets with its copies.
+UVSet* editableUVSetOf(MeshData* mesh, const MString* uvSet)
 {
-    return mesh ? mesh->findUVSet(setNameOf(*mesh, uvSet)) : nullptr;
+    return mesh ? mesh->editUVSet(setNameOf(*mesh, uvSet)) : nullptr;
 }
 
 const UVSet* uvSetOf(const MeshData* mesh, const MString* uvSet)
@@ -68,9 +69,10 @@ MStatus readPoints(const MeshData* mesh, PointArray& points, MSpace::Space space
 {
     if (!mesh)
         return MStatus::kInvalidParameter;
-    points.setLength(mesh->pointCount());
-    for (unsigned int k = 0; k < mesh->pointCount(); ++k)
-        points[k] = pointInSpace(*mesh, mesh->point(k), space);
+    const std::vector<MPoint>& stored = mesh->points();
+    points.setLength(static_cast<unsigned int>(stored.size()));
+    for (unsigned int k = 0; k < stored.size(); ++k)
+        points[k] = pointInSpace(*mesh, stored[k], space);
     return MStatus::kSuccess;
 }
 
@@ -140,6 +142,9 @@ MObject MFnMesh::create(int numVertices, int numPolygons, const MFloatPointArray
         return withStatus(ReturnStatus, MStatus::kInvalidParameter, MObject());
 
     PolygonMesh polygons;
+    polygons.points.reserve(vertexArray.length());
+    polygons.faceVertexCounts.reserve(polygonCounts.length());
+    polygons.faceVertexIndices.reserve(polygonConnects.length());
     for (unsigned int k = 0; k < vertexArray.length(); ++k)
         polygons.points.emplace_back(vertexArray[k]);
     for (unsigned int k = 0; k < polygonCounts.length(); ++k)
@@ -192,7 +197,7 @@ MStatus MFnMesh::getPolygonVertices(int polygonId, MIntArray& vertexList) const
         return MStatus::kInvalidParameter;
     vertexList.clear();
     for (int corner = 0; corner < mesh->cornerCount(polygonId); ++corner)
-        vertexList.append(mesh->polygons().faceVertexIndices[mesh->faceVertex(polygonId, corner)]);
+        vertexList.append(mesh->vertexAt(mesh->faceVertex(polygonId, corner)));
     return MStatus::kSuccess;
 }
 
@@ -203,10 +208,8 @@ MStatus MFnMesh::getVertices(MIntArray& vertexCount, MIntArray& vertexList) cons
         return MStatus::kInvalidParameter;
     vertexCount.clear();
     vertexList.clear();
-    for (int count : mesh->polygons().faceVertexCounts)
-        vertexCount.append(count);
-    for (int vertex : mesh->polygons().faceVertexIndices)
-        vertexList.append(vertex);
+    vertexCount = MIntArray(mesh->faceVertexCounts().data(), static_cast<unsigned int>(mesh->polygonCount()));
+    vertexList = MIntArray(mesh->faceVertexIndices().data(), static_cast<unsigned int>(mesh->faceVertexCount()));
     return MStatus::kSuccess;
 }
 
@@ -277,12 +280,9 @@ MStatus MFnMesh::getNormalIds(MIntArray& normalIdCounts, MIntArray& normals) con
     const MeshData* mesh = meshIn(m_object);
     if (!mesh)
         return MStatus::kInvalidParameter;
-    normalIdCounts.clear();
-    normals.clear();
-    for (int count : mesh->polygons().faceVertexCounts)
-        normalIdCounts.append(count);
-    for (int id : MeshNormalList::of(*mesh).faceVertexNormalIds)
-        normals.append(id);
+    const std::vector<int> ids = MeshNormalList::of(*mesh).faceVertexNormalIds;
+    normalIdCounts = MIntArray(mesh->faceVertexCounts().data(), static_cast<unsigned int>(mesh->polygonCount()));
+    normals = MIntArray(ids.data(), static_cast<unsigned int>(ids.size()));
     return MStatus::kSuccess;
 }
 
@@ -315,7 +315,7 @@ MStatus MFnMesh::getVertexNormal(int vtx, MVector& normal, MSpace::Space space) 
     if (!mesh || !isVertex(*mesh, vtx))
         return MStatus::kInvalidParameter;
     const MeshNormalList list = MeshNormalList::of(*mesh);
-    const std::vector<int>& vertices = mesh->polygons().faceVertexIndices;
+    const std::vector<int>& vertices = mesh->faceVertexIndices();
     MVector sum;
     bool used = false;
     for (size_t faceVertex = 0; faceVertex < vertices.size(); ++faceVertex) {
@@ -388,7 +388,7 @@ int MFnMesh::numUVs(const MString& uvSet, MStatus* ReturnStatus) const
 
 MStatus MFnMesh::setUVs(const MFloatArray& uArray, const MFloatArray& vArray, const MString* uvSet)
 {
-    UVSet* set = uvSetOf(meshIn(m_object), uvSet);
+    UVSet* set = editableUVSetOf(meshIn(m_object), uvSet);
     if (!set || uArray.length() != vArray.length())
         return MStatus::kInvalidParameter;
     set->u.assign(uArray.length(), 0.0f);
@@ -416,8 +416,8 @@ MStatus MFnMesh::getUVs(MFloatArray& uArray, MFloatArray& vArray, const MString*
 MStatus MFnMesh::assignUVs(const MIntArray& uvCounts, const MIntArray& uvIds, const MString* uvSet)
 {
     MeshData* mesh = meshIn(m_object);
-    UVSet* set = uvSetOf(mesh, uvSet);
-    if (!set || uvCounts.length() != static_cast<unsigned int>(mesh->polygonCount()))
+    const UVSet* found = uvSetOf(mesh, uvSet);
+    if (!found || uvCounts.length() != static_cast<unsigned int>(mesh->polygonCount()))
         return MStatus::kInvalidParameter;
     unsigned int assigned = 0;
     for (int polygon = 0; polygon < mesh->polygonCount(); ++polygon) {
@@ -429,9 +429,10 @@ MStatus MFnMesh::assignUVs(const MIntArray& uvCounts, const MIntArray& uvIds, co
     if (assigned != uvIds.length())
         return MStatus::kInvalidParameter;
     for (unsigned int k = 0; k < uvIds.length(); ++k)
-        if (uvIds[k] < 0 || uvIds[k] >= set->uvCount())
+        if (uvIds[k] < 0 || uvIds[k] >= found->uvCount())
             return MStatus::kInvalidParameter;
 
+    UVSet* set = editableUVSetOf(mesh, uvSet);
     unsigned int next = 0;
     for (int polygon = 0; polygon < mesh->polygonCount(); ++polygon)
         for (int corner = 0; corner < mesh->cornerCount(polygon); ++corner)
@@ -510,7 +511,7 @@ MString MFnMesh::createUVSetWithName(const MString& setName, MDGModifier*, MStat
     UVSet set;
     set.name = uniqueSetName(*mesh, setName.asChar());
     set.faceVertexUVs.assign(static_cast<size_t>(mesh->faceVertexCount()), UVSet::kNone);
-    mesh->uvSets.push_back(set);
+    mesh->addUVSet(set);
     return withStatus(ReturnStatus, MStatus::kSuccess, MString(set.name.c_str()));
 }
 
@@ -520,7 +521,7 @@ MStatus MFnMesh::getUVSetNames(MStringArray& setNames) const
     if (!mesh)
         return MStatus::kInvalidParameter;
     setNames.clear();
-    for (const UVSet& set : mesh->uvSets)
+    for (const UVSet& set : mesh->uvSets())
         setNames.append(MString(set.name.c_str()));
     return MStatus::kSuccess;
 }

@@ -31,14 +31,14 @@ unsigned int MFnVectorArrayData::length(MStatus* ReturnStatus) const
 {
     const auto data = objectAs<VectorArrayData>(m_object);
     return withStatus(ReturnStatus, data ? MStatus::kSuccess : MStatus::kInvalidParameter,
-                      data ? data->vectors.length() : 0u);
+                      data ? data->vectors().length() : 0u);
 }
 
 MVectorArray MFnVectorArrayData::array(MStatus* ReturnStatus)
 {
     const auto data = objectAs<VectorArrayData>(m_object);
     return withStatus(ReturnStatus, data ? MStatus::kSuccess : MStatus::kInvalidParameter,
-                      data ? data->vectors : MVectorArray());
+                      data ? data->vectors() : MVectorArray());
 }
 
 MStatus MFnVectorArrayData::copyTo(MVectorArray& dest) const
@@ -46,7 +46,7 @@ MStatus MFnVectorArrayData::copyTo(MVectorArray& dest) const
     const auto data = objectAs<VectorArrayData>(m_object);
     if (!data)
         return MStatus::kInvalidParameter;
-    dest = data->vectors;
+    dest = data->vectors();
     return MStatus::kSuccess;
 }
 
@@ -55,7 +55,7 @@ MStatus MFnVectorArrayData::set(const MVectorArray& newArray)
     const auto data = objectAs<VectorArrayData>(m_object);
     if (!data)
         return MStatus::kInvalidParameter;
-    data->vectors = newArray;
+    data->setVectors(newArray);
     return MStatus::kSuccess;
 }
 

@@ -45,13 +45,16 @@ MItGeometry::~MItGeometry() = default;
 void MItGeometry::bind(const MObject& data, MStatus* ReturnStatus)
 {
     m_data = objectAs<GeometryData>(data);
+    // The count cannot change while the iterator walks: the steps below ask
+    // it once per point and must not each make a call for it.
+    m_count = m_data ? m_data->pointCount() : 0;
     setStatus(ReturnStatus, m_data ? MStatus::kSuccess : MStatus::kInvalidParameter);
 }
 
 bool MItGeometry::isDone(MStatus* ReturnStatus) const
 {
     setStatus(ReturnStatus, MStatus::kSuccess);
-    return !m_data || m_index >= m_data->pointCount();
+    return m_index >= m_count;
 }
 
 MStatus MItGeometry::next()
@@ -77,7 +80,7 @@ int MItGeometry::index(MStatus* ReturnStatus) const
 int MItGeometry::count(MStatus* ReturnStatus) const
 {
     setStatus(ReturnStatus, m_data ? MStatus::kSuccess : MStatus::kFailure);
-    return m_data ? static_cast<int>(m_data->pointCount()) : 0;
+    return static_cast<int>(m_count);
 }
 
 int MItGeometry::exactCount(MStatus* ReturnStatus)
@@ -109,18 +112,30 @@ MStatus MItGeometry::allPositions(MPointArray& points, MSpace::Space space) cons
 {
     if (!m_data)
         return MStatus::kFailure;
-    points.setLength(m_data->pointCount());
-    for (unsigned int k = 0; k < m_data->pointCount(); ++k)
-        points[k] = space == MSpace::kWorld ? m_data->point(k) * m_data->transform : m_data->point(k);
+    points.setLength(m_count);
+    if (m_count == 0)
+        return MStatus::kSuccess;
+    m_data->getPoints(&points[0]);
+    if (space == MSpace::kWorld)
+        for (unsigned int k = 0; k < m_count; ++k)
+            points[k] = points[k] * m_data->transform;
     return MStatus::kSuccess;
 }
 
 MStatus MItGeometry::setAllPositions(const MPointArray& points, MSpace::Space space)
 {
-    if (!m_data || points.length() != m_data->pointCount())
+    if (!m_data || points.length() != m_count)
         return MStatus::kInvalidParameter;
+    if (m_count == 0)
+        return MStatus::kSuccess;
+    if (space != MSpace::kWorld) {
+        m_data->setPoints(&points[0]);
+        return MStatus::kSuccess;
+    }
     const MMatrix toObject = m_data->transform.inverse();
-    for (unsigned int k = 0; k < points.length(); ++k)
-        m_data->setPoint(k, space == MSpace::kWorld ? points[k] * toObject : points[k]);
+    MPointArray local(points);
+    for (unsigned int k = 0; k < m_count; ++k)
+        local[k] = points[k] * toObject;
+    m_data->setPoints(&local[0]);
     return MStatus::kSuccess;
 }

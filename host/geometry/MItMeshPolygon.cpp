@@ -94,7 +94,7 @@ unsigned int MItMeshPolygon::vertexIndex(int index, MStatus* ReturnStatus)
 {
     if (!validCorner(index))
         return withStatus(ReturnStatus, MStatus::kInvalidParameter, 0u);
-    const int vertex = m_mesh->polygons().faceVertexIndices[m_mesh->faceVertex(m_index, index)];
+    const int vertex = m_mesh->vertexAt(m_mesh->faceVertex(m_index, index));
     return withStatus(ReturnStatus, MStatus::kSuccess, static_cast<unsigned int>(vertex));
 }
 
@@ -127,9 +127,8 @@ MStatus MItMeshPolygon::getNormal(MVector& normal, MSpace::Space space) const
 {
     if (!onPolygon())
         return MStatus::kFailure;
-    const PolygonMesh& polygons = m_mesh->polygons();
-    const int* corners = polygons.faceVertexIndices.data() + m_mesh->faceVertex(m_index, 0);
-    normal = normalInSpace(*m_mesh, newellNormal(polygons.points, corners, m_mesh->cornerCount(m_index)), space);
+    const int* corners = m_mesh->faceVertexIndices().data() + m_mesh->faceVertex(m_index, 0);
+    normal = normalInSpace(*m_mesh, newellNormal(m_mesh->points(), corners, m_mesh->cornerCount(m_index)), space);
     return MStatus::kSuccess;
 }
 

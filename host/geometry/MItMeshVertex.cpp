@@ -24,12 +24,18 @@ MItMeshVertex::MItMeshVertex(MObject& polyObject, MStatus* ReturnStatus)
         setReturnStatus(ReturnStatus, MStatus::kInvalidParameter);
         return;
     }
-    m_normals = std::make_shared<MeshNormalList>(MeshNormalList::of(*m_mesh));
-    m_faceVertices.resize(m_mesh->pointCount());
+    // Counted first, then filled in polygon order: one allocation per list.
+    const std::vector<int>& vertices = m_mesh->faceVertexIndices();
+    m_firstCorner.assign(m_mesh->pointCount() + 1, 0);
+    for (int vertex : vertices)
+        ++m_firstCorner[vertex + 1];
+    for (std::size_t v = 1; v < m_firstCorner.size(); ++v)
+        m_firstCorner[v] += m_firstCorner[v - 1];
+    std::vector<unsigned int> next(m_firstCorner.begin(), m_firstCorner.end() - 1);
+    m_corners.resize(vertices.size());
     for (int polygon = 0; polygon < m_mesh->polygonCount(); ++polygon)
         for (int corner = 0; corner < m_mesh->cornerCount(polygon); ++corner)
-            m_faceVertices[m_mesh->polygons().faceVertexIndices[m_mesh->faceVertex(polygon, corner)]].emplace_back(
-                polygon, corner);
+            m_corners[next[m_mesh->vertexAt(m_mesh->faceVertex(polygon, corner))]++] = {polygon, corner};
     setReturnStatus(ReturnStatus, MStatus::kSuccess);
 }
 
@@ -43,6 +49,21 @@ MItMeshVertex::~MItMeshVertex() = default;
 bool MItMeshVertex::onVertex() const
 {
     return m_mesh && m_index >= 0 && m_index < static_cast<int>(m_mesh->pointCount());
+}
+
+// Worked out on first use: walking the vertices for their UVs or faces
+// needs no normals.
+const MeshNormalList& MItMeshVertex::normalList()
+{
+    if (!m_normals)
+        m_normals = std::make_shared<MeshNormalList>(MeshNormalList::of(*m_mesh));
+    return *m_normals;
+}
+
+MItMeshVertex::Corners MItMeshVertex::cornersAtCurrent() const
+{
+    const std::pair<int, int>* all = m_corners.data();
+    return Corners{all + m_firstCorner[m_index], all + m_firstCorner[m_index + 1]};
 }
 
 bool MItMeshVertex::isDone(MStatus* ReturnStatus)
@@ -93,11 +114,11 @@ MPoint MItMeshVertex::position(MSpace::Space space, MStatus* ReturnStatus)
 
 MStatus MItMeshVertex::getNormal(MVector& vectorNormal, MSpace::Space space)
 {
-    if (!onVertex() || m_faceVertices[m_index].empty())
+    if (!onVertex() || cornersAtCurrent().empty())
         return MStatus::kFailure;
     MVector sum;
-    for (const auto& [polygon, corner] : m_faceVertices[m_index])
-        sum += m_normals->normals[m_normals->faceVertexNormalIds[m_mesh->faceVertex(polygon, corner)]];
+    for (const auto& [polygon, corner] : cornersAtCurrent())
+        sum += normalList().normals[normalList().faceVertexNormalIds[m_mesh->faceVertex(polygon, corner)]];
     vectorNormal = normalInSpace(*m_mesh, sum.normal(), space);
     return MStatus::kSuccess;
 }
@@ -107,8 +128,8 @@ MStatus MItMeshVertex::getNormalIndices(MIntArray& normalIndices)
     if (!onVertex())
         return MStatus::kFailure;
     normalIndices.clear();
-    for (const auto& [polygon, corner] : m_faceVertices[m_index])
-        normalIndices.append(m_normals->faceVertexNormalIds[m_mesh->faceVertex(polygon, corner)]);
+    for (const auto& [polygon, corner] : cornersAtCurrent())
+        normalIndices.append(normalList().faceVertexNormalIds[m_mesh->faceVertex(polygon, corner)]);
     return MStatus::kSuccess;
 }
 
@@ -117,7 +138,7 @@ MStatus MItMeshVertex::getConnectedFaces(MIntArray& faceList)
     if (!onVertex())
         return MStatus::kFailure;
     faceList.clear();
-    for (const auto& [polygon, corner] : m_faceVertices[m_index])
+    for (const auto& [polygon, corner] : cornersAtCurrent())
         faceList.append(polygon);
     return MStatus::kSuccess;
 }
@@ -127,7 +148,7 @@ MStatus MItMeshVertex::getUV(float2& uvPoint, const MString* uvSet)
     const UVSet* set = onVertex() ? uvSetOf(*m_mesh, uvSet) : nullptr;
     if (!set)
         return MStatus::kInvalidParameter;
-    for (const auto& [polygon, corner] : m_faceVertices[m_index]) {
+    for (const auto& [polygon, corner] : cornersAtCurrent()) {
         const int faceVertex = m_mesh->faceVertex(polygon, corner);
         if (set->hasUV(faceVertex)) {
             uvPoint[0] = set->u[set->faceVertexUVs[faceVertex]];
@@ -143,7 +164,7 @@ MStatus MItMeshVertex::getUV(int faceId, float2& uvPoint, const MString* uvSet) 
     const UVSet* set = onVertex() ? uvSetOf(*m_mesh, uvSet) : nullptr;
     if (!set)
         return MStatus::kInvalidParameter;
-    for (const auto& [polygon, corner] : m_faceVertices[m_index]) {
+    for (const auto& [polygon, corner] : cornersAtCurrent()) {
         if (polygon != faceId)
             continue;
         const int faceVertex = m_mesh->faceVertex(polygon, corner);

@@ -7,8 +7,9 @@ namespace kavo::host::geometry {
 
 MeshData::MeshData()
     : currentUVSet(kDefaultUVSet)
+    , m_polygons(std::make_shared<const Polygons>())
 {
-    uvSets.push_back(UVSet{kDefaultUVSet, {}, {}, {}});
+    addUVSet(UVSet{kDefaultUVSet, {}, {}, {}});
 }
 
 bool MeshData::hasFn(MFn::Type type) const
@@ -23,45 +24,66 @@ std::shared_ptr<graph::Data> MeshData::clone() const
 
 void MeshData::setPoint(unsigned int index, const MPoint& position)
 {
-    m_mesh.points[index] = MPoint(position).cartesianize();
+    m_points.write()[index] = MPoint(position).cartesianize();
+}
+
+void MeshData::getPoints(MPoint* points) const
+{
+    std::copy(m_points.read().begin(), m_points.read().end(), points);
+}
+
+void MeshData::setPoints(const MPoint* points)
+{
+    std::vector<MPoint>& stored = m_points.write();
+    for (std::size_t k = 0; k < stored.size(); ++k)
+        stored[k] = MPoint(points[k]).cartesianize();
 }
 
 MStatus MeshData::setPolygons(PolygonMesh mesh)
 {
     if (!mesh.isValid())
         return MStatus::kInvalidParameter;
-    m_mesh = std::move(mesh);
-    for (MPoint& point : m_mesh.points)
+    for (MPoint& point : mesh.points)
         point.cartesianize();
-    m_firstFaceVertex.clear();
+    Polygons polygons;
+    polygons.faceVertexCounts = std::move(mesh.faceVertexCounts);
+    polygons.faceVertexIndices = std::move(mesh.faceVertexIndices);
+    polygons.firstFaceVertex.reserve(polygons.faceVertexCounts.size());
     int first = 0;
-    for (int count : m_mesh.faceVertexCounts) {
-        m_firstFaceVertex.push_back(first);
+    for (int count : polygons.faceVertexCounts) {
+        polygons.firstFaceVertex.push_back(first);
         first += count;
     }
-    m_ownNormals.assign(m_mesh.faceVertexIndices.size(), std::nullopt);
-    for (UVSet& set : uvSets)
-        set.faceVertexUVs.assign(m_mesh.faceVertexIndices.size(), UVSet::kNone);
+    const std::size_t faceVertices = polygons.faceVertexIndices.size();
+    m_points.assign(std::move(mesh.points));
+    m_polygons = std::make_shared<const Polygons>(std::move(polygons));
+    m_ownNormals.assign(FaceVertexNormals(faceVertices));
+    for (UVSet& set : m_uvSets.write())
+        set.faceVertexUVs.assign(faceVertices, UVSet::kNone);
     return MStatus::kSuccess;
 }
 
 int MeshData::cornerAtVertex(int polygon, int vertex) const
 {
-    const auto begin = m_mesh.faceVertexIndices.begin() + m_firstFaceVertex[polygon];
+    const auto begin = faceVertexIndices().begin() + faceVertex(polygon, 0);
     const auto end = begin + cornerCount(polygon);
     const auto found = std::find(begin, end, vertex);
     return found == end ? -1 : static_cast<int>(found - begin);
 }
 
-UVSet* MeshData::findUVSet(const std::string& name)
-{
-    auto found = std::find_if(uvSets.begin(), uvSets.end(), [&](const UVSet& set) { return set.name == name; });
-    return found == uvSets.end() ? nullptr : &*found;
-}
-
 const UVSet* MeshData::findUVSet(const std::string& name) const
 {
-    return const_cast<MeshData*>(this)->findUVSet(name);
+    const std::vector<UVSet>& sets = m_uvSets.read();
+    auto found = std::find_if(sets.begin(), sets.end(), [&](const UVSet& set) { return set.name == name; });
+    return found == sets.end() ? nullptr : &*found;
+}
+
+UVSet* MeshData::editUVSet(const std::string& name)
+{
+    if (!findUVSet(name))
+        return nullptr;
+    std::vector<UVSet>& sets = m_uvSets.write();
+    return &*std::find_if(sets.begin(), sets.end(), [&](const UVSet& set) { return set.name == name; });
 }
 
 }  // namespace kavo::host::geometry

@@ -3,46 +3,46 @@
 #include "geometry/MeshData.h"
 #include "geometry/MeshNormals.h"
 
+#include <unordered_map>
+
 namespace kavo::host::geometry {
 
 namespace {
 
 constexpr int kUnassigned = -1;
 
-// The ids already handed out at one vertex.
-struct VertexNormalIds {
-    int smooth = kUnassigned;
-    std::vector<int> own;
-};
-
 }  // namespace
 
 MeshNormalList MeshNormalList::of(const MeshData& mesh)
 {
-    std::vector<MVector> smooth;
-    smoothVertexNormals(mesh.polygons(), smooth);
-
+    const std::vector<MVector> smooth =
+        smoothVertexNormals(mesh.points(), mesh.faceVertexCounts(), mesh.faceVertexIndices());
     MeshNormalList list;
-    std::vector<VertexNormalIds> idsAt(mesh.pointCount());
-    const std::vector<int>& vertices = mesh.polygons().faceVertexIndices;
+    list.normals.reserve(smooth.size());
+    // The smooth normal's id at each vertex, and the ids of the normals given
+    // at the few vertices that have some of their own.
+    std::vector<int> smoothIds(mesh.pointCount(), kUnassigned);
+    std::unordered_map<int, std::vector<int>> ownIds;
+    const std::vector<int>& vertices = mesh.faceVertexIndices();
     list.faceVertexNormalIds.reserve(vertices.size());
     for (size_t faceVertex = 0; faceVertex < vertices.size(); ++faceVertex) {
-        VertexNormalIds& ids = idsAt[vertices[faceVertex]];
-        const std::optional<MVector>& own = mesh.ownNormals()[faceVertex];
+        const int vertex = vertices[faceVertex];
+        const MVector* own = mesh.ownNormal(static_cast<int>(faceVertex));
         int id = kUnassigned;
         if (!own) {
-            if (ids.smooth == kUnassigned) {
-                ids.smooth = static_cast<int>(list.normals.size());
-                list.normals.push_back(smooth[vertices[faceVertex]]);
+            if (smoothIds[vertex] == kUnassigned) {
+                smoothIds[vertex] = static_cast<int>(list.normals.size());
+                list.normals.push_back(smooth[vertex]);
             }
-            id = ids.smooth;
+            id = smoothIds[vertex];
         } else {
-            for (int candidate : ids.own)
+            std::vector<int>& ids = ownIds[vertex];
+            for (int candidate : ids)
                 if (list.normals[candidate] == *own)
                     id = candidate;
             if (id == kUnassigned) {
                 id = static_cast<int>(list.normals.size());
-                ids.own.push_back(id);
+                ids.push_back(id);
                 list.normals.push_back(*own);
             }
         }

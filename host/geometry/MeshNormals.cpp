@@ -38,11 +38,17 @@ MStatus smoothVertexNormals(const PolygonMesh& mesh, std::vector<MVector>& norma
 {
     if (!mesh.isValid())
         return MStatus::kInvalidParameter;
+    normals = smoothVertexNormals(mesh.points, mesh.faceVertexCounts, mesh.faceVertexIndices);
+    return MStatus::kSuccess;
+}
 
-    std::vector<MVector> sums(mesh.points.size(), MVector::zero);
-    const int* corners = mesh.faceVertexIndices.data();
-    for (int count : mesh.faceVertexCounts) {
-        const MVector faceNormal = newellNormal(mesh.points, corners, count);
+std::vector<MVector> smoothVertexNormals(const std::vector<MPoint>& points, const std::vector<int>& faceVertexCounts,
+                                         const std::vector<int>& faceVertexIndices)
+{
+    std::vector<MVector> sums(points.size(), MVector::zero);
+    const int* corners = faceVertexIndices.data();
+    for (int count : faceVertexCounts) {
+        const MVector faceNormal = newellNormal(points, corners, count);
         for (int i = 0; i < count; ++i)
             sums[corners[i]] += faceNormal;
         corners += count;
@@ -51,8 +57,7 @@ MStatus smoothVertexNormals(const PolygonMesh& mesh, std::vector<MVector>& norma
         const double length = sum.length();
         sum = length > kCancelled ? sum / length : MVector::zero;
     }
-    normals = std::move(sums);
-    return MStatus::kSuccess;
+    return sums;
 }
 
 }  // namespace kavo::host::geometry

@@ -24,4 +24,8 @@ MVector newellNormal(const std::vector<MPoint>& points, const int* corners, int 
 // kInvalidParameter, with `normals` untouched, for an invalid mesh.
 MStatus smoothVertexNormals(const PolygonMesh& mesh, std::vector<MVector>& normals);
 
+// The same for a mesh already known to be valid, given by its parts.
+std::vector<MVector> smoothVertexNormals(const std::vector<MPoint>& points, const std::vector<int>& faceVertexCounts,
+                                         const std::vector<int>& faceVertexIndices);
+
 }  // namespace kavo::host::geometry

@@ -24,14 +24,14 @@ std::shared_ptr<graph::Data> NurbsCurveData::clone() const
 
 MPoint NurbsCurveData::point(unsigned int index) const
 {
-    const MPoint& cv = m_cvs[index];
+    const MPoint& cv = m_cvs.read()[index];
     return MPoint(cv.x, cv.y, cv.z);
 }
 
 void NurbsCurveData::setPoint(unsigned int index, const MPoint& position)
 {
     if (!isRepeat(static_cast<int>(index)))
-        setCV(static_cast<int>(index), MPoint(position.x, position.y, position.z, m_cvs[index].w));
+        setCV(static_cast<int>(index), MPoint(position.x, position.y, position.z, m_cvs.read()[index].w));
 }
 
 MStatus NurbsCurveData::assign(NurbsKnots knots, std::vector<MPoint> cvs)
@@ -49,15 +49,16 @@ MStatus NurbsCurveData::assign(NurbsKnots knots, std::vector<MPoint> cvs)
     }
 
     m_knots = std::move(knots);
-    m_cvs = std::move(cvs);
+    m_cvs.assign(std::move(cvs));
     m_shapes.clear();
     return MStatus::kSuccess;
 }
 
 void NurbsCurveData::setCV(int index, const MPoint& cv)
 {
+    std::vector<MPoint>& cvs = m_cvs.write();
     for (int copy : copiesOf(m_knots, index))
-        m_cvs[copy] = cv;
+        cvs[copy] = cv;
     m_shapes.clear();
 }
 
@@ -67,8 +68,8 @@ std::shared_ptr<const NurbsCurveShape> NurbsCurveData::shape(MSpace::Space space
         return nullptr;
     return m_shapes.get(space, transform, [this](const MMatrix& matrix) {
         std::vector<MPoint> moved;
-        moved.reserve(m_cvs.size());
-        for (const MPoint& cv : m_cvs)
+        moved.reserve(m_cvs.read().size());
+        for (const MPoint& cv : m_cvs.read())
             moved.push_back(transformedCV(cv, matrix));
         return NurbsCurveShape(m_knots, std::move(moved));
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "geometry/CopyOnWrite.h"
 #include "geometry/GeometryData.h"
 #include "geometry/NurbsCurveShape.h"
 #include "geometry/NurbsKnots.h"
@@ -30,7 +31,7 @@ public:
     bool hasFn(MFn::Type type) const override;
     std::shared_ptr<graph::Data> clone() const override;
 
-    unsigned int pointCount() const override { return static_cast<unsigned int>(m_cvs.size()); }
+    unsigned int pointCount() const override { return static_cast<unsigned int>(m_cvs.read().size()); }
     MPoint point(unsigned int index) const override;
     void setPoint(unsigned int index, const MPoint& position) override;
 
@@ -43,7 +44,7 @@ public:
     MStatus assign(NurbsKnots knots, std::vector<MPoint> cvs);
 
     const NurbsKnots& knots() const { return m_knots; }
-    const std::vector<MPoint>& cvs() const { return m_cvs; }
+    const std::vector<MPoint>& cvs() const { return m_cvs.read(); }
 
     // Whether CV `index` repeats an earlier CV of a periodic curve.
     bool isRepeat(int index) const { return leadingCopyOf(m_knots, index) != index; }
@@ -58,7 +59,7 @@ public:
 
 private:
     NurbsKnots m_knots;
-    std::vector<MPoint> m_cvs;
+    CopyOnWrite<std::vector<MPoint>> m_cvs;
     mutable ShapeCache<NurbsCurveShape> m_shapes;
 };
 

@@ -25,14 +25,14 @@ std::shared_ptr<graph::Data> NurbsSurfaceData::clone() const
 
 MPoint NurbsSurfaceData::point(unsigned int index) const
 {
-    const MPoint& cv = m_cvs[index];
+    const MPoint& cv = m_cvs.read()[index];
     return MPoint(cv.x, cv.y, cv.z);
 }
 
 void NurbsSurfaceData::setPoint(unsigned int index, const MPoint& position)
 {
     if (!isRepeat(static_cast<int>(index)))
-        setCV(static_cast<int>(index), MPoint(position.x, position.y, position.z, m_cvs[index].w));
+        setCV(static_cast<int>(index), MPoint(position.x, position.y, position.z, m_cvs.read()[index].w));
 }
 
 MStatus NurbsSurfaceData::assign(NurbsKnots knotsU, NurbsKnots knotsV, std::vector<MPoint> cvs)
@@ -54,7 +54,7 @@ MStatus NurbsSurfaceData::assign(NurbsKnots knotsU, NurbsKnots knotsV, std::vect
 
     m_knotsU = std::move(knotsU);
     m_knotsV = std::move(knotsV);
-    m_cvs = std::move(cvs);
+    m_cvs.assign(std::move(cvs));
     m_shapes.clear();
     return MStatus::kSuccess;
 }
@@ -69,9 +69,10 @@ bool NurbsSurfaceData::isRepeat(int index) const
 void NurbsSurfaceData::setCV(int index, const MPoint& cv)
 {
     const int numV = m_knotsV.numCVs();
+    std::vector<MPoint>& cvs = m_cvs.write();
     for (int iu : copiesOf(m_knotsU, index / numV))
         for (int iv : copiesOf(m_knotsV, index % numV))
-            m_cvs[cvIndex(iu, iv)] = cv;
+            cvs[cvIndex(iu, iv)] = cv;
     m_shapes.clear();
 }
 
@@ -81,8 +82,8 @@ std::shared_ptr<const NurbsSurfaceShape> NurbsSurfaceData::shape(MSpace::Space s
         return nullptr;
     return m_shapes.get(space, transform, [this](const MMatrix& matrix) {
         std::vector<MPoint> moved;
-        moved.reserve(m_cvs.size());
-        for (const MPoint& cv : m_cvs)
+        moved.reserve(m_cvs.read().size());
+        for (const MPoint& cv : m_cvs.read())
             moved.push_back(transformedCV(cv, matrix));
         return NurbsSurfaceShape(m_knotsU, m_knotsV, std::move(moved));
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "geometry/CopyOnWrite.h"
 #include "geometry/GeometryData.h"
 #include "geometry/NurbsKnots.h"
 #include "geometry/NurbsSurfaceShape.h"
@@ -30,7 +31,7 @@ public:
     bool hasFn(MFn::Type type) const override;
     std::shared_ptr<graph::Data> clone() const override;
 
-    unsigned int pointCount() const override { return static_cast<unsigned int>(m_cvs.size()); }
+    unsigned int pointCount() const override { return static_cast<unsigned int>(m_cvs.read().size()); }
     MPoint point(unsigned int index) const override;
     void setPoint(unsigned int index, const MPoint& position) override;
 
@@ -44,7 +45,7 @@ public:
 
     const NurbsKnots& knotsU() const { return m_knotsU; }
     const NurbsKnots& knotsV() const { return m_knotsV; }
-    const std::vector<MPoint>& cvs() const { return m_cvs; }
+    const std::vector<MPoint>& cvs() const { return m_cvs.read(); }
     int cvIndex(int indexU, int indexV) const { return indexU * m_knotsV.numCVs() + indexV; }
 
     // Whether CV `index` repeats an earlier CV of a periodic direction.
@@ -61,7 +62,7 @@ public:
 private:
     NurbsKnots m_knotsU;
     NurbsKnots m_knotsV;
-    std::vector<MPoint> m_cvs;
+    CopyOnWrite<std::vector<MPoint>> m_cvs;
     mutable ShapeCache<NurbsSurfaceShape> m_shapes;
 };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "geometry/CopyOnWrite.h"
 #include "geometry/GeometryData.h"
 #include "geometry/PolygonMesh.h"
 #include "geometry/SubdivisionLimit.h"
@@ -20,15 +21,16 @@ public:
     bool hasFn(MFn::Type type) const override;
     std::shared_ptr<graph::Data> clone() const override;
 
-    unsigned int pointCount() const override { return static_cast<unsigned int>(m_base.points.size()); }
-    MPoint point(unsigned int index) const override { return m_base.points[index]; }
+    unsigned int pointCount() const override { return static_cast<unsigned int>(m_base.read().points.size()); }
+    MPoint point(unsigned int index) const override { return m_base.read().points[index]; }
     void setPoint(unsigned int index, const MPoint& position) override;
+    void setPoints(const MPoint* points) override;
 
     // Replaces the base mesh; kInvalidParameter, with nothing changed, for an
     // invalid mesh.
     MStatus setBaseMesh(PolygonMesh base);
-    const PolygonMesh& baseMesh() const { return m_base; }
-    int polygonCount() const { return static_cast<int>(m_base.faceVertexCounts.size()); }
+    const PolygonMesh& baseMesh() const { return m_base.read(); }
+    int polygonCount() const { return static_cast<int>(m_base.read().faceVertexCounts.size()); }
 
     // The limit at every base vertex, or null when OpenSubdiv rejects the
     // base mesh. Safe to call from several threads; the answer stays valid
@@ -36,7 +38,9 @@ public:
     std::shared_ptr<const SubdivisionLimit> limit() const;
 
 private:
-    PolygonMesh m_base;
+    void forgetLimit();
+
+    CopyOnWrite<PolygonMesh> m_base;
     mutable std::mutex m_limitMutex;
     mutable bool m_limitKnown = false;
     mutable std::shared_ptr<const SubdivisionLimit> m_limit;

@@ -14,7 +14,14 @@ std::shared_ptr<graph::Data> VectorArrayData::clone() const
 
 void VectorArrayData::setPoint(unsigned int index, const MPoint& position)
 {
-    vectors[index] = MVector(MPoint(position).cartesianize());
+    m_vectors.write()[index] = MVector(MPoint(position).cartesianize());
+}
+
+void VectorArrayData::setPoints(const MPoint* points)
+{
+    MVectorArray& stored = m_vectors.write();
+    for (unsigned int k = 0; k < stored.length(); ++k)
+        stored[k] = MVector(MPoint(points[k]).cartesianize());
 }
 
 }  // namespace kavo::host::geometry

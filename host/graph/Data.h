@@ -17,8 +17,8 @@ class Data : public Object
 public:
     MMatrix transform = MMatrix::identity;
 
-    // A deep copy, so a node can change its output without touching the
-    // input it came from.
+    // A copy a node can change without touching the data it came from.
+    // Geometry shares its storage with the copy until either changes it.
     virtual std::shared_ptr<Data> clone() const = 0;
 };
 

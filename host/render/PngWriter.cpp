@@ -1,6 +1,6 @@
 #include "render/PngWriter.h"
 
-#include <OpenImageIO/imageio.h>
+#include "render/ImageCodec.h"
 
 namespace kavo::host::render {
 
@@ -31,20 +31,12 @@ MStatus PngWriter::write(const std::string& path, int width, int height,
         errorMessage = failureText(path, "the pixel buffer does not match the image size");
         return MStatus::kInvalidParameter;
     }
-    // Named explicitly so the file is a PNG whatever its extension says.
-    auto output = OIIO::ImageOutput::create("png");
-    if (!output) {
-        errorMessage = failureText(path, OIIO::geterror());
-        return MStatus::kFailure;
-    }
-    OIIO::ImageSpec imageFormat(width, height, kChannels, OIIO::TypeDesc::UINT8);
-    // The bytes are written as given. Without this the writer would take the
-    // colours as premultiplied and divide them by alpha.
-    imageFormat.attribute("oiio:UnassociatedAlpha", 1);
-    if (!output->open(path, imageFormat) || !output->write_image(OIIO::TypeDesc::UINT8, rgba.data()) ||
-        !output->close()) {
-        errorMessage = failureText(path, output->geterror());
-        return MStatus::kFailure;
+    std::string reason;
+    const ImageCodec* codec = imageCodec(reason);
+    const MStatus status = codec ? codec->writePng(path, width, height, rgba.data(), reason) : MStatus::kFailure;
+    if (!status) {
+        errorMessage = failureText(path, reason);
+        return status;
     }
     return MStatus::kSuccess;
 }

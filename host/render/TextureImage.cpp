@@ -1,11 +1,9 @@
 #include "render/TextureImage.h"
 
+#include "render/ImageCodec.h"
 #include "render/TextureCoordinates.h"
 
-#include <OpenImageIO/imageio.h>
-
 #include <cmath>
-#include <new>
 
 namespace kavo::host::render {
 
@@ -26,66 +24,35 @@ std::string failureText(const std::string& path, const std::string& reason)
     return "Cannot read texture file \"" + path + "\": " + reason;
 }
 
-// How many leading channels carry colour: three for RGB(A) images, one for
-// greyscale with or without alpha.
-int colourChannelCount(const OIIO::ImageSpec& imageFormat)
-{
-    return imageFormat.nchannels >= 3 ? 3 : 1;
-}
-
 } // namespace
 
 MStatus TextureImage::read(const std::string& path, std::string& errorMessage)
 {
     *this = TextureImage();
 
-    // Colour channels are taken as stored: without this the reader would
-    // premultiply them by alpha, darkening transparent texels.
-    OIIO::ImageSpec config;
-    config.attribute("oiio:UnassociatedAlpha", 1);
-    auto input = OIIO::ImageInput::open(path, &config);
-    if (!input) {
-        errorMessage = failureText(path, OIIO::geterror());
+    std::string reason;
+    const ImageCodec* codec = imageCodec(reason);
+    if (!codec) {
+        errorMessage = failureText(path, reason);
         return MStatus::kFailure;
     }
-    // Only the layout is needed: size, channels, depth and deepness.
-    const OIIO::ImageSpec imageFormat = input->spec_dimensions(0);
-    if (imageFormat.width <= 0 || imageFormat.height <= 0 || imageFormat.nchannels <= 0) {
-        errorMessage = failureText(path, "the image has no pixels");
-        return MStatus::kFailure;
-    }
-    if (imageFormat.depth > 1 || imageFormat.deep) {
-        errorMessage = failureText(path, "volume and deep images are not supported");
-        return MStatus::kFailure;
-    }
-    std::size_t texelCount = std::size_t(imageFormat.width) * std::size_t(imageFormat.height);
-    if (texelCount > kMaxTexels) {
-        errorMessage = failureText(path, "the image is too large");
-        return MStatus::kFailure;
+    DecodedImage image;
+    const MStatus status = codec->readColour(path, kMaxTexels, image, reason);
+    if (!status) {
+        errorMessage = failureText(path, reason);
+        return status;
     }
 
-    const int channels = colourChannelCount(imageFormat);
-    std::vector<float> pixels;
-    try {
-        pixels.resize(texelCount * channels);
-    } catch (const std::bad_alloc&) {
-        errorMessage = failureText(path, "out of memory");
-        return MStatus::kInsufficientMemory;
-    }
-    if (!input->read_image(0, 0, 0, channels, OIIO::TypeDesc::FLOAT, pixels.data())) {
-        errorMessage = failureText(path, input->geterror());
-        return MStatus::kFailure;
-    }
-
-    if (channels == 1) {
+    const std::size_t texelCount = std::size_t(image.width) * std::size_t(image.height);
+    if (image.channels == 1) {
         std::vector<float> rgb(texelCount * 3);
         for (std::size_t i = 0; i < texelCount; ++i)
-            rgb[3 * i] = rgb[3 * i + 1] = rgb[3 * i + 2] = pixels[i];
-        pixels.swap(rgb);
+            rgb[3 * i] = rgb[3 * i + 1] = rgb[3 * i + 2] = image.pixels[i];
+        image.pixels.swap(rgb);
     }
-    m_width = imageFormat.width;
-    m_height = imageFormat.height;
-    m_texels.swap(pixels);
+    m_width = image.width;
+    m_height = image.height;
+    m_texels.swap(image.pixels);
     return MStatus::kSuccess;
 }
 

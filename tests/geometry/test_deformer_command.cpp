@@ -2,6 +2,7 @@
 #include "GeometryExpectations.h"
 #include "TestMeshes.h"
 
+#include "geometry/CopyOnWrite.h"
 #include "graph/Faults.h"
 #include "graph/NodeTypeRegistry.h"
 #include "graph/Scene.h"
@@ -48,6 +49,28 @@ public:
     }
 };
 
+// Moves every point up by its painted weight, and point 0 also by the
+// weight painted at index `kBeyondPoints`, where no point is.
+class WeightLiftDeformer : public MPxDeformerNode
+{
+public:
+    static constexpr unsigned int kBeyondPoints = 1000;
+    static void* creator() { return new WeightLiftDeformer; }
+    static MStatus initialize() { return MStatus::kSuccess; }
+
+    MStatus deform(MDataBlock& block, MItGeometry& iterator, const MMatrix&, unsigned int multiIndex) override
+    {
+        for (; !iterator.isDone(); iterator.next()) {
+            const unsigned int index = static_cast<unsigned int>(iterator.index());
+            double lift = weightValue(block, multiIndex, index);
+            if (index == 0)
+                lift += weightValue(block, multiIndex, kBeyondPoints);
+            iterator.setPosition(iterator.position() + MVector(0, lift, 0));
+        }
+        return MStatus::kSuccess;
+    }
+};
+
 // A lift deformer with a handle: a transform whose world matrix feeds its
 // "handleMatrix". Its setup fails while `refuseSetup` is set.
 class HandledLiftDeformer : public LiftDeformer
@@ -88,6 +111,8 @@ protected:
         if (!registry.find("liftDeformer")) {
             registry.registerPluginType("liftDeformer", MTypeId(0x7f001), LiftDeformer::creator,
                                        LiftDeformer::initialize, MPxNode::kDeformerNode);
+            registry.registerPluginType("weightLiftDeformer", MTypeId(0x7f003), WeightLiftDeformer::creator,
+                                       WeightLiftDeformer::initialize, MPxNode::kDeformerNode);
             registry.registerPluginType("handledLiftDeformer", MTypeId(0x7f002), HandledLiftDeformer::creator,
                                        HandledLiftDeformer::initialize, MPxNode::kDeformerNode);
         }
@@ -227,4 +252,46 @@ TEST_F(DeformerCommandTest, FailuresLeaveTheSceneAsItWas)
     HandledLiftDeformer::refuseSetup = false;
     Faults::failOn("MDGModifier::connect", 2);
     expectUnchanged(DeformerCommand::run("liftDeformer", {"pCube1"}));
+}
+
+TEST_F(DeformerCommandTest, EachEvaluationOfADeformedShapeCopiesItsGeometryOnce)
+{
+    ASSERT_FALSE(GeometryShapes::create("mesh", "pPlane1", meshDataFrom(planeGridMesh(2))).isNull());
+    const DeformerOutcome outcome = DeformerCommand::run("liftDeformer", {"pPlane1"});
+    ASSERT_TRUE(outcome.succeeded()) << outcome.message;
+    MPlug envelope = MFnDependencyNode(outcome.deformer).findPlug("envelope");
+
+    const unsigned long long before = kavo::host::geometry::sharedStorageCopies();
+    for (double value : {0.5, 0.75, 1.0}) {
+        ASSERT_EQ(envelope.setValue(value), MStatus::kSuccess);
+        EXPECT_EQ(outputPoints("pPlane1")[0], planeGridMesh(2).points[0] + MVector(0, 1, 0));
+    }
+    EXPECT_EQ(kavo::host::geometry::sharedStorageCopies() - before, 3u);
+
+    // Read again with nothing changed: no evaluation, no copy.
+    outputPoints("pPlane1");
+    EXPECT_EQ(kavo::host::geometry::sharedStorageCopies() - before, 3u);
+}
+
+TEST_F(DeformerCommandTest, PaintedWeightsReachTheirPointsAndUnpaintedOnesAreOne)
+{
+    GeometryShapes::create("mesh", "pPlane1", meshDataFrom(planeGridMesh(1)));
+    GeometryShapes::create("mesh", "pPlane2", meshDataFrom(planeGridMesh(1)));
+    const DeformerOutcome outcome = DeformerCommand::run("weightLiftDeformer", {"pPlane1", "pPlane2"});
+    ASSERT_TRUE(outcome.succeeded()) << outcome.message;
+    const MPlug second = MPlug(outcome.deformer, MPxDeformerNode::weightList).elementByLogicalIndex(1);
+    ASSERT_EQ(second.child(MPxDeformerNode::weights).elementByLogicalIndex(2).setValue(0.25), MStatus::kSuccess);
+    ASSERT_EQ(second.child(MPxDeformerNode::weights).elementByLogicalIndex(WeightLiftDeformer::kBeyondPoints)
+                  .setValue(0.5),
+              MStatus::kSuccess);
+
+    const MPointArray first = outputPoints("pPlane1");
+    const MPointArray painted = outputPoints("pPlane2");
+    const std::vector<double> firstLifts = {2.0, 1.0, 1.0, 1.0};
+    const std::vector<double> paintedLifts = {1.5, 1.0, 0.25, 1.0};
+    ASSERT_EQ(painted.length(), 4u);
+    for (unsigned int k = 0; k < 4; ++k) {
+        EXPECT_EQ(first[k].y, planeGridMesh(1).points[k].y + firstLifts[k]) << k;
+        EXPECT_EQ(painted[k].y, planeGridMesh(1).points[k].y + paintedLifts[k]) << k;
+    }
 }

@@ -6,6 +6,8 @@
 #include <maya/MDataHandle.h>
 #include <maya/MPlug.h>
 
+#include <vector>
+
 // A node's storage as seen by its compute: reading an input brings it up to
 // date first (pulling along connections), reading an output does not.
 class DLL_PUBLIC MDataBlock
@@ -30,8 +32,21 @@ public:
     explicit MDataBlock(kavo::host::graph::Node* node);
 
 private:
+    friend class MPxDeformerNode;
+
+    // The painted weights of the geometry a deformer computes, read once
+    // when its compute starts, so that weightValue, asked once per point,
+    // reads an array. Valid for that compute, the life of this block.
+    struct DeformerWeights {
+        bool known = false;
+        unsigned int multiIndex = 0;
+        bool anyPainted = false;
+        std::vector<float> byPoint;  // 1 where nothing is painted
+    };
+
     MDataHandle value(const MPlug& plug, bool evaluate, MStatus* ReturnStatus);
     kavo::host::graph::Node* m_node;
+    DeformerWeights m_deformerWeights;
 };
 
 #endif

@@ -44,6 +44,7 @@ private:
     void bind(const MObject& data, MStatus* ReturnStatus);
 
     std::shared_ptr<kavo::host::geometry::GeometryData> m_data;
+    unsigned int m_count = 0;
     unsigned int m_index = 0;
 };
 

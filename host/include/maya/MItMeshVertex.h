@@ -55,11 +55,23 @@ private:
     MItMeshVertex(const MItMeshVertex&) = delete;
     MItMeshVertex& operator=(const MItMeshVertex&) = delete;
     bool onVertex() const;
+    struct Corners {
+        const std::pair<int, int>* first;
+        const std::pair<int, int>* last;
+        const std::pair<int, int>* begin() const { return first; }
+        const std::pair<int, int>* end() const { return last; }
+        bool empty() const { return first == last; }
+    };
+    Corners cornersAtCurrent() const;
+    const kavo::host::geometry::MeshNormalList& normalList();
 
     std::shared_ptr<kavo::host::geometry::MeshData> m_mesh;
     std::shared_ptr<const kavo::host::geometry::MeshNormalList> m_normals;
-    // For each vertex, its face-vertices as (polygon id, corner) pairs.
-    std::vector<std::vector<std::pair<int, int>>> m_faceVertices;
+    // Every vertex's face-vertices as (polygon id, corner) pairs, in polygon
+    // order, vertex after vertex in one list: those of vertex v start at
+    // m_firstCorner[v] and end at m_firstCorner[v + 1].
+    std::vector<unsigned int> m_firstCorner;
+    std::vector<std::pair<int, int>> m_corners;
     int m_index = 0;
 };
 

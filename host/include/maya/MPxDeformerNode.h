@@ -11,6 +11,10 @@
 
 class MDagModifier;
 
+namespace kavo::host::graph {
+class Slot;
+}
+
 // The base of deformer nodes. The host computes each output geometry by
 // copying the input geometry of the same index and handing an iterator over
 // the copy to deform().
@@ -35,6 +39,10 @@ public:
     static MObject envelope;
     static MObject weightList;
     static MObject weights;
+
+private:
+    void readWeights(MDataBlock& block, unsigned int multiIndex, unsigned int pointCount);
+    kavo::host::graph::Slot* paintedWeights(unsigned int multiIndex);
 };
 
 #endif
