@@ -117,6 +117,15 @@ TEST_F(HostileInput, OnlyRegularFilesAreRead)
     expectRefused({"in.obj", "-o", "out.obj", "--weights", "pipe.obj"}, {"weights file", "named pipe"});
     expectRefused({"in.obj", "-o", "out.obj", "--texture", "/dev/zero"}, {"texture image", "device"});
     expectRefused({"in.obj", "-o", "out.obj", "--texture", "folder.obj"}, {"texture image", "folder"});
+
+    // Sparse files: the size is checked before a byte is read.
+    const std::uintmax_t gibibyte = std::uintmax_t(1) << 30;
+    writeText(file("huge.obj"), kTriangle);
+    fs::resize_file(file("huge.obj"), 2 * gibibyte + 1);
+    expectRefused({"huge.obj", "-o", "out.obj"}, {"huge.obj", "too large", "2 GiB"});
+    writeText(file("huge.txt"), "1 1 1\n");
+    fs::resize_file(file("huge.txt"), gibibyte + 1);
+    expectRefused({"in.obj", "-o", "out.obj", "--weights", "huge.txt"}, {"huge.txt", "too large", "1 GiB"});
 }
 
 TEST_F(HostileInput, OutputsAreComparedByTheFileTheyResolveTo)
