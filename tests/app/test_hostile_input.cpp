@@ -149,7 +149,7 @@ TEST_F(HostileInput, AStoppedRunRemovesItsTemporaryFiles)
         SCOPED_TRACE("signal " + std::to_string(signal));
         const std::string out = fs::temp_directory_path() / ("kavo-stopped-" + std::to_string(getpid()));
         const pid_t child =
-            startApp({"@plane:700x700", "-o", "big.#####.obj", "--frames", "1:10000", "--quiet"}, folder(), out, out);
+            startApp({"@plane:400x400", "-o", "big.#####.obj", "--frames", "1:10000", "--quiet"}, folder(), out, out);
         // Stop it while it writes a frame.
         const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(120);
         while (!hasTemporaryFile(files()) && std::chrono::steady_clock::now() < giveUp)
