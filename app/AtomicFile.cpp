@@ -1,14 +1,12 @@
 #include "AtomicFile.h"
 
 #include "AppError.h"
+#include "TemporaryFiles.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <vector>
 
-#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,15 +35,13 @@ AtomicFile::AtomicFile(std::string target) : m_target(std::move(target))
     const std::filesystem::path path(m_target);
     const std::string extension = path.extension().string();
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    std::string pattern = (folder / ("." + path.filename().string() + ".partial-XXXXXX" + extension)).string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int descriptor = mkstemps(name.data(), static_cast<int>(extension.size()));
+    std::string name = (folder / ("." + path.filename().string() + ".partial-XXXXXX" + extension)).string();
+    const int descriptor = TemporaryFiles::create(name, static_cast<int>(extension.size()));
     if (descriptor < 0)
         throw AppError::usage("cannot write \"" + m_target + "\": " + reason());
     allowUsualAccess(descriptor);
     close(descriptor);
-    m_temporary = name.data();
+    m_temporary = name;
 }
 
 AtomicFile::AtomicFile(AtomicFile&& other) noexcept
@@ -57,12 +53,12 @@ AtomicFile::AtomicFile(AtomicFile&& other) noexcept
 AtomicFile::~AtomicFile()
 {
     if (!m_temporary.empty())
-        std::remove(m_temporary.c_str());
+        TemporaryFiles::remove(m_temporary);
 }
 
 void AtomicFile::commit()
 {
-    if (std::rename(m_temporary.c_str(), m_target.c_str()) != 0)
+    if (!TemporaryFiles::rename(m_temporary, m_target))
         throw AppError::usage("cannot write \"" + m_target + "\": " + reason());
     m_temporary.clear();
 }

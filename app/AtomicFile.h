@@ -4,7 +4,7 @@
 // a hidden temporary file in the target's folder (so the final rename stays
 // on one file system and is atomic); commit() renames it into place, and a
 // file never committed is removed. A reader never sees half a frame, and a
-// failed run leaves the previous output, if any, as it was.
+// failed or interrupted run leaves the previous output, if any, as it was.
 
 #include <string>
 

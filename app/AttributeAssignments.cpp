@@ -59,14 +59,32 @@ std::string enumChoices(const Attribute& attribute)
     return text;
 }
 
-// The number as the attribute's own type, which it must not overflow.
-Value quantity(const Attribute& attribute, double number, const std::string& text)
+void warnClamped(const Attribute& attribute, const std::string& given, bool above, const std::string& used)
+{
+    std::cerr << "kavo-deform: warning: " << attribute.longName << " = " << given << " is "
+              << (above ? "above its maximum" : "below its minimum") << "; using " << used << "\n";
+}
+
+// The number as the attribute's own type. One beyond what the type holds is
+// clamped like any other value past a limit when the attribute has that
+// limit, and refused otherwise; `named` is the attribute the user named (the
+// parent of a colour's channel).
+Value quantity(const Attribute& attribute, double number, const std::string& text, const Attribute& named)
 {
     const double largest = attribute.numericType == MFnNumericData::kFloat ? std::numeric_limits<float>::max()
                                                                            : std::numeric_limits<double>::max();
-    if (std::abs(number) > largest)
-        throw badValue(attribute, text, "a number within the attribute's range");
-    return host::graph::withNumericValue(attribute.defaultValue, number);
+    if (std::abs(number) <= largest)
+        return host::graph::withNumericValue(attribute.defaultValue, number);
+    const std::optional<double> limit = number > 0 ? attribute.maximum : attribute.minimum;
+    if (!limit) {
+        const std::string largestText = attribute.numericType == MFnNumericData::kFloat
+                                            ? NumberText::exact(static_cast<float>(largest))
+                                            : NumberText::exact(largest);
+        throw badValue(named, text, "a number from -" + largestText + " to " + largestText);
+    }
+    const Value clamped = host::graph::withNumericValue(attribute.defaultValue, *limit);
+    warnClamped(attribute, NumberText::exact(number), number > 0, ValueText::of(clamped));
+    return clamped;
 }
 
 // An integer attribute takes whole numbers only.
@@ -75,13 +93,15 @@ Value parseQuantity(const Attribute& attribute, const std::string& text)
     if (DeformerAttributes::holdsWholeNumbers(attribute)) {
         const std::optional<long long> number = NumberText::integer(text);
         if (!number || *number < std::numeric_limits<int>::min() || *number > std::numeric_limits<int>::max())
-            throw badValue(attribute, text, "a whole number");
+            throw badValue(attribute, text,
+                           "a whole number from " + std::to_string(std::numeric_limits<int>::min()) + " to " +
+                               std::to_string(std::numeric_limits<int>::max()));
         return host::graph::withNumericValue(attribute.defaultValue, static_cast<double>(*number));
     }
     const std::optional<double> number = NumberText::real(text);
     if (!number)
         throw badValue(attribute, text, "a number");
-    return quantity(attribute, *number, text);
+    return quantity(attribute, *number, text, attribute);
 }
 
 std::optional<short> parseEnum(const Attribute& attribute, const std::string& text)
@@ -161,17 +181,15 @@ void AttributeAssignments::applyTriple(const Attribute& attribute, const std::st
     if (!values)
         throw badValue(attribute, text, "three numbers R,G,B");
     for (size_t k = 0; k < 3; ++k)
-        store(*attribute.children[k], quantity(*attribute.children[k], (*values)[k], text));
+        store(*attribute.children[k], quantity(*attribute.children[k], (*values)[k], text, attribute));
 }
 
 void AttributeAssignments::store(const Attribute& attribute, const Value& value)
 {
     const Value clamped = attribute.clamped(value);
     if (host::graph::numericValue(clamped) != host::graph::numericValue(value))
-        std::cerr << "kavo-deform: warning: " << attribute.longName << " = " << ValueText::of(value) << " is "
-                  << (host::graph::numericValue(value) < host::graph::numericValue(clamped) ? "below its minimum"
-                                                                                            : "above its maximum")
-                  << "; using " << ValueText::of(clamped) << "\n";
+        warnClamped(attribute, ValueText::of(value),
+                    host::graph::numericValue(value) > host::graph::numericValue(clamped), ValueText::of(clamped));
     const MStatus status = Scene::instance().setValue(m_deformer, PlugPath{&attribute, {}}, value);
     if (!status)
         throw AppError::usage("the host refused the value for " + attribute.longName);

@@ -123,8 +123,8 @@ Resolution resolutionOf(const Example& example, const std::string& argument, siz
     if (!resolution || resolution->first < example.minimum.first || resolution->second < example.minimum.second)
         throw AppError::usage("bad resolution in \"" + argument + "\": @" + example.name + " takes " +
                               example.meaning + ", at least " + resolutionText(example, example.minimum) +
-                              " (for example @" + example.name + ":" + resolutionText(example, example.fallback) +
-                              ")");
+                              " and at most " + std::to_string(kMaxElements) + " in all (for example @" +
+                              example.name + ":" + resolutionText(example, example.fallback) + ")");
     return *resolution;
 }
 

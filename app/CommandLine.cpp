@@ -3,6 +3,7 @@
 #include "AppError.h"
 #include "BuiltInGeometry.h"
 #include "NumberText.h"
+#include "PreviewImage.h"
 
 #include <CLI/CLI.hpp>
 
@@ -58,7 +59,7 @@ void readPreviewSize(const std::string& text, Options& options)
     options.previewHeight = static_cast<int>(*height);
 }
 
-void defineOptions(CLI::App& app, Options& options, long long& frame, std::string& frames)
+void defineOptions(CLI::App& app, Options& options, std::string& frame, std::string& frames)
 {
     app.add_option("inputs", options.inputs, "OBJ files or built-in examples (@sphere, @plane:200x200, ...)")
         ->type_name("INPUT...");
@@ -95,8 +96,9 @@ void defineOptions(CLI::App& app, Options& options, long long& frame, std::strin
            "evaluates only the K-th of N even shares of the frames (K from 1); slurm takes K and N from the "
            "running task of a Slurm job array")
         ->type_name("K/N|slurm");
-    app.add_option("--preview", options.previewPath, "renders the deformed geometry and the handle to a PNG")
-        ->type_name("PNG");
+    app.add_option("--preview", options.previewPath,
+                   "renders the deformed geometry and the handle to an image (.png, .jpg, .tif or .exr)")
+        ->type_name("IMAGE");
     app.add_option_function<std::string>(
            "--preview-size", [&options](const std::string& text) { readPreviewSize(text, options); },
            "the preview's size in pixels (default 640x480)")
@@ -115,7 +117,7 @@ void defineOptions(CLI::App& app, Options& options, long long& frame, std::strin
 std::optional<Options> CommandLine::parse(int argc, char** argv)
 {
     Options options;
-    long long frame = 1;
+    std::string frame = "1";
     std::string frames;
     CLI::App app(kDescription + BuiltInGeometry::describeAll(), "kavo-deform");
     app.footer(kFooter);
@@ -131,7 +133,7 @@ std::optional<Options> CommandLine::parse(int argc, char** argv)
     } catch (const CLI::ParseError& error) {
         throw AppError::usage(std::string(error.what()) + "\nRun with --help for more information.");
     }
-    options.frames = frames.empty() ? FrameRange::single(frame) : FrameRange::parse(frames);
+    options.frames = app.count("--frames") ? FrameRange::parse(frames) : FrameRange::parseSingle(frame);
     if (options.pluginPath.empty())
         options.pluginPath = defaultPluginPath();
     check(options);
@@ -144,6 +146,9 @@ void CommandLine::check(const Options& options)
         return;
     if (options.inputs.empty())
         throw AppError::usage("no input given; run with --help for the usage");
+    if (!options.previewPath.empty() && !PreviewImage::formatFor(options.previewPath))
+        throw AppError::usage("\"" + options.previewPath + "\": previews are written as " +
+                              PreviewImage::extensionsText() + ", chosen by the name's extension");
     if (options.outputs.size() != options.inputs.size())
         throw AppError::usage("give one output per input: " + std::to_string(options.inputs.size()) +
                               " input(s), " + std::to_string(options.outputs.size()) + " output(s)");

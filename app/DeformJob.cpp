@@ -4,6 +4,7 @@
 #include "AtomicFile.h"
 #include "AttributeAssignments.h"
 #include "BuiltInGeometry.h"
+#include "InputFile.h"
 #include "InputLoader.h"
 #include "ObjWriter.h"
 #include "PlyWriter.h"
@@ -34,16 +35,23 @@ std::string lowercaseExtension(const std::string& path)
     return extension;
 }
 
+// Where a name leads: links followed as far as they exist, "." and ".."
+// resolved, relative names made absolute (weakly_canonical keeps a name
+// relative when none of it exists yet, so "a.obj" and "./a.obj" would differ).
+fs::path resolved(const std::string& name)
+{
+    std::error_code error;
+    const fs::path absolute = fs::absolute(name, error);
+    const fs::path path = error ? fs::path(name) : fs::weakly_canonical(absolute, error);
+    return error ? absolute.lexically_normal() : path;
+}
+
 // Whether two names lead to one file, through links and "..", whether or
 // not it exists yet.
 bool sameFile(const std::string& first, const std::string& second)
 {
     std::error_code error;
-    if (fs::equivalent(first, second, error))
-        return true;
-    const fs::path a = fs::weakly_canonical(first, error);
-    const fs::path b = error ? fs::path() : fs::weakly_canonical(second, error);
-    return !error && a == b;
+    return fs::equivalent(first, second, error) || resolved(first) == resolved(second);
 }
 
 } // namespace
@@ -56,9 +64,11 @@ DeformJob::DeformJob(Options options)
 void DeformJob::run()
 {
     loadInputs();
-    checkOutputs();
     if (!m_options.weightsPath.empty())
         m_weights = WeightsFile::read(m_options.weightsPath);
+    if (!m_options.texturePath.empty())
+        InputFile::check(m_options.texturePath, InputFile::kTexture);
+    checkOutputs();
     DeformerScene::loadPlugin(m_options.pluginPath);
 
     DeformerScene scene(m_inputs);
@@ -105,11 +115,23 @@ void DeformJob::checkOutputs() const
     }
 }
 
+std::vector<std::string> DeformJob::inputFiles() const
+{
+    std::vector<std::string> files;
+    for (const InputGeometry& input : m_inputs)
+        if (!BuiltInGeometry::isBuiltIn(input.argument))
+            files.push_back(input.argument);
+    for (const std::string* path : {&m_options.weightsPath, &m_options.texturePath, &m_options.pluginPath})
+        if (!path->empty())
+            files.push_back(*path);
+    return files;
+}
+
 void DeformJob::checkOutputName(const std::string& name, const std::vector<std::string>& taken) const
 {
-    for (const InputGeometry& input : m_inputs)
-        if (!BuiltInGeometry::isBuiltIn(input.argument) && sameFile(name, input.argument))
-            throw AppError::usage("\"" + name + "\" would overwrite the input \"" + input.argument + "\"");
+    for (const std::string& input : inputFiles())
+        if (sameFile(name, input))
+            throw AppError::usage("\"" + name + "\" would overwrite the input \"" + input + "\"");
     for (const std::string& other : taken)
         if (sameFile(name, other))
             throw AppError::usage("\"" + name + "\" is written twice in one frame");

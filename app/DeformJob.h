@@ -31,6 +31,8 @@ public:
 private:
     void loadInputs();
     void checkOutputs() const;
+    // Every file the run reads: OBJ inputs, weights, texture, plug-in.
+    std::vector<std::string> inputFiles() const;
     void checkOutputName(const std::string& name, const std::vector<std::string>& taken) const;
     void applyOptions(DeformerScene& scene) const;
     void evaluateFrame(DeformerScene& scene, Preview* preview, long long frame);

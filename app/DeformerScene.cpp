@@ -21,6 +21,9 @@
 
 #include <numeric>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace kavo::app {
 
 using host::graph::Node;
@@ -33,6 +36,44 @@ namespace {
 Node& nodeOf(const MObject& object)
 {
     return *host::graph::objectAs<Node>(object);
+}
+
+// Keeps what libraries print on the standard error out of the user's way
+// while it lives: libpng prints its own line for a damaged file before the
+// reader returns the same reason, which the program's message then gives.
+class QuietStandardError
+{
+public:
+    QuietStandardError() : m_saved(dup(STDERR_FILENO))
+    {
+        const int nowhere = open("/dev/null", O_WRONLY | O_CLOEXEC);
+        if (m_saved >= 0 && nowhere >= 0)
+            dup2(nowhere, STDERR_FILENO);
+        if (nowhere >= 0)
+            close(nowhere);
+    }
+    ~QuietStandardError()
+    {
+        if (m_saved < 0)
+            return;
+        dup2(m_saved, STDERR_FILENO);
+        close(m_saved);
+    }
+    QuietStandardError(const QuietStandardError&) = delete;
+    QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+private:
+    int m_saved;
+};
+
+// The image library may give its reasons on several lines; a message is one.
+std::string oneLine(std::string text)
+{
+    while (!text.empty() && text.back() == '\n')
+        text.pop_back();
+    for (size_t at; (at = text.find('\n')) != std::string::npos;)
+        text.replace(at, 1, "; ");
+    return text;
 }
 
 MPlug plugNamed(const MObject& node, const char* attribute)
@@ -134,8 +175,13 @@ void DeformerScene::connectTexture(const std::string& imagePath)
 {
     host::render::TextureImage image;
     std::string problem;
-    if (!image.read(imagePath, problem))
-        throw AppError::usage("cannot use the texture: " + problem);
+    bool read = false;
+    {
+        const QuietStandardError quiet;
+        read = image.read(imagePath, problem);
+    }
+    if (!read)
+        throw AppError::usage("cannot use the texture: " + oneLine(problem));
     MDGModifier edits;
     MStatus status;
     const MObject texture = edits.createNode("file", &status);

@@ -39,6 +39,15 @@ FrameRange FrameRange::single(long long frame)
     return FrameRange(frame, frame, 1);
 }
 
+FrameRange FrameRange::parseSingle(const std::string& text)
+{
+    const std::optional<long long> frame = NumberText::integer(text);
+    if (!frame || std::llabs(*frame) > kFrameLimit)
+        throw AppError::usage("bad frame \"" + text + "\": expected a whole number from " +
+                              std::to_string(-kFrameLimit) + " to " + std::to_string(kFrameLimit));
+    return single(*frame);
+}
+
 FrameRange FrameRange::parse(const std::string& text)
 {
     const std::vector<std::string> parts = splitColons(text);
@@ -48,9 +57,11 @@ FrameRange FrameRange::parse(const std::string& text)
     for (size_t k = 0; k < parts.size(); ++k) {
         const std::optional<long long> value = NumberText::integer(parts[k]);
         if (!value)
-            throw badRange(text, "\"" + parts[k] + "\" is not a whole number");
+            throw badRange(text, parts[k].empty() ? "a field is empty"
+                                                  : "\"" + parts[k] + "\" is not a whole number");
         if (std::llabs(*value) > kFrameLimit)
-            throw badRange(text, "\"" + parts[k] + "\" is out of range");
+            throw badRange(text, "\"" + parts[k] + "\" is out of range (frames go from " +
+                                     std::to_string(-kFrameLimit) + " to " + std::to_string(kFrameLimit) + ")");
         values[k] = *value;
     }
     if (values[0] > values[1])

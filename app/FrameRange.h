@@ -18,6 +18,9 @@ public:
     FrameRange() = default;
 
     static FrameRange single(long long frame);
+    // One frame as text; an AppError (usage) for anything but a whole
+    // number within the frame limit.
+    static FrameRange parseSingle(const std::string& text);
     // "A:B" or "A:B:STEP", A <= B, STEP > 0; an AppError (usage) otherwise.
     static FrameRange parse(const std::string& text);
 

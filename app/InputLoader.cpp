@@ -29,9 +29,6 @@ InputGeometry InputLoader::load(const std::string& argument)
     if (!hasObjExtension(argument))
         throw AppError::usage("cannot read \"" + argument +
                               "\": inputs are OBJ files (.obj) or built-in examples (@sphere, ...)");
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(argument, error))
-        throw AppError::usage("no such file: \"" + argument + "\"");
     return loadObj(argument);
 }
 

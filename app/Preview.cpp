@@ -1,11 +1,11 @@
 #include "Preview.h"
 
 #include "AppError.h"
+#include "PreviewImage.h"
 #include "PreviewShape.h"
 #include "RecomputedNormals.h"
 
 #include "graph/Node.h"
-#include "render/PngWriter.h"
 #include "view/ActiveView.h"
 #include "view/ColorTables.h"
 #include "view/SceneRenderer.h"
@@ -132,10 +132,7 @@ std::vector<std::uint8_t> Preview::render(const std::vector<MObject>& deformed)
 
 void Preview::write(const std::vector<MObject>& deformed, const std::string& path)
 {
-    const std::vector<std::uint8_t> pixels = render(deformed);
-    std::string problem;
-    if (!host::render::PngWriter::write(path, m_view->width(), m_view->height(), pixels, problem))
-        throw AppError::usage("cannot write the preview: " + problem);
+    PreviewImage::write(path, m_view->width(), m_view->height(), render(deformed));
 }
 
 } // namespace kavo::app

@@ -33,7 +33,7 @@ public:
     Preview& operator=(const Preview&) = delete;
 
     // Renders the deformed geometry of each input (in input order) and writes
-    // the PNG; an AppError (usage) when the file cannot be written.
+    // the image; an AppError (usage) when the file cannot be written.
     void write(const std::vector<MObject>& deformed, const std::string& path);
 
 private:

@@ -6,6 +6,7 @@
 #include "CommandLine.h"
 #include "DeformJob.h"
 #include "DeformerScene.h"
+#include "TemporaryFiles.h"
 
 #include "graph/NodeTypeRegistry.h"
 #include "session/Host.h"
@@ -59,6 +60,7 @@ int runCommandLine(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    kavo::app::TemporaryFiles::removeOnSignals();
     const int exitCode = runCommandLine(argc, argv);
     // The host closes its scene before it quits, while the services its
     // nodes call on their way out still exist.

@@ -27,3 +27,12 @@ if(KAVO_SANITIZE)
   add_compile_options(${kavo_sanitize_flags})
   add_link_options(${kavo_sanitize_flags})
 endif()
+
+# Coverage for libFuzzer plus both sanitizers on every object the fuzz
+# targets link; the targets add the fuzzer's own main.
+if(KAVO_FUZZ)
+  set(kavo_fuzz_flags -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
+    -fno-omit-frame-pointer)
+  add_compile_options(${kavo_fuzz_flags})
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libosd-dev libosmesa6-dev libopenimageio-dev
-  libtinyobjloader-dev libcli11-dev
+  libcli11-dev
   libhwy-dev libtbb-dev
   clang-14 libfuzzer-14-dev
   slurm-wlm munge

@@ -31,9 +31,12 @@ struct ImageCodec {
     // 8- and 16-bit values mapped to [0, 1]. Refuses volume and deep images
     // and images of more than maxTexels texels. On failure `reason` says why.
     MStatus (*readColour)(const std::string& path, std::size_t maxTexels, DecodedImage& image, std::string& reason);
-    // Writes width x height RGBA bytes, top row first, as a PNG whatever the
-    // file's extension, the bytes as given (not taken as premultiplied).
-    MStatus (*writePng)(const std::string& path, int width, int height, const std::uint8_t* rgba, std::string& reason);
+    // Writes width x height RGBA bytes, top row first, in the image format
+    // OpenImageIO names `format` ("png", "jpeg", "tiff", "openexr") whatever
+    // the file's extension, the bytes as given (not taken as premultiplied).
+    // A format without alpha (JPEG) gets the colour channels only.
+    MStatus (*writeImage)(const std::string& path, const std::string& format, int width, int height,
+                          const std::uint8_t* rgba, std::string& reason);
 };
 
 // The codec, loaded on first use; null when its module cannot be loaded,

@@ -28,10 +28,9 @@ std::string executablePath()
 
 } // namespace
 
-AppRun runApp(const std::vector<std::string>& arguments, const std::string& folder)
+pid_t startApp(const std::vector<std::string>& arguments, const std::string& folder, const std::string& outPath,
+               const std::string& errPath)
 {
-    const std::string outPath = folder + "/.stdout";
-    const std::string errPath = folder + "/.stderr";
     std::vector<std::string> words = {executablePath()};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
@@ -49,11 +48,22 @@ AppRun runApp(const std::vector<std::string>& arguments, const std::string& fold
     posix_spawn_file_actions_destroy(&actions);
     if (failed)
         throw std::runtime_error("cannot run " + words[0]);
+    return child;
+}
 
+int waitApp(pid_t child)
+{
     int status = 0;
     waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+AppRun runApp(const std::vector<std::string>& arguments, const std::string& folder)
+{
+    const std::string outPath = folder + "/.stdout";
+    const std::string errPath = folder + "/.stderr";
     AppRun run;
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    run.exitCode = waitApp(startApp(arguments, folder, outPath, errPath));
     run.out = readText(outPath);
     run.err = readText(errPath);
     std::filesystem::remove(outPath);

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <sys/types.h>
+
 namespace kavo::test {
 
 struct AppRun
@@ -14,6 +16,13 @@ struct AppRun
     std::string out;
     std::string err;
 };
+
+// Starts kavo-deform with the arguments (no shell involved) in `folder`,
+// its output going to the two files, and returns at once.
+pid_t startApp(const std::vector<std::string>& arguments, const std::string& folder, const std::string& outPath,
+               const std::string& errPath);
+// Waits for it to end: its exit status, or 128 + the signal that ended it.
+int waitApp(pid_t child);
 
 // Runs kavo-deform with the arguments (no shell involved) in `folder`.
 AppRun runApp(const std::vector<std::string>& arguments, const std::string& folder);

@@ -66,6 +66,19 @@ TEST_F(BadInput, ValuesThatDoNotParse)
     expectRefused({"in.obj", "-o", "out.obj", "--frames", "1:x"}, "1:x");
     expectRefused({"in.obj", "-o", "out.obj", "--frames", "1:3"}, "#");
     expectRefused({"in.obj", "-o", "out.obj", "--envelope", "full"}, "full");
+    expectRefused({"in.obj", "-o", "out.obj", "--frames", ""}, "frame range");
+}
+
+// Each message names what the user wrote and the bound it broke.
+TEST_F(BadInput, ValuesOutOfRangeNameTheRealLimit)
+{
+    expectRefused({"in.obj", "-o", "out.obj", "--frame", "99999999999999999999"}, "1000000000");
+    expectRefused({"in.obj", "-o", "out.obj", "--frame", "99999999999999999999"}, "\"99999999999999999999\"");
+    expectRefused({"in.obj", "-o", "out.obj", "--set", "seed=2147483648"}, "from -2147483648 to 2147483647");
+    expectRefused({"in.obj", "-o", "out.obj", "--set", "disp=0,0,1e300"}, "for displacement:");
+    expectRefused({"in.obj", "-o", "out.obj", "--set", "amplitude=1e300"}, "3.40282347e+38");
+    expectRefused({"@plane:3000x3000", "-o", "out.obj"}, "at most 4000000");
+    expectRefused({"in.obj", "-o", "out.obj", "--preview", "view.gif"}, ".png, .jpg");
 }
 
 TEST_F(BadInput, PluginThatDoesNotLoadOrRegister)

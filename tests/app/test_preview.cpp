@@ -1,4 +1,4 @@
-// The preview: a PNG of the asked size, showing the deformed geometry and
+// The preview: an image of the asked size, in the format its name asks for, showing the deformed geometry and
 // the noise handle, drawn in its selected colour by the locator itself.
 
 #include "app/AppTest.h"
@@ -61,6 +61,20 @@ TEST_F(Preview, ShowsTheGeometryAndTheHandle)
     MColor handle;
     ASSERT_TRUE(host::view::ColorTables::colorAt(host::view::ColorPalette::Active, kHandleColorIndex, handle));
     EXPECT_GT(countPixels(image, handle), 10);
+}
+
+// The file's own signature, not its name, says what it is.
+TEST_F(Preview, IsWrittenInTheFormatItsNameAsksFor)
+{
+    const std::pair<const char*, std::string> signatures[] = {
+        {"view.png", "\x89PNG"}, {"view.JPG", "\xFF\xD8\xFF"}, {"view.jpeg", "\xFF\xD8\xFF"},
+        {"view.tif", "II*"},      {"view.exr", "\x76\x2F\x31\x01"},
+    };
+    for (const auto& [name, signature] : signatures) {
+        ASSERT_TRUE(runs({"@plane:2x2", "-o", "plane.obj", "--preview", name, "--preview-size", "32x24"})) << name;
+        EXPECT_EQ(readText(file(name)).substr(0, signature.size()), signature) << name;
+        EXPECT_EQ(readImage(name).width(), 32) << name;
+    }
 }
 
 TEST_F(Preview, DrawsEveryKindOfGeometry)

@@ -63,26 +63,33 @@ MStatus readColour(const std::string& path, std::size_t maxTexels, DecodedImage&
     return MStatus::kSuccess;
 }
 
-MStatus writePng(const std::string& path, int width, int height, const std::uint8_t* rgba, std::string& reason)
+MStatus writeImage(const std::string& path, const std::string& format, int width, int height,
+                   const std::uint8_t* rgba, std::string& reason)
 {
-    // Named explicitly so the file is a PNG whatever its extension says.
-    auto output = OIIO::ImageOutput::create("png");
+    // Named explicitly so the file is in that format whatever its extension
+    // says.
+    auto output = OIIO::ImageOutput::create(format);
     if (!output) {
         reason = OIIO::geterror();
         return MStatus::kFailure;
     }
-    OIIO::ImageSpec imageFormat(width, height, 4, OIIO::TypeDesc::UINT8);
+    // JPEG has no alpha channel: it gets the colours only.
+    constexpr int kChannels = 4;
+    const int channels = format == "jpeg" ? 3 : kChannels;
+    OIIO::ImageSpec imageFormat(width, height, channels, OIIO::TypeDesc::UINT8);
     // The bytes are written as given. Without this the writer would take the
     // colours as premultiplied and divide them by alpha.
     imageFormat.attribute("oiio:UnassociatedAlpha", 1);
-    if (!output->open(path, imageFormat) || !output->write_image(OIIO::TypeDesc::UINT8, rgba) || !output->close()) {
+    const OIIO::stride_t pixelStride = kChannels;
+    if (!output->open(path, imageFormat) || !output->write_image(OIIO::TypeDesc::UINT8, rgba, pixelStride) ||
+        !output->close()) {
         reason = output->geterror();
         return MStatus::kFailure;
     }
     return MStatus::kSuccess;
 }
 
-const ImageCodec kCodec{&readColour, &writePng};
+const ImageCodec kCodec{&readColour, &writeImage};
 
 } // namespace
 
