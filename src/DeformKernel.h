@@ -3,6 +3,7 @@
 
 #include "IGeomNoiseWrapper.h"
 
+#include <maya/MBoundingBox.h>
 #include <maya/MFloatVectorArray.h>
 #include <maya/MMatrix.h>
 #include <maya/MPoint.h>
@@ -101,6 +102,9 @@ private:
     double m_handleInverse[4][4];
     double m_scale[4][4];
     Points m_points;
+    // The handle's region, built once rather than for every point tested.
+    MBoundingBox m_unitBox;
+    MPoint m_handleCenter;
     // The octaves after the first, worked out once for the pass.
     std::vector<Octave> m_octaves;
     mutable std::atomic<bool> m_normalFailed{false};
