@@ -63,7 +63,10 @@ public:
         const MPoint* positions = nullptr;  // object space
         const int* indices = nullptr;       // the iterator's index of each point; null: the point's position
         const float* paintedWeights = nullptr;
-        MPoint* results = nullptr;          // holds the positions; deformRange overwrites x, y, z of displaced ones
+        // Holds the positions (it may be the positions array itself: each
+        // point is read before it is written); deformRange overwrites x, y, z
+        // of displaced ones.
+        MPoint* results = nullptr;
     };
 
     DeformKernel(const Settings& settings, const Points& points);
