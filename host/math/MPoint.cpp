@@ -91,17 +91,6 @@ MPoint operator*(const MMatrix& matrix, const MPoint& point)
 }
 
 
-MPoint& MPoint::cartesianize()
-{
-    if (w != 0.0 && w != 1.0) {
-        x /= w;
-        y /= w;
-        z /= w;
-        w = 1.0;
-    }
-    return *this;
-}
-
 MPoint& MPoint::rationalize()
 {
     if (w != 0.0) {

@@ -76,7 +76,16 @@ public:
     bool operator!=(const MPoint& other) const { return !(*this == other); }
 
     // Divide x, y and z by w and set w to 1 (a point with w = 0 stays as it is).
-    MPoint& cartesianize();
+    MPoint& cartesianize()
+    {
+        if (w != 0.0 && w != 1.0) {
+            x /= w;
+            y /= w;
+            z /= w;
+            w = 1.0;
+        }
+        return *this;
+    }
     // Divide x, y and z by w and keep w (a point with w = 0 stays as it is).
     MPoint& rationalize();
     // Multiply x, y and z by w.
