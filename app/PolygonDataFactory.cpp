@@ -16,18 +16,12 @@ namespace {
 
 MIntArray toIntArray(const std::vector<int>& values)
 {
-    MIntArray array;
-    for (int value : values)
-        array.append(value);
-    return array;
+    return MIntArray(values.data(), static_cast<unsigned int>(values.size()));
 }
 
 MPointArray toPointArray(const std::vector<MPoint>& points)
 {
-    MPointArray array;
-    for (const MPoint& point : points)
-        array.append(point);
-    return array;
+    return MPointArray(points.data(), static_cast<unsigned int>(points.size()));
 }
 
 // The host builds a mesh from single-precision points; the points are set
@@ -44,12 +38,8 @@ MFloatPointArray roughPoints(const std::vector<MPoint>& points)
 // A face takes UVs only when every one of its corners has one.
 MStatus assignUvs(MFnMesh& mesh, const PolygonMeshDescription& description)
 {
-    MFloatArray us;
-    MFloatArray vs;
-    for (size_t k = 0; k < description.us.size(); ++k) {
-        us.append(description.us[k]);
-        vs.append(description.vs[k]);
-    }
+    MFloatArray us(description.us.data(), static_cast<unsigned int>(description.us.size()));
+    MFloatArray vs(description.vs.data(), static_cast<unsigned int>(description.vs.size()));
     if (MStatus status = mesh.setUVs(us, vs); !status)
         return status;
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <map>
 
 namespace kavo::app {
@@ -45,6 +46,14 @@ MPoint spherePoint(double polar, double azimuth)
 PolygonMeshDescription PolygonPrimitives::plane(int columns, int rows)
 {
     PolygonMeshDescription mesh;
+    const std::size_t pointCount = static_cast<std::size_t>(columns + 1) * static_cast<std::size_t>(rows + 1);
+    const std::size_t cornerCount = 4 * static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows);
+    mesh.points.reserve(pointCount);
+    mesh.us.reserve(pointCount);
+    mesh.vs.reserve(pointCount);
+    mesh.faceCounts.reserve(cornerCount / 4);
+    mesh.faceVertices.reserve(cornerCount);
+    mesh.faceVertexUvs.reserve(cornerCount);
     for (int r = 0; r <= rows; ++r)
         for (int c = 0; c <= columns; ++c)
             mesh.points.emplace_back(-1.0 + 2.0 * c / columns, 0.0, 1.0 - 2.0 * r / rows);

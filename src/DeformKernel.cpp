@@ -3,7 +3,6 @@
 #include "NoiseCalculation.h"
 #include "PerlinNoise.h"
 
-#include <maya/MBoundingBox.h>
 #include <maya/MFloatVector.h>
 
 #include <algorithm>
@@ -62,6 +61,9 @@ struct DeformKernel::Block
 DeformKernel::DeformKernel(const Settings& settings, const Points& points)
     : m_settings(settings)
     , m_points(points)
+    , m_unitBox(MPoint(-kHandleHalfExtent, -kHandleHalfExtent, -kHandleHalfExtent),
+                MPoint(kHandleHalfExtent, kHandleHalfExtent, kHandleHalfExtent))
+    , m_handleCenter(0.0, 0.0, 0.0, 1.0)
 {
     copyMatrix(settings.worldMatrix, m_world);
     copyMatrix(settings.handleInverseMatrix, m_handleInverse);
@@ -106,14 +108,12 @@ void DeformKernel::select(std::size_t i, Block& block) const
 
     float falloff = 1.0f;
     if (s.boundingBoxState) {
-        const MBoundingBox unitBox(MPoint(-kHandleHalfExtent, -kHandleHalfExtent, -kHandleHalfExtent),
-                                   MPoint(kHandleHalfExtent, kHandleHalfExtent, kHandleHalfExtent));
         const MPoint handlePoint(h.x, h.y, h.z, h.w);
-        if (!unitBox.contains(handlePoint))
+        if (!m_unitBox.contains(handlePoint))
             return;
         // Worked out before the weight test here, after it in the per-point
         // path: it depends on neither.
-        falloff = falloffFactor(s.falloff, handlePoint, MPoint(0.0, 0.0, 0.0, 1.0), kFalloffRadius);
+        falloff = falloffFactor(s.falloff, handlePoint, m_handleCenter, kFalloffRadius);
     }
     const float weight = s.envelope * m_points.paintedWeights[i];
     if (!(weight > 0.0f))

@@ -3,6 +3,7 @@
 
 #include "IGeomNoiseWrapper.h"
 
+#include <maya/MBoundingBox.h>
 #include <maya/MFloatVectorArray.h>
 #include <maya/MMatrix.h>
 #include <maya/MPoint.h>
@@ -62,7 +63,10 @@ public:
         const MPoint* positions = nullptr;  // object space
         const int* indices = nullptr;       // the iterator's index of each point; null: the point's position
         const float* paintedWeights = nullptr;
-        MPoint* results = nullptr;          // holds the positions; deformRange overwrites x, y, z of displaced ones
+        // Holds the positions (it may be the positions array itself: each
+        // point is read before it is written); deformRange overwrites x, y, z
+        // of displaced ones.
+        MPoint* results = nullptr;
     };
 
     DeformKernel(const Settings& settings, const Points& points);
@@ -101,6 +105,9 @@ private:
     double m_handleInverse[4][4];
     double m_scale[4][4];
     Points m_points;
+    // The handle's region, built once rather than for every point tested.
+    MBoundingBox m_unitBox;
+    MPoint m_handleCenter;
     // The octaves after the first, worked out once for the pass.
     std::vector<Octave> m_octaves;
     mutable std::atomic<bool> m_normalFailed{false};

@@ -19,7 +19,6 @@ MStatus MeshGeomNoiseWrapper::setGeometry(MObject& geometry, MDataHandle&, MSpac
 {
     m_uValues.clear();
     m_vValues.clear();
-    m_vertexNormalIds.clear();
 
     MStatus status;
     MFnMesh mesh(geometry, &status);
@@ -27,9 +26,8 @@ MStatus MeshGeomNoiseWrapper::setGeometry(MObject& geometry, MDataHandle&, MSpac
 
     m_numPoints = mesh.numVertices(&status);
     KAVO_CHECK_MSTATUS(status);
-    m_vertexNormalIds.resize(std::max(m_numPoints, 0));
 
-    collectFaceVertexNormalIds(geometry);
+    const VertexNormalIds vertexIds = collectFaceVertexNormalIds(geometry);
     collectVertexUVs(geometry);
 
     status = mesh.getPoints(m_objectPoints, MSpace::kObject);
@@ -37,21 +35,28 @@ MStatus MeshGeomNoiseWrapper::setGeometry(MObject& geometry, MDataHandle&, MSpac
     status = mesh.getPoints(m_worldPoints, MSpace::kWorld);
     KAVO_CHECK_MSTATUS(status);
 
-    mesh.getNormals(m_normals, MSpace::kObject);
+    MFloatVectorArray normals;
+    mesh.getNormals(normals, MSpace::kObject);
+    const unsigned int vertexCount = static_cast<unsigned int>(std::max(m_numPoints, 0));
     m_vertexNormals.clear();
-    m_vertexNormals.reserve(m_vertexNormalIds.size());
-    for (unsigned int vertex = 0; vertex < m_vertexNormalIds.size(); ++vertex)
-        m_vertexNormals.push_back(vertexNormal(vertex));
-    std::vector<std::vector<int>>().swap(m_vertexNormalIds);
+    m_vertexNormals.reserve(vertexCount);
+    for (unsigned int vertex = 0; vertex < vertexCount; ++vertex)
+        m_vertexNormals.push_back(vertexNormal(vertexIds, vertex, normals));
     return MStatus::kSuccess;
 }
 
-// Appends the normal id of every face-vertex to the list of its vertex, in
-// the order the polygons and their corners are visited. A vertex id outside
-// the counted vertices (which a consistent mesh never gives) is skipped
-// rather than written past the lists.
-void MeshGeomNoiseWrapper::collectFaceVertexNormalIds(MObject& geometry)
+// The normal id of every face-vertex, listed by vertex in one array (a
+// counting sort of the face-vertices as visited, which keeps their order).
+// A vertex id outside the counted vertices (which a consistent mesh never
+// gives) is skipped rather than written past the lists.
+MeshGeomNoiseWrapper::VertexNormalIds MeshGeomNoiseWrapper::collectFaceVertexNormalIds(MObject& geometry) const
 {
+    const unsigned int vertexCount = static_cast<unsigned int>(std::max(m_numPoints, 0));
+    VertexNormalIds result;
+    result.first.assign(vertexCount + 1, 0);
+    std::vector<unsigned int> visitedVertices;
+    std::vector<int> visitedNormals;
+
     MStatus status;
     MItMeshPolygon polygon(geometry, &status);
     KAVO_CHECK_MSTATUS(status);
@@ -64,10 +69,21 @@ void MeshGeomNoiseWrapper::collectFaceVertexNormalIds(MObject& geometry)
             KAVO_CHECK_MSTATUS(status);
             const unsigned int normalId = polygon.normalIndex(static_cast<int>(corner), &status);
             KAVO_CHECK_MSTATUS(status);
-            if (vertexId < m_vertexNormalIds.size())
-                m_vertexNormalIds[vertexId].push_back(static_cast<int>(normalId));
+            if (vertexId < vertexCount) {
+                visitedVertices.push_back(vertexId);
+                visitedNormals.push_back(static_cast<int>(normalId));
+                ++result.first[vertexId + 1];
+            }
         }
     }
+
+    for (unsigned int vertex = 0; vertex < vertexCount; ++vertex)
+        result.first[vertex + 1] += result.first[vertex];
+    result.ids.resize(visitedNormals.size());
+    std::vector<unsigned int> next(result.first.begin(), result.first.end() - 1);
+    for (std::size_t k = 0; k < visitedNormals.size(); ++k)
+        result.ids[next[visitedVertices[k]]++] = visitedNormals[k];
+    return result;
 }
 
 // One (u, v) pair per vertex, from the vertex's shared UV in the current set.
@@ -108,21 +124,23 @@ MStatus MeshGeomNoiseWrapper::getNormal(int index, MVector& normal, MSpace::Spac
 // vertex sits on a hard edge and the answer is the unnormalised sum, which
 // points between the faces that meet there. A vertex that no polygon uses
 // gets the zero vector.
-MVector MeshGeomNoiseWrapper::vertexNormal(unsigned int vertex) const
+MVector MeshGeomNoiseWrapper::vertexNormal(const VertexNormalIds& vertexIds, unsigned int vertex,
+                                           const MFloatVectorArray& normals)
 {
-    const std::vector<int>& normalIds = m_vertexNormalIds[vertex];
-    if (normalIds.empty())
+    const unsigned int begin = vertexIds.first[vertex];
+    const unsigned int end = vertexIds.first[vertex + 1];
+    if (begin == end)
         return MVector::zero;
-    const MVector first = cachedNormal(normalIds.front());
+    const MVector first = cachedNormal(normals, vertexIds.ids[begin]);
     MVector sum = first;
-    size_t equalCount = 1;
-    for (size_t k = 1; k < normalIds.size(); ++k) {
-        const MVector next = cachedNormal(normalIds[k]);
+    unsigned int equalCount = 1;
+    for (unsigned int k = begin + 1; k < end; ++k) {
+        const MVector next = cachedNormal(normals, vertexIds.ids[k]);
         if (next.x == first.x && next.y == first.y && next.z == first.z)
             ++equalCount;
         sum += next;
     }
-    return equalCount == normalIds.size() ? first : sum;
+    return equalCount == end - begin ? first : sum;
 }
 
 MStatus MeshGeomNoiseWrapper::getUVs(MFloatArray& u, MFloatArray& v)
@@ -134,9 +152,9 @@ MStatus MeshGeomNoiseWrapper::getUVs(MFloatArray& u, MFloatArray& v)
 
 // The normal list comes from a call whose outcome binding does not check; an
 // id it does not cover reads as the zero vector.
-MVector MeshGeomNoiseWrapper::cachedNormal(int normalId) const
+MVector MeshGeomNoiseWrapper::cachedNormal(const MFloatVectorArray& normals, int normalId)
 {
-    if (normalId < 0 || static_cast<unsigned int>(normalId) >= m_normals.length())
+    if (normalId < 0 || static_cast<unsigned int>(normalId) >= normals.length())
         return MVector::zero;
-    return MVector(m_normals[normalId]);
+    return MVector(normals[normalId]);
 }

@@ -11,10 +11,11 @@
 
 // The adapter for polygon meshes. Its points are the mesh's vertices.
 //
-// Binding keeps the mesh's normal list and, per vertex, the normal ids of the
+// Binding reads the mesh's normal list and, per vertex, the normal ids of the
 // face-vertices around it, so that a vertex normal can tell a smooth vertex
 // (every face-vertex carries one normal) from a vertex on a hard edge (the
-// face-vertex normals differ and are summed).
+// face-vertex normals differ and are summed). Only each vertex's answer is
+// kept.
 class MeshGeomNoiseWrapper : public IGeomNoiseWrapper
 {
 public:
@@ -30,19 +31,26 @@ public:
     MStatus getUVs(MFloatArray& u, MFloatArray& v) override;
 
 private:
-    void collectFaceVertexNormalIds(MObject& geometry);
+    // The normal ids of the face-vertices of each vertex, in the order the
+    // polygons and their corners are visited: those of vertex v are
+    // ids[first[v]] to ids[first[v + 1] - 1].
+    struct VertexNormalIds
+    {
+        std::vector<unsigned int> first;
+        std::vector<int> ids;
+    };
+
+    VertexNormalIds collectFaceVertexNormalIds(MObject& geometry) const;
     void collectVertexUVs(MObject& geometry);
-    MVector cachedNormal(int normalId) const;
-    MVector vertexNormal(unsigned int vertex) const;
+    static MVector cachedNormal(const MFloatVectorArray& normals, int normalId);
+    static MVector vertexNormal(const VertexNormalIds& vertexIds, unsigned int vertex,
+                                const MFloatVectorArray& normals);
 
     int m_numPoints;
     MPointArray m_objectPoints;
     MPointArray m_worldPoints;
     MFloatArray m_uValues;
     MFloatArray m_vValues;
-    MFloatVectorArray m_normals;
-    // The normal ids of each vertex's face-vertices, while binding.
-    std::vector<std::vector<int>> m_vertexNormalIds;
     // Each vertex's answer, worked out once when binding: the deform pass
     // asks for every vertex's normal on every evaluation.
     std::vector<MVector> m_vertexNormals;

@@ -825,10 +825,8 @@ bool NoiseDeformerNode::deformInRanges(Pass& pass)
     const unsigned int count = positions.length();
     if (count == 0)
         return true;
-    MPointArray& results = m_passResults;
-    results = positions;
-    // The kernel reads and writes the arrays' elements in place.
-    if (!isContiguous(positions) || !isContiguous(results))
+    // The kernel reads and writes the array's elements in place.
+    if (!isContiguous(positions))
         return false;
 
     const std::vector<int> indices = iteratorIndices(pass, count);
@@ -844,13 +842,13 @@ bool NoiseDeformerNode::deformInRanges(Pass& pass)
     points.positions = &positions[0];
     points.indices = indices.empty() ? nullptr : indices.data();
     points.paintedWeights = weights.data();
-    points.results = &results[0];
+    points.results = &positions[0];
     const DeformKernel kernel(pass.settings, points);
     DeformPass::run(kernel, count);
     if (kernel.normalFailed())
         return false;
 
-    pass.iter.setAllPositions(results, MSpace::kObject);
+    pass.iter.setAllPositions(positions, MSpace::kObject);
     return true;
 }
 

@@ -286,9 +286,9 @@ protected:
 
 private:
     // The batch pass's arrays, kept from pass to pass: a pass over a geometry
-    // of the same size allocates nothing, and touches no fresh pages.
+    // of the same size allocates nothing, and touches no fresh pages. The
+    // points are displaced where they were read.
     MPointArray m_passPositions;
-    MPointArray m_passResults;
     std::vector<float> m_passWeights;
 };
 

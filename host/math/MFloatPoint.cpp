@@ -9,8 +9,6 @@
 
 const MFloatPoint MFloatPoint::origin;
 
-MFloatPoint::MFloatPoint() : x(0.0f), y(0.0f), z(0.0f), w(1.0f) {}
-MFloatPoint::MFloatPoint(const MFloatPoint& other) = default;
 
 MFloatPoint::MFloatPoint(const MPoint& other)
     : x(static_cast<float>(other.x)), y(static_cast<float>(other.y)),
@@ -25,8 +23,6 @@ MFloatPoint::MFloatPoint(const MVector& vector)
 }
 
 MFloatPoint::MFloatPoint(const MFloatVector& vector) : x(vector.x), y(vector.y), z(vector.z), w(1.0f) {}
-MFloatPoint::MFloatPoint(float xx, float yy, float zz, float ww) : x(xx), y(yy), z(zz), w(ww) {}
-MFloatPoint::MFloatPoint(const float d[4]) : x(d[0]), y(d[1]), z(d[2]), w(d[3]) {}
 
 MFloatPoint::MFloatPoint(const double d[4])
     : x(static_cast<float>(d[0])), y(static_cast<float>(d[1])),
@@ -34,8 +30,6 @@ MFloatPoint::MFloatPoint(const double d[4])
 {
 }
 
-MFloatPoint::~MFloatPoint() = default;
-MFloatPoint& MFloatPoint::operator=(const MFloatPoint& other) = default;
 
 MStatus MFloatPoint::get(float dest[4]) const
 {
@@ -59,20 +53,6 @@ MStatus MFloatPoint::get(double dest[4]) const
     return MStatus::kSuccess;
 }
 
-float MFloatPoint::operator[](unsigned int i) const { return (*this)(i); }
-float& MFloatPoint::operator[](unsigned int i) { return (*this)(i); }
-
-float MFloatPoint::operator()(unsigned int i) const
-{
-    assert(i < 4);
-    return i == 0 ? x : i == 1 ? y : i == 2 ? z : w;
-}
-
-float& MFloatPoint::operator()(unsigned int i)
-{
-    assert(i < 4);
-    return i == 0 ? x : i == 1 ? y : i == 2 ? z : w;
-}
 
 MFloatVector MFloatPoint::operator-(const MFloatPoint& other) const
 {

@@ -23,8 +23,6 @@ const MFloatVector MFloatVector::xNegAxis(-1.0f, 0.0f, 0.0f);
 const MFloatVector MFloatVector::yNegAxis(0.0f, -1.0f, 0.0f);
 const MFloatVector MFloatVector::zNegAxis(0.0f, 0.0f, -1.0f);
 
-MFloatVector::MFloatVector() : x(0.0f), y(0.0f), z(0.0f) {}
-MFloatVector::MFloatVector(const MFloatVector& other) = default;
 
 MFloatVector::MFloatVector(const MVector& other)
     : x(static_cast<float>(other.x)), y(static_cast<float>(other.y)), z(static_cast<float>(other.z))
@@ -37,31 +35,12 @@ MFloatVector::MFloatVector(const MPoint& point)
 }
 
 MFloatVector::MFloatVector(const MFloatPoint& point) : x(point.x), y(point.y), z(point.z) {}
-MFloatVector::MFloatVector(float xx, float yy, float zz) : x(xx), y(yy), z(zz) {}
-MFloatVector::MFloatVector(const float f[3]) : x(f[0]), y(f[1]), z(f[2]) {}
 
 MFloatVector::MFloatVector(const double d[3])
     : x(static_cast<float>(d[0])), y(static_cast<float>(d[1])), z(static_cast<float>(d[2]))
 {
 }
 
-MFloatVector::~MFloatVector() = default;
-MFloatVector& MFloatVector::operator=(const MFloatVector& other) = default;
-
-float MFloatVector::operator()(unsigned int i) const
-{
-    assert(i < 3);
-    return i == 0 ? x : i == 1 ? y : z;
-}
-
-float& MFloatVector::operator()(unsigned int i)
-{
-    assert(i < 3);
-    return i == 0 ? x : i == 1 ? y : z;
-}
-
-float MFloatVector::operator[](unsigned int i) const { return (*this)(i); }
-float& MFloatVector::operator[](unsigned int i) { return (*this)(i); }
 
 MFloatVector MFloatVector::operator^(const MFloatVector& right) const
 {

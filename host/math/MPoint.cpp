@@ -10,16 +10,9 @@
 
 const MPoint MPoint::origin;
 
-MPoint::MPoint() : x(0.0), y(0.0), z(0.0), w(1.0) {}
-MPoint::MPoint(const MPoint& other) = default;
 MPoint::MPoint(const MFloatPoint& other) : x(other.x), y(other.y), z(other.z), w(other.w) {}
 MPoint::MPoint(const MVector& vector) : x(vector.x), y(vector.y), z(vector.z), w(1.0) {}
 MPoint::MPoint(const MFloatVector& vector) : x(vector.x), y(vector.y), z(vector.z), w(1.0) {}
-MPoint::MPoint(double xx, double yy, double zz, double ww) : x(xx), y(yy), z(zz), w(ww) {}
-MPoint::MPoint(const double d[4]) : x(d[0]), y(d[1]), z(d[2]), w(d[3]) {}
-MPoint::MPoint(const float d[4]) : x(d[0]), y(d[1]), z(d[2]), w(d[3]) {}
-MPoint::~MPoint() = default;
-MPoint& MPoint::operator=(const MPoint& other) = default;
 
 MStatus MPoint::get(double dest[4]) const
 {
@@ -41,21 +34,6 @@ MStatus MPoint::get(float dest[4]) const
     dest[2] = static_cast<float>(z);
     dest[3] = static_cast<float>(w);
     return MStatus::kSuccess;
-}
-
-double MPoint::operator[](unsigned int i) const { return (*this)(i); }
-double& MPoint::operator[](unsigned int i) { return (*this)(i); }
-
-double MPoint::operator()(unsigned int i) const
-{
-    assert(i < 4);
-    return i == 0 ? x : i == 1 ? y : i == 2 ? z : w;
-}
-
-double& MPoint::operator()(unsigned int i)
-{
-    assert(i < 4);
-    return i == 0 ? x : i == 1 ? y : i == 2 ? z : w;
 }
 
 MVector MPoint::operator-(const MPoint& other) const
@@ -112,23 +90,6 @@ MPoint operator*(const MMatrix& matrix, const MPoint& point)
     return point * matrix.transpose();
 }
 
-bool MPoint::operator==(const MPoint& other) const
-{
-    return x == other.x && y == other.y && z == other.z && w == other.w;
-}
-
-bool MPoint::operator!=(const MPoint& other) const { return !(*this == other); }
-
-MPoint& MPoint::cartesianize()
-{
-    if (w != 0.0 && w != 1.0) {
-        x /= w;
-        y /= w;
-        z /= w;
-        w = 1.0;
-    }
-    return *this;
-}
 
 MPoint& MPoint::rationalize()
 {

@@ -5,9 +5,6 @@
 
 namespace {
 
-// The host reports no finer cause than the code itself.
-const unsigned char kNoInternalStatus = 0xff;
-
 const char* describe(MStatus::MStatusCode code)
 {
     switch (code) {
@@ -26,37 +23,9 @@ const char* describe(MStatus::MStatusCode code)
 
 } // namespace
 
-MStatus::MStatus()
-    : m_statusCode(kSuccess), m_internalStatusCode(kNoInternalStatus), m_succeeded(true)
-{
-}
-
-MStatus::MStatus(MStatusCode code)
-    : m_statusCode(static_cast<unsigned char>(code)),
-      m_internalStatusCode(kNoInternalStatus),
-      m_succeeded(code == kSuccess)
-{
-}
-
-MStatus::MStatus(const MStatus& other) = default;
-MStatus& MStatus::operator=(const MStatus& other) = default;
-
-bool MStatus::operator==(const MStatus& other) const { return m_statusCode == other.m_statusCode; }
-bool MStatus::operator==(const MStatusCode code) const { return statusCode() == code; }
-bool MStatus::operator!=(const MStatus& other) const { return !(*this == other); }
-bool MStatus::operator!=(const MStatusCode code) const { return !(*this == code); }
 bool operator==(const MStatus::MStatusCode code, const MStatus& status) { return status == code; }
 bool operator!=(const MStatus::MStatusCode code, const MStatus& status) { return status != code; }
 
-MStatus::operator bool() const { return m_succeeded; }
-bool MStatus::error() const { return !m_succeeded; }
-
-void MStatus::clear()
-{
-    *this = MStatus();
-}
-
-MStatus::MStatusCode MStatus::statusCode() const { return static_cast<MStatusCode>(m_statusCode); }
 
 MString MStatus::errorString() const { return MString(describe(statusCode())); }
 

@@ -23,31 +23,9 @@ const MVector MVector::xNegAxis(-1.0, 0.0, 0.0);
 const MVector MVector::yNegAxis(0.0, -1.0, 0.0);
 const MVector MVector::zNegAxis(0.0, 0.0, -1.0);
 
-MVector::MVector() : x(0.0), y(0.0), z(0.0) {}
-MVector::MVector(const MVector& other) = default;
 MVector::MVector(const MFloatVector& other) : x(other.x), y(other.y), z(other.z) {}
 MVector::MVector(const MPoint& point) : x(point.x), y(point.y), z(point.z) {}
 MVector::MVector(const MFloatPoint& point) : x(point.x), y(point.y), z(point.z) {}
-MVector::MVector(double xx, double yy, double zz) : x(xx), y(yy), z(zz) {}
-MVector::MVector(const double d[3]) : x(d[0]), y(d[1]), z(d[2]) {}
-MVector::MVector(const float f[3]) : x(f[0]), y(f[1]), z(f[2]) {}
-MVector::~MVector() = default;
-MVector& MVector::operator=(const MVector& other) = default;
-
-double MVector::operator()(unsigned int i) const
-{
-    assert(i < 3);
-    return i == 0 ? x : i == 1 ? y : z;
-}
-
-double& MVector::operator()(unsigned int i)
-{
-    assert(i < 3);
-    return i == 0 ? x : i == 1 ? y : z;
-}
-
-double MVector::operator[](unsigned int i) const { return (*this)(i); }
-double& MVector::operator[](unsigned int i) { return (*this)(i); }
 
 MVector MVector::operator^(const MVector& right) const
 {

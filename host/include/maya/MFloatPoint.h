@@ -4,6 +4,7 @@
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
 
+#include <cassert>
 #include <iosfwd>
 
 class MFloatMatrix;
@@ -18,26 +19,34 @@ class MVector;
 class OPENMAYA_EXPORT MFloatPoint
 {
 public:
-    MFloatPoint();
-    MFloatPoint(const MFloatPoint& other);
+    MFloatPoint() : x(0.0f), y(0.0f), z(0.0f), w(1.0f) {}
+    MFloatPoint(const MFloatPoint& other) = default;
     MFloatPoint(const MPoint& other);
     MFloatPoint(const MVector& vector);
     MFloatPoint(const MFloatVector& vector);
-    MFloatPoint(float xx, float yy, float zz = 0.0, float ww = 1.0);
-    MFloatPoint(const float d[4]);
+    MFloatPoint(float xx, float yy, float zz = 0.0, float ww = 1.0) : x(xx), y(yy), z(zz), w(ww) {}
+    MFloatPoint(const float d[4]) : x(d[0]), y(d[1]), z(d[2]), w(d[3]) {}
     MFloatPoint(const double d[4]);
-    ~MFloatPoint();
+    ~MFloatPoint() = default;
 
-    MFloatPoint& operator=(const MFloatPoint& other);
+    MFloatPoint& operator=(const MFloatPoint& other) = default;
 
     // kFailure for a null destination.
     MStatus get(float dest[4]) const;
     MStatus get(double dest[4]) const;
 
-    float operator[](unsigned int i) const;
-    float operator()(unsigned int i) const;
-    float& operator[](unsigned int i);
-    float& operator()(unsigned int i);
+    float operator[](unsigned int i) const { return (*this)(i); }
+    float operator()(unsigned int i) const
+    {
+        assert(i < 4);
+        return i == 0 ? x : i == 1 ? y : i == 2 ? z : w;
+    }
+    float& operator[](unsigned int i) { return (*this)(i); }
+    float& operator()(unsigned int i)
+    {
+        assert(i < 4);
+        return i == 0 ? x : i == 1 ? y : i == 2 ? z : w;
+    }
 
     // The difference of the two points, both made cartesian first.
     MFloatVector operator-(const MFloatPoint& other) const;

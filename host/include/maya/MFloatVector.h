@@ -4,6 +4,7 @@
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
 
+#include <cassert>
 #include <iosfwd>
 
 class MFloatMatrix;
@@ -18,23 +19,31 @@ class MVector;
 class OPENMAYA_EXPORT MFloatVector
 {
 public:
-    MFloatVector();
-    MFloatVector(const MFloatVector& other);
+    MFloatVector() : x(0.0f), y(0.0f), z(0.0f) {}
+    MFloatVector(const MFloatVector& other) = default;
     MFloatVector(const MVector& other);
     // Copies x, y and z; w is ignored.
     MFloatVector(const MPoint& point);
     MFloatVector(const MFloatPoint& point);
-    MFloatVector(float xx, float yy, float zz = 0.0);
-    MFloatVector(const float f[3]);
+    MFloatVector(float xx, float yy, float zz = 0.0) : x(xx), y(yy), z(zz) {}
+    MFloatVector(const float f[3]) : x(f[0]), y(f[1]), z(f[2]) {}
     MFloatVector(const double d[3]);
-    ~MFloatVector();
+    ~MFloatVector() = default;
 
-    MFloatVector& operator=(const MFloatVector& other);
+    MFloatVector& operator=(const MFloatVector& other) = default;
 
-    float operator()(unsigned int i) const;
-    float operator[](unsigned int i) const;
-    float& operator()(unsigned int i);
-    float& operator[](unsigned int i);
+    float operator()(unsigned int i) const
+    {
+        assert(i < 3);
+        return i == 0 ? x : i == 1 ? y : z;
+    }
+    float operator[](unsigned int i) const { return (*this)(i); }
+    float& operator()(unsigned int i)
+    {
+        assert(i < 3);
+        return i == 0 ? x : i == 1 ? y : z;
+    }
+    float& operator[](unsigned int i) { return (*this)(i); }
 
     // Cross product.
     MFloatVector operator^(const MFloatVector& right) const;

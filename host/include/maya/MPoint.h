@@ -4,6 +4,7 @@
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
 
+#include <cassert>
 #include <iosfwd>
 
 class MFloatPoint;
@@ -18,26 +19,34 @@ class MVector;
 class OPENMAYA_EXPORT MPoint
 {
 public:
-    MPoint();
-    MPoint(const MPoint& other);
+    MPoint() : x(0.0), y(0.0), z(0.0), w(1.0) {}
+    MPoint(const MPoint& other) = default;
     MPoint(const MFloatPoint& other);
     MPoint(const MVector& vector);
     MPoint(const MFloatVector& vector);
-    MPoint(double xx, double yy, double zz = 0.0, double ww = 1.0);
-    MPoint(const double d[4]);
-    MPoint(const float d[4]);
-    ~MPoint();
+    MPoint(double xx, double yy, double zz = 0.0, double ww = 1.0) : x(xx), y(yy), z(zz), w(ww) {}
+    MPoint(const double d[4]) : x(d[0]), y(d[1]), z(d[2]), w(d[3]) {}
+    MPoint(const float d[4]) : x(d[0]), y(d[1]), z(d[2]), w(d[3]) {}
+    ~MPoint() = default;
 
-    MPoint& operator=(const MPoint& other);
+    MPoint& operator=(const MPoint& other) = default;
 
     // kFailure for a null destination.
     MStatus get(double dest[4]) const;
     MStatus get(float dest[4]) const;
 
-    double operator[](unsigned int i) const;
-    double operator()(unsigned int i) const;
-    double& operator[](unsigned int i);
-    double& operator()(unsigned int i);
+    double operator[](unsigned int i) const { return (*this)(i); }
+    double operator()(unsigned int i) const
+    {
+        assert(i < 4);
+        return i == 0 ? x : i == 1 ? y : i == 2 ? z : w;
+    }
+    double& operator[](unsigned int i) { return (*this)(i); }
+    double& operator()(unsigned int i)
+    {
+        assert(i < 4);
+        return i == 0 ? x : i == 1 ? y : i == 2 ? z : w;
+    }
 
     // The difference of the two points, both made cartesian first.
     MVector operator-(const MPoint& other) const;
@@ -60,11 +69,23 @@ public:
     friend OPENMAYA_EXPORT MPoint operator*(const MMatrix& matrix, const MPoint& point);
 
     // Exact comparison of all four components.
-    bool operator==(const MPoint& other) const;
-    bool operator!=(const MPoint& other) const;
+    bool operator==(const MPoint& other) const
+    {
+        return x == other.x && y == other.y && z == other.z && w == other.w;
+    }
+    bool operator!=(const MPoint& other) const { return !(*this == other); }
 
     // Divide x, y and z by w and set w to 1 (a point with w = 0 stays as it is).
-    MPoint& cartesianize();
+    MPoint& cartesianize()
+    {
+        if (w != 0.0 && w != 1.0) {
+            x /= w;
+            y /= w;
+            z /= w;
+            w = 1.0;
+        }
+        return *this;
+    }
     // Divide x, y and z by w and keep w (a point with w = 0 stays as it is).
     MPoint& rationalize();
     // Multiply x, y and z by w.

@@ -23,24 +23,29 @@ public:
         kEndOfFile = 8
     };
 
-    MStatus();
-    MStatus(MStatusCode code);
-    MStatus(const MStatus& other);
-    MStatus& operator=(const MStatus& other);
+    MStatus() : MStatus(kSuccess) {}
+    MStatus(MStatusCode code)
+        : m_statusCode(static_cast<unsigned char>(code)),
+          m_internalStatusCode(kNoInternalStatus),
+          m_succeeded(code == kSuccess)
+    {
+    }
+    MStatus(const MStatus& other) = default;
+    MStatus& operator=(const MStatus& other) = default;
 
     // Comparisons look at the status code only.
-    bool operator==(const MStatus& other) const;
-    bool operator==(const MStatusCode code) const;
-    bool operator!=(const MStatus& other) const;
-    bool operator!=(const MStatusCode code) const;
+    bool operator==(const MStatus& other) const { return m_statusCode == other.m_statusCode; }
+    bool operator==(const MStatusCode code) const { return statusCode() == code; }
+    bool operator!=(const MStatus& other) const { return !(*this == other); }
+    bool operator!=(const MStatusCode code) const { return !(*this == code); }
     friend OPENMAYA_EXPORT bool operator==(const MStatus::MStatusCode code, const MStatus& status);
     friend OPENMAYA_EXPORT bool operator!=(const MStatus::MStatusCode code, const MStatus& status);
 
     // True when there is no error.
-    operator bool() const;
-    bool error() const;
-    void clear();
-    MStatusCode statusCode() const;
+    operator bool() const { return m_succeeded; }
+    bool error() const { return !m_succeeded; }
+    void clear() { *this = MStatus(); }
+    MStatusCode statusCode() const { return static_cast<MStatusCode>(m_statusCode); }
 
     // "(kInvalidParameter): Invalid parameter" and the like.
     MString errorString() const;
@@ -51,6 +56,9 @@ public:
     void perror(const MString& prefix) const;
 
 private:
+    // The host reports no finer cause than the code itself.
+    static constexpr unsigned char kNoInternalStatus = 0xff;
+
     unsigned char m_statusCode;
     unsigned char m_internalStatusCode;
     bool m_succeeded;

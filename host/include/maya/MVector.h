@@ -5,6 +5,7 @@
 #include <maya/MTransformationMatrix.h>
 #include <maya/MTypes.h>
 
+#include <cassert>
 #include <iosfwd>
 
 class MFloatPoint;
@@ -21,23 +22,31 @@ class OPENMAYA_EXPORT MVector
 public:
     enum Axis { kXaxis = 0, kYaxis = 1, kZaxis = 2, kWaxis = 3 };
 
-    MVector();
-    MVector(const MVector& other);
+    MVector() : x(0.0), y(0.0), z(0.0) {}
+    MVector(const MVector& other) = default;
     MVector(const MFloatVector& other);
     // Copies x, y and z; w is ignored.
     MVector(const MPoint& point);
     MVector(const MFloatPoint& point);
-    MVector(double xx, double yy, double zz = 0.0);
-    MVector(const double d[3]);
-    MVector(const float f[3]);
-    ~MVector();
+    MVector(double xx, double yy, double zz = 0.0) : x(xx), y(yy), z(zz) {}
+    MVector(const double d[3]) : x(d[0]), y(d[1]), z(d[2]) {}
+    MVector(const float f[3]) : x(f[0]), y(f[1]), z(f[2]) {}
+    ~MVector() = default;
 
-    MVector& operator=(const MVector& other);
+    MVector& operator=(const MVector& other) = default;
 
-    double operator()(unsigned int i) const;
-    double operator[](unsigned int i) const;
-    double& operator()(unsigned int i);
-    double& operator[](unsigned int i);
+    double operator()(unsigned int i) const
+    {
+        assert(i < 3);
+        return i == 0 ? x : i == 1 ? y : z;
+    }
+    double operator[](unsigned int i) const { return (*this)(i); }
+    double& operator()(unsigned int i)
+    {
+        assert(i < 3);
+        return i == 0 ? x : i == 1 ? y : z;
+    }
+    double& operator[](unsigned int i) { return (*this)(i); }
 
     // Cross product.
     MVector operator^(const MVector& right) const;
