@@ -2,6 +2,7 @@
 // report texts, in order, after the host's own description of the status.
 // The pass is called directly, as the host's compute would, with the fault
 // armed only around it, so the host's own reads and writes use none of it.
+#include "FlatPatch.h"
 #include "test_deformer_fixture.h"
 
 #include "graph/Data.h"
@@ -36,22 +37,7 @@ using kavo::test::LoadedPluginTest;
 // returning the generic failure is told apart from one passing it on.
 constexpr MStatus::MStatusCode kFaultCode = MStatus::kNotFound;
 
-// A bicubic patch of 4 x 4 CVs in the plane y = 0, within the handle's cube.
-MObject patchData()
-{
-    MPointArray cvs;
-    for (int u = 0; u < 4; ++u)
-        for (int v = 0; v < 4; ++v)
-            cvs.append(MPoint(0.3 * u - 0.45, 0.0, 0.3 * v - 0.45));
-    const double knotValues[] = {0.0, 0.0, 0.0, 1.0, 1.0, 1.0};
-    const MDoubleArray knots(knotValues, 6);
-    MObject data = MFnNurbsSurfaceData().create();
-    MStatus status;
-    MFnNurbsSurface().create(cvs, knots, knots, 3, 3, MFnNurbsSurface::kOpen, MFnNurbsSurface::kOpen, false, data,
-                             &status);
-    EXPECT_EQ(status, MStatus::kSuccess);
-    return data;
-}
+using kavo::test::flatPatchData;
 
 // Geometry data of a kind no deformer adapter handles.
 class ForeignData : public Data
@@ -150,7 +136,7 @@ TEST_F(DeformPassFailure, EachFailedReadIsNamedAndEndsThePassWithTheGenericFailu
                                  "alongNormals", "amplitude",  "amplitudeX", "amplitudeY",   "amplitudeZ",
                                  "boundingBoxState", "falloff", "animationState", "frequency", "phase",
                                  nullptr,        "time",       "handleSpace"};
-    const MObject data = patchData();
+    const MObject data = flatPatchData();
     const MObject deformer = deformerOn(data);
     const MPointArray input = pointsOf(data);
 
@@ -174,7 +160,7 @@ TEST_F(DeformPassFailure, EachFailedReadIsNamedAndEndsThePassWithTheGenericFailu
 
 TEST_F(DeformPassFailure, AHandleScaleThatCannotBeSetIsReportedAndThePassCarriesOn)
 {
-    const MObject data = patchData();
+    const MObject data = flatPatchData();
     const MObject deformer = deformerOn(data);
     const PassOutcome outcome = deform(deformer, data, [] { Faults::failOn("setScale", 1, kFaultCode); });
     EXPECT_EQ(outcome.status, MStatus::kSuccess);
@@ -185,7 +171,7 @@ TEST_F(DeformPassFailure, AHandleScaleThatCannotBeSetIsReportedAndThePassCarries
 
 TEST_F(DeformPassFailure, AScaleMatrixThatCannotBeBuiltIsReportedByBothAndPassesTheHostStatusOn)
 {
-    const MObject data = patchData();
+    const MObject data = flatPatchData();
     const MObject deformer = deformerOn(data);
     // The second scale set in a pass is the scale matrix's.
     const PassOutcome outcome = deform(deformer, data, [] { Faults::failOn("setScale", 2, kFaultCode); });
@@ -214,7 +200,7 @@ TEST_F(DeformPassFailure, ForeignGeometryAfterAFailedOutputHandleIsReportedAsUnb
 
 TEST_F(DeformPassFailure, AFailedSamplingIsReportedAtEveryPointMovedAlongTheAxesOnly)
 {
-    const MObject data = patchData();
+    const MObject data = flatPatchData();
     const MObject deformer = deformerOn(data);
     plug(deformer, "noiseType").setValue(4);
     // Something that is no shading network feeds the colour: sampling fails.

@@ -2,6 +2,7 @@
 // bound again, so what it computed while binding (a NURBS surface's normals,
 // in the space of that first pass) stays, while points and noise follow the
 // new space.
+#include "FlatPatch.h"
 #include "test_deformer_fixture.h"
 
 #include "graph/Data.h"
@@ -26,17 +27,7 @@ using kavo::test::LoadedPluginTest;
 // Every entry of the turn is 0 or 1, so neither normal has rounding in it.
 MObject turnedPatch()
 {
-    MPointArray cvs;
-    for (int u = 0; u < 4; ++u)
-        for (int v = 0; v < 4; ++v)
-            cvs.append(MPoint(0.3 * u - 0.45, 0.0, 0.3 * v - 0.45));
-    const double knotValues[] = {0.0, 0.0, 0.0, 1.0, 1.0, 1.0};
-    const MDoubleArray knots(knotValues, 6);
-    MObject data = MFnNurbsSurfaceData().create();
-    MStatus status;
-    MFnNurbsSurface().create(cvs, knots, knots, 3, 3, MFnNurbsSurface::kOpen, MFnNurbsSurface::kOpen, false, data,
-                             &status);
-    EXPECT_EQ(status, MStatus::kSuccess);
+    MObject data = kavo::test::flatPatchData();
     const double quarterTurn[4][4] = {{0, 1, 0, 0}, {-1, 0, 0, 0}, {0, 0, 1, 0}, {0, 0, 0, 1}};
     objectAs<Data>(data)->transform = MMatrix(quarterTurn);
     return data;

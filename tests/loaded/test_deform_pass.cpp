@@ -1,5 +1,6 @@
 // The deform pass end to end: the plug-in loaded from its library, geometry
 // built in the host, outputs pulled through the dependency graph.
+#include "FlatPatch.h"
 #include "test_deformer_fixture.h"
 
 #include "host/ScratchDirectory.h"
@@ -119,22 +120,6 @@ MPointArray pointsOf(MObject data)
     return points;
 }
 
-// A bicubic patch of 4 x 4 CVs in the plane y = 0.
-MObject nurbsSurfaceData()
-{
-    MPointArray cvs;
-    for (int u = 0; u < 4; ++u)
-        for (int v = 0; v < 4; ++v)
-            cvs.append(MPoint(0.3 * u - 0.45, 0.0, 0.3 * v - 0.45));
-    const double knotValues[] = {0.0, 0.0, 0.0, 1.0, 1.0, 1.0};
-    const MDoubleArray knots(knotValues, 6);
-    MObject data = MFnNurbsSurfaceData().create();
-    MStatus status;
-    MFnNurbsSurface().create(cvs, knots, knots, 3, 3, MFnNurbsSurface::kOpen, MFnNurbsSurface::kOpen, false, data,
-                             &status);
-    EXPECT_EQ(status, MStatus::kSuccess);
-    return data;
-}
 
 // A cubic arc of 4 CVs.
 MObject nurbsCurveData()
@@ -270,7 +255,7 @@ TEST_F(DeformPass, PerlinAlongNormalsMovesEveryPointAlongItsNormalOnly)
 
 TEST_F(DeformPass, EveryGeometryKindDeformsWithoutAReport)
 {
-    const MObject kinds[] = {meshData(evenGrid(3, -0.7, 0.9)), nurbsSurfaceData(), nurbsCurveData(),
+    const MObject kinds[] = {meshData(evenGrid(3, -0.7, 0.9)), kavo::test::flatPatchData(), nurbsCurveData(),
                              subdivisionData(), particleData()};
     const MObject deformer = createDeformer();
     plug(deformer, "amplitude").setValue(1.0);
