@@ -56,6 +56,11 @@ AtomicFile::~AtomicFile()
         TemporaryFiles::remove(m_temporary);
 }
 
+void AtomicFile::openByName(const std::function<void(const std::string& path)>& open) const
+{
+    TemporaryFiles::whileListed([&] { open(m_temporary); });
+}
+
 void AtomicFile::commit()
 {
     if (!TemporaryFiles::rename(m_temporary, m_target))

@@ -6,6 +6,7 @@
 // file never committed is removed. A reader never sees half a frame, and a
 // failed or interrupted run leaves the previous output, if any, as it was.
 
+#include <functional>
 #include <string>
 
 namespace kavo::app {
@@ -24,9 +25,11 @@ public:
     AtomicFile& operator=(AtomicFile&&) = delete;
 
     const std::string& target() const { return m_target; }
-    // Where to write: the temporary file, named with the target's extension
-    // for writers that choose their format by it.
-    const std::string& temporaryPath() const { return m_temporary; }
+    // Calls `open` with the temporary file's name (which has the target's
+    // extension, for writers that choose their format by it). Open a stream
+    // there, or write a small file whole: an interrupted run's clean-up
+    // waits for `open` to return.
+    void openByName(const std::function<void(const std::string& path)>& open) const;
 
     // Renames the temporary file to the target; an AppError (usage) when
     // that fails.

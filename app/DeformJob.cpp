@@ -175,7 +175,7 @@ void DeformJob::evaluateFrame(DeformerScene& scene, Preview* preview, long long 
     host::session::Host::runIdleQueue();
     if (preview) {
         files.emplace_back(FrameRange::expand(m_options.previewPath, frame));
-        preview->write(deformed, files.back().temporaryPath());
+        preview->write(deformed, files.back());
     }
     for (AtomicFile& file : files)
         file.commit();
@@ -183,7 +183,8 @@ void DeformJob::evaluateFrame(DeformerScene& scene, Preview* preview, long long 
 
 void DeformJob::writeGeometry(const MObject& data, GeometryKind kind, AtomicFile& file) const
 {
-    std::ofstream out(file.temporaryPath(), std::ios::binary);
+    std::ofstream out;
+    file.openByName([&](const std::string& path) { out.open(path, std::ios::binary); });
     const bool written = kind == GeometryKind::Particles ? PlyWriter::write(data, out) : ObjWriter::write(data, kind, out);
     out.close();
     if (!written || !out)

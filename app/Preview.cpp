@@ -130,9 +130,10 @@ std::vector<std::uint8_t> Preview::render(const std::vector<MObject>& deformed)
     return m_view->readPixels();
 }
 
-void Preview::write(const std::vector<MObject>& deformed, const std::string& path)
+void Preview::write(const std::vector<MObject>& deformed, const AtomicFile& file)
 {
-    PreviewImage::write(path, m_view->width(), m_view->height(), render(deformed));
+    const std::vector<std::uint8_t> rgba = render(deformed);
+    file.openByName([&](const std::string& path) { PreviewImage::write(path, m_view->width(), m_view->height(), rgba); });
 }
 
 } // namespace kavo::app

@@ -6,6 +6,7 @@
 // through the locator's own draw(). As after the deformer command, the
 // handle is the selection, so it shows in its active colour.
 
+#include "AtomicFile.h"
 #include "DeformerScene.h"
 
 #include <maya/MObject.h>
@@ -34,7 +35,7 @@ public:
 
     // Renders the deformed geometry of each input (in input order) and writes
     // the image; an AppError (usage) when the file cannot be written.
-    void write(const std::vector<MObject>& deformed, const std::string& path);
+    void write(const std::vector<MObject>& deformed, const AtomicFile& file);
 
 private:
     std::vector<std::uint8_t> render(const std::vector<MObject>& deformed);

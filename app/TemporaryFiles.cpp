@@ -99,4 +99,10 @@ void TemporaryFiles::remove(const std::string& temporary)
     forget(temporary);
 }
 
+void TemporaryFiles::whileListed(const std::function<void()>& use)
+{
+    const std::lock_guard<std::mutex> guard(listLock());
+    use();
+}
+
 } // namespace kavo::app

@@ -11,6 +11,7 @@
 // renaming and removing a temporary file take: a file is either still
 // listed and removed, or already renamed into place, never half of each.
 
+#include <functional>
 #include <string>
 
 namespace kavo::app {
@@ -29,6 +30,12 @@ public:
     static bool rename(const std::string& temporary, const std::string& target);
     // Removes a listed file and forgets it.
     static void remove(const std::string& temporary);
+    // Runs `use`, which opens or writes a listed file by its name, under the
+    // same lock. A writer that opens by name creates the file again if it
+    // is gone, so without the lock a stop signal taken between the file's
+    // creation and its opening would leave the file behind. Once a signal
+    // has been taken, `use` never runs: the process ends first.
+    static void whileListed(const std::function<void()>& use);
 };
 
 } // namespace kavo::app
