@@ -42,6 +42,16 @@ public:
     // Replaces the value; the old one is dropped, never copied.
     void assign(T value) { m_value = std::make_shared<T>(std::move(value)); }
 
+    bool shared() const { return m_value.use_count() > 1; }
+    // For a writer that overwrites all of a shared value: `value` takes the
+    // place of the copy write() would have made (and is counted as one),
+    // without copying contents about to be overwritten.
+    void replaceShared(T value)
+    {
+        m_value = std::make_shared<T>(std::move(value));
+        detail::countSharedStorageCopy();
+    }
+
     bool sharesWith(const CopyOnWrite& other) const { return m_value == other.m_value; }
 
 private:

@@ -34,8 +34,17 @@ void MeshData::getPoints(MPoint* points) const
 
 void MeshData::setPoints(const MPoint* points)
 {
+    const std::size_t count = m_points.read().size();
+    if (m_points.shared()) {
+        std::vector<MPoint> fresh;
+        fresh.reserve(count);
+        for (std::size_t k = 0; k < count; ++k)
+            fresh.push_back(MPoint(points[k]).cartesianize());
+        m_points.replaceShared(std::move(fresh));
+        return;
+    }
     std::vector<MPoint>& stored = m_points.write();
-    for (std::size_t k = 0; k < stored.size(); ++k)
+    for (std::size_t k = 0; k < count; ++k)
         stored[k] = MPoint(points[k]).cartesianize();
 }
 

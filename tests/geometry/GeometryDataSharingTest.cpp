@@ -65,6 +65,31 @@ TEST(GeometryDataSharing, AMeshCopySharesEverythingUntilItChangesAndThenCopiesOn
     EXPECT_EQ(&copiedMesh->faceVertexIndices(), &originalMesh->faceVertexIndices()) << "polygons stay shared";
 }
 
+TEST(GeometryDataSharing, ABulkWriteToAMeshCopyGivesItPointsOfItsOwn)
+{
+    const MObject original = meshDataFrom(unitCubeMesh());
+    MObject copy = cloneOf(original);
+    const MPointArray before = pointsOf(original);
+    MPointArray moved = before;
+    moved[0] = MPoint(2, 4, 6, 2);  // stored as its cartesian (1, 2, 3)
+    moved[7] = MPoint(-5, 0, 5);
+
+    const unsigned long long copiesBefore = sharedStorageCopies();
+    MItGeometry iterator(copy);
+    ASSERT_EQ(iterator.setAllPositions(moved), MStatus::kSuccess);
+    EXPECT_EQ(sharedStorageCopies() - copiesBefore, 1u) << "new storage for the copy, once";
+    const MPointArray written = pointsOf(copy);
+    EXPECT_EQ(written[0], MPoint(1, 2, 3));
+    EXPECT_EQ(written[7], MPoint(-5, 0, 5));
+    for (unsigned int k = 1; k < 7; ++k)
+        EXPECT_EQ(written[k], moved[k]);
+    EXPECT_TRUE(samePoints(pointsOf(original), before));
+
+    ASSERT_EQ(iterator.setAllPositions(before), MStatus::kSuccess);
+    EXPECT_EQ(sharedStorageCopies() - copiesBefore, 1u) << "storage held alone is written in place";
+    EXPECT_TRUE(samePoints(pointsOf(copy), before));
+}
+
 TEST(GeometryDataSharing, NormalsAndUVsSetOnAMeshCopyLeaveTheOriginalAlone)
 {
     MObject original = meshDataFrom(unitCubeMesh());
