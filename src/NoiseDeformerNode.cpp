@@ -690,7 +690,7 @@ MStatus NoiseDeformerNode::deform(MDataBlock& block, MItGeometry& iter, const MM
     status = wrapper.makeScaleMatrix(geometryMatrix, scaleMatrix, settings.scaleX, settings.scaleY, settings.scaleZ,
                                      space, handleInverseMatrix);
     kavo::McheckErr(status, "ERROR NoiseDeformerNode creating scale matrix.\n");
-    MPointArray points;
+    MPointArray& points = m_passPoints;
     status = wrapper.getPoints(points, space);
     kavo::McheckErr(status, "ERROR NoiseDeformerNode getting points.\n");
 
