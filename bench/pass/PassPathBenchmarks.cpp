@@ -1,33 +1,20 @@
 // The deform pass's literal per-point path and its batch path side by side,
 // on a grid mesh of about 10k, 100k and 1M vertices, with 1 and 4 octaves,
-// the batch path on 1 and 2 threads. Only the deform call is timed: that is
-// the plug-in's share of an evaluation, host calls it makes included (the
-// iterator, weights, normals). The host's own share, copying the input to
-// the output and pulling it through the graph, is kavo_bench_deform's
-// host_share_only.
+// the batch path on 1 and 2 threads, each evaluated as the host evaluates a
+// deformed shape (see DeformedGrid). host_share_only times the same
+// evaluations with the pass skipped. After the runs a table gives the
+// plug-in's share of an evaluation (pass minus host_share_only) per vertex,
+// and the batch path's speed-up over the literal one.
 //
 // This program links the plug-in's objects, so that it can choose the path
 // (NoiseDeformerNode::m_passPath); it registers the node types by calling
 // initializePlugin itself and never loads the library.
+#include "DeformedGrid.h"
 #include "NoiseDeformerNode.h"
+#include "PassShareReporter.h"
 
-#include "graph/Data.h"
-#include "graph/Node.h"
 #include "graph/Plugin.h"
 #include "session/Host.h"
-
-#include <maya/MDGModifier.h>
-#include <maya/MDataBlock.h>
-#include <maya/MFloatArray.h>
-#include <maya/MFloatPointArray.h>
-#include <maya/MFnDependencyNode.h>
-#include <maya/MFnMesh.h>
-#include <maya/MFnMeshData.h>
-#include <maya/MIntArray.h>
-#include <maya/MItGeometry.h>
-#include <maya/MMatrix.h>
-#include <maya/MPlug.h>
-#include <maya/MPxDeformerNode.h>
 
 #include <benchmark/benchmark.h>
 #ifdef KAVO_HAS_TBB
@@ -36,100 +23,58 @@
 
 #include <cmath>
 #include <iostream>
-#include <map>
 #include <memory>
 
 MStatus initializePlugin(MObject plugin);
 
 namespace {
 
-using kavo::host::graph::Data;
-using kavo::host::graph::Node;
-using kavo::host::graph::objectAs;
+using kavo::bench::DeformedGrid;
+using kavo::bench::DeformSetting;
 using Path = NoiseDeformerNode::PassPath;
 
-// A square grid of side x side vertices in the plane y = 0, eight units
-// across, one UV per vertex; built once per size.
-MObject gridMesh(int side)
+int sideOf(const benchmark::State& state)
 {
-    static std::map<int, MObject> built;
-    MObject& data = built[side];
-    if (!data.isNull())
-        return data;
-    const float spacing = 8.0f / static_cast<float>(side - 1);
-    MFloatPointArray points;
-    MFloatArray us, vs;
-    for (int row = 0; row < side; ++row)
-        for (int column = 0; column < side; ++column) {
-            points.append(column * spacing - 4.0f, 0.0f, row * spacing - 4.0f);
-            us.append(static_cast<float>(column) / static_cast<float>(side - 1));
-            vs.append(static_cast<float>(row) / static_cast<float>(side - 1));
-        }
-    MIntArray counts, connects;
-    for (int row = 0; row + 1 < side; ++row)
-        for (int column = 0; column + 1 < side; ++column) {
-            const int corner = row * side + column;
-            counts.append(4);
-            for (int id : {corner, corner + side, corner + side + 1, corner + 1})
-                connects.append(id);
-        }
-    data = MFnMeshData().create();
-    MFnMesh mesh;
-    mesh.create(side * side, static_cast<int>(counts.length()), points, counts, connects, data);
-    mesh.setUVs(us, vs);
-    mesh.assignUVs(counts, connects);
-    return data;
+    return static_cast<int>(std::lround(std::sqrt(static_cast<double>(state.range(0)))));
 }
 
-MPlug plugOf(const MObject& node, const char* attribute)
+// Evaluates the deformed grid over and over; the path stays chosen for the
+// whole benchmark, binding included.
+void evaluate(benchmark::State& state, const DeformSetting& setting, Path path)
 {
-    return MFnDependencyNode(node).findPlug(attribute);
+    NoiseDeformerNode::m_passPath = path;
+    DeformedGrid grid(sideOf(state), setting);
+    grid.checkDeformation(setting);
+    if (!grid.problem().empty()) {
+        state.SkipWithError(grid.problem().c_str());
+        NoiseDeformerNode::m_passPath = Path::batch;
+        return;
+    }
+    for (auto _ : state) {
+        grid.advancePhase();
+        MObject output = grid.deformedOutput();
+        benchmark::DoNotOptimize(output);
+    }
+    NoiseDeformerNode::m_passPath = Path::batch;
+    state.counters["ns_per_vertex"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * grid.pointCount() * 1e-9,
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 // args: vertices, octaves, threads.
 void BM_Pass(benchmark::State& state, Path path)
 {
-    const int side = static_cast<int>(std::lround(std::sqrt(static_cast<double>(state.range(0)))));
-    const int octaves = static_cast<int>(state.range(1));
 #ifdef KAVO_HAS_TBB
     const tbb::global_control threads(tbb::global_control::max_allowed_parallelism,
                                       static_cast<std::size_t>(state.range(2)));
 #endif
-    kavo::host::session::Host::resetScene();
+    evaluate(state, state.range(1) > 1 ? kavo::bench::kPerlinFourOctaves : kavo::bench::kPerlinOneOctave, path);
+}
 
-    MDGModifier modifier;
-    const MObject deformer = modifier.createNode("noiseDeformer");
-    if (!modifier.doIt()) {
-        state.SkipWithError("cannot create the deformer");
-        return;
-    }
-    plugOf(deformer, "fractalState").setValue(octaves > 1);
-    plugOf(deformer, "iterations").setValue(static_cast<double>(octaves));
-    MObject input = gridMesh(side);
-    MPlug(deformer, MPxDeformerNode::input).elementByLogicalIndex(0).child(MPxDeformerNode::inputGeom).setValue(input);
-
-    // The output holds a copy of the grid, deformed again by every pass: the
-    // work per pass is the same whatever the points were moved to.
-    MDataBlock block(objectAs<Node>(deformer).get());
-    MDataHandle output = block.outputValue(MPlug(deformer, MPxDeformerNode::outputGeom).elementByLogicalIndex(0));
-    output.set(MObject(objectAs<Data>(input)->clone()));
-    MItGeometry iterator(output, 0u, false);
-    auto* node = static_cast<MPxDeformerNode*>(MFnDependencyNode(deformer).userNode());
-    NoiseDeformerNode::m_passPath = path;
-    // The first pass binds the geometry's adapter; the host does that once.
-    if (!node->deform(block, iterator, MMatrix::identity, 0)) {
-        state.SkipWithError("the pass failed");
-        return;
-    }
-    for (auto _ : state) {
-        const MStatus status = node->deform(block, iterator, MMatrix::identity, 0);
-        benchmark::DoNotOptimize(status);
-    }
-    NoiseDeformerNode::m_passPath = Path::batch;
-    const double vertices = static_cast<double>(side) * side;
-    state.counters["ns_per_vertex"] = benchmark::Counter(static_cast<double>(state.iterations()) * vertices * 1e-9,
-                                                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-    kavo::host::session::Host::resetScene();
+// args: vertices.
+void BM_HostShare(benchmark::State& state)
+{
+    evaluate(state, kavo::bench::kHostShareOnly, Path::batch);
 }
 
 void literalSizes(benchmark::internal::Benchmark* benchmark)
@@ -151,6 +96,13 @@ void batchSizes(benchmark::internal::Benchmark* benchmark)
     benchmark->Unit(benchmark::kMillisecond)->MinTime(0.2)->UseRealTime();
 }
 
+void hostSizes(benchmark::internal::Benchmark* benchmark)
+{
+    benchmark->ArgName("vertices")->Arg(10000)->Arg(100000)->Arg(1000000);
+    benchmark->Unit(benchmark::kMillisecond)->MinTime(0.2)->UseRealTime();
+}
+
+BENCHMARK(BM_HostShare)->Name("host_share_only")->Apply(hostSizes);
 BENCHMARK_CAPTURE(BM_Pass, literal, Path::literal)->Apply(literalSizes);
 BENCHMARK_CAPTURE(BM_Pass, batch, Path::batch)->Apply(batchSizes);
 
@@ -166,7 +118,9 @@ int main(int argc, char** argv)
         std::cerr << "cannot register the plug-in's node types\n";
         return 1;
     }
-    benchmark::RunSpecifiedBenchmarks();
+    kavo::bench::PassShareReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.printShares(std::cout);
     benchmark::Shutdown();
     kavo::host::session::Host::resetScene();
     return 0;
