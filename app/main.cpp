@@ -60,6 +60,7 @@ int runCommandLine(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    kavo::host::session::Host::configureAllocator();
     kavo::app::TemporaryFiles::removeOnSignals();
     const int exitCode = runCommandLine(argc, argv);
     // The host closes its scene before it quits, while the services its

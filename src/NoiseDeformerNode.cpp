@@ -690,7 +690,7 @@ MStatus NoiseDeformerNode::deform(MDataBlock& block, MItGeometry& iter, const MM
     status = wrapper.makeScaleMatrix(geometryMatrix, scaleMatrix, settings.scaleX, settings.scaleY, settings.scaleZ,
                                      space, handleInverseMatrix);
     kavo::McheckErr(status, "ERROR NoiseDeformerNode creating scale matrix.\n");
-    MPointArray& points = m_passPoints;
+    MPointArray points;
     status = wrapper.getPoints(points, space);
     kavo::McheckErr(status, "ERROR NoiseDeformerNode getting points.\n");
 
@@ -819,7 +819,7 @@ bool NoiseDeformerNode::deformInRanges(Pass& pass)
     if (!alongNormals && pass.status != MStatus::kSuccess)
         return false;
 
-    MPointArray& positions = m_passPositions;
+    MPointArray positions;
     if (pass.iter.allPositions(positions, MSpace::kObject) != MStatus::kSuccess)
         return false;
     const unsigned int count = positions.length();
@@ -833,8 +833,7 @@ bool NoiseDeformerNode::deformInRanges(Pass& pass)
     if (!indices.empty() && indices.size() != count)
         return false;
     const auto indexOf = [&](unsigned int k) { return indices.empty() ? static_cast<int>(k) : indices[k]; };
-    std::vector<float>& weights = m_passWeights;
-    weights.resize(count);
+    std::vector<float> weights(count);
     for (unsigned int k = 0; k < count; ++k)
         weights[k] = weightValue(pass.block, pass.multiIndex, static_cast<unsigned int>(indexOf(k)));
 

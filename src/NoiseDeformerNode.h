@@ -283,15 +283,6 @@ protected:
     MFloatArray m_sampleV;
     int m_sampleCount;
     MCallbackId m_callbackId;
-
-private:
-    // The pass's arrays, kept from pass to pass: a pass over a geometry of
-    // the same size allocates nothing, and touches no fresh pages. The
-    // adapter's points (m_passPoints) are what texture sampling reads; the
-    // batch path displaces m_passPositions where it read them.
-    MPointArray m_passPoints;
-    MPointArray m_passPositions;
-    std::vector<float> m_passWeights;
 };
 
 #endif

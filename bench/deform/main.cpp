@@ -8,6 +8,7 @@
 
 int main(int argc, char** argv)
 {
+    kavo::host::session::Host::configureAllocator();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -110,6 +110,7 @@ BENCHMARK_CAPTURE(BM_Pass, batch, Path::batch)->Apply(batchSizes);
 
 int main(int argc, char** argv)
 {
+    kavo::host::session::Host::configureAllocator();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -4,7 +4,18 @@
 #include "graph/IdleQueue.h"
 #include "graph/Scene.h"
 
+#include <malloc.h>
+
 namespace kavo::host::session {
+
+void Host::configureAllocator()
+{
+    // glibc's limits: blocks up to 32 MiB (a million points) come from the
+    // heap instead of a mapping of their own, and up to 256 MiB of free
+    // memory at the heap's top stays in the process.
+    mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
+}
 
 PluginOutcome Host::loadPlugin(const std::string& path)
 {

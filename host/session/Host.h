@@ -12,6 +12,13 @@ namespace kavo::host::session {
 class Host
 {
 public:
+    // Sets the process's allocator up as the host application's: the blocks
+    // of many megabytes that every evaluation allocates and frees (a
+    // geometry's points, a pass's arrays) are kept for reuse rather than
+    // handed back to the system, which would map fresh zero-filled pages for
+    // the next one, a page fault per 4 kB. Called first thing in main.
+    static void configureAllocator();
+
     static PluginOutcome loadPlugin(const std::string& path);
     static PluginOutcome unloadPlugin(const std::string& path);
     static bool isPluginLoaded(const std::string& path);
