@@ -22,7 +22,7 @@ struct Homogeneous
 
 // MPoint * MMatrix as the host defines it: the row vector [x y z w] times
 // the matrix, every component summed from x to w.
-Homogeneous times(const Homogeneous& p, const double (&m)[4][4])
+[[gnu::always_inline]] inline Homogeneous times(const Homogeneous& p, const double (&m)[4][4])
 {
     return {p.x * m[0][0] + p.y * m[1][0] + p.z * m[2][0] + p.w * m[3][0],
             p.x * m[0][1] + p.y * m[1][1] + p.z * m[2][1] + p.w * m[3][1],
@@ -51,7 +51,9 @@ struct DeformKernel::Block
     std::size_t point[kCapacity];  // the point's position in the pass's arrays
     // In the handle's frame divided by the deformer's scales.
     double qx[kCapacity], qy[kCapacity], qz[kCapacity];
-    // Amplitude x direction x falloff x weight, per axis, in that order.
+    double falloff[kCapacity], weight[kCapacity];
+    // The direction, then amplitude x direction x falloff x weight, per axis,
+    // in that order.
     double sx[kCapacity], sy[kCapacity], sz[kCapacity];
     double nx[kCapacity], ny[kCapacity], nz[kCapacity];
     // One octave's coordinates and values at a time.
@@ -82,6 +84,7 @@ void DeformKernel::deformRange(std::size_t begin, std::size_t end) const
         block.count = 0;
         for (; i < end && block.count < Block::kCapacity; ++i)
             select(i, block);
+        scaleOf(block);
         noiseOf(block);
         // deformPoint's displacement: ((((amplitude x direction) x falloff)
         // x weight) x noise) + position, per axis.
@@ -119,30 +122,38 @@ void DeformKernel::select(std::size_t i, Block& block) const
     if (!(weight > 0.0f))
         return;
 
-    double dx = 1.0, dy = 1.0, dz = 1.0;
+    const std::size_t k = block.count++;
+    block.point[k] = i;
     if (s.alongNormals) {
         const int index = m_points.indices ? m_points.indices[i] : static_cast<int>(i);
         if (s.wrapper->getNormal(index, block.normal, s.space) != MStatus::kSuccess)
             m_normalFailed.store(true);
-        dx = block.normal.x, dy = block.normal.y, dz = block.normal.z;
-        const double lengthSquared = dx * dx + dy * dy + dz * dz;
-        if (lengthSquared > 1e-20) {
-            const double length = std::sqrt(lengthSquared);
-            dx = dx / length, dy = dy / length, dz = dz / length;
-        }
+        block.sx[k] = block.normal.x, block.sy[k] = block.normal.y, block.sz[k] = block.normal.z;
+    } else {
+        block.sx[k] = block.sy[k] = block.sz[k] = 1.0;
     }
-
-    const std::size_t k = block.count++;
-    block.point[k] = i;
     const Homogeneous q = times(h, m_scale);
     block.qx[k] = q.x;
     block.qy[k] = q.y;
     block.qz[k] = q.z;
-    const double f = falloff;
-    const double w = weight;
-    block.sx[k] = ((s.amplitude.x * dx) * f) * w;
-    block.sy[k] = ((s.amplitude.y * dy) * f) * w;
-    block.sz[k] = ((s.amplitude.z * dz) * f) * w;
+    block.falloff[k] = falloff;
+    block.weight[k] = weight;
+}
+
+// The block's directions normalised (along normals), then scaled by
+// amplitude, falloff and weight.
+void DeformKernel::scaleOf(Block& block) const
+{
+    const Settings& s = m_settings;
+    if (s.alongNormals)
+        normalizeDirections(block.sx, block.sy, block.sz, block.count);
+    for (std::size_t k = 0; k < block.count; ++k) {
+        const double f = block.falloff[k];
+        const double w = block.weight[k];
+        block.sx[k] = ((s.amplitude.x * block.sx[k]) * f) * w;
+        block.sy[k] = ((s.amplitude.y * block.sy[k]) * f) * w;
+        block.sz[k] = ((s.amplitude.z * block.sz[k]) * f) * w;
+    }
 }
 
 // NoiseCalculation::calculateNoise with PerlinNoise for every point of the

@@ -81,6 +81,9 @@ public:
     static float falloffFactor(float falloff, const MPoint& point, const MPoint& center, float radius);
     // The direction scaled to unit length, unless it is too short to have one.
     static void normalizeDirection(MVector& direction);
+    // normalizeDirection for each (x[i], y[i], z[i]), several at once on the
+    // instruction set PerlinNoise::calcNoiseBatch uses.
+    static void normalizeDirections(double* x, double* y, double* z, std::size_t count);
     // The colour sampled for a point, or no displacement for a point the
     // sampling returned no colour for.
     static MPoint sampledColor(const MFloatVectorArray& colors, int index);
@@ -98,6 +101,7 @@ private:
     struct Block;
 
     void select(std::size_t point, Block& block) const;
+    void scaleOf(Block& block) const;
     void noiseOf(Block& block) const;
 
     Settings m_settings;
