@@ -93,6 +93,27 @@ HWY_INLINE FloatVec grad(IntVec hash, FloatVec x, FloatVec y, FloatVec z, FloatV
     return (signedA + signedB) + signedC;
 }
 
+// table[index] and table[index + 1] for every lane. Where lanes come in
+// pairs, one 8-byte load per lane fetches both (half the loads of two
+// gathers); a single lane reads them one by one.
+HWY_INLINE void tablePair(const int32_t* table, IntVec index, IntVec& first, IntVec& second)
+{
+    const IntTag di;
+#if HWY_TARGET == HWY_SCALAR
+    first = hn::GatherIndex(di, table, index);
+    second = hn::GatherIndex(di, table, index + hn::Set(di, 1));
+#else
+    const hn::Repartition<int64_t, IntTag> dw;
+    const hn::Half<IntTag> dh;
+    const auto* pairs = reinterpret_cast<const int64_t*>(table);
+    const auto lower = hn::GatherOffset(dw, pairs, hn::ShiftLeft<2>(hn::PromoteTo(dw, hn::LowerHalf(dh, index))));
+    const auto upper = hn::GatherOffset(dw, pairs, hn::ShiftLeft<2>(hn::PromoteTo(dw, hn::UpperHalf(dh, index))));
+    // Little-endian: the entry at index is the low half of each 8 bytes.
+    first = hn::ConcatEven(di, hn::BitCast(di, upper), hn::BitCast(di, lower));
+    second = hn::ConcatOdd(di, hn::BitCast(di, upper), hn::BitCast(di, lower));
+#endif
+}
+
 // calcNoise for one vector of lanes; table is the doubled working table.
 HWY_INLINE FloatVec noiseLanes(FloatVec x, FloatVec y, FloatVec z, FloatVec w, const int32_t* table)
 {
@@ -108,21 +129,40 @@ HWY_INLINE FloatVec noiseLanes(FloatVec x, FloatVec y, FloatVec z, FloatVec w, c
     const FloatVec fx1 = fx - one, fy1 = fy - one, fz1 = fz - one;
     const FloatVec u = fade(fx), v = fade(fy), s = fade(fz), t = fade(fw);
 
-    const IntVec next = hn::Set(di, 1);
-    const auto p = [&](IntVec index) { return hn::GatherIndex(di, table, index); };
-    const IntVec A = p(X) + Y, B = p(X + next) + Y;
-    const IntVec AA = p(A) + Z, AB = p(A + next) + Z, BA = p(B) + Z, BB = p(B + next) + Z;
-    const IntVec AAA = p(AA) + W, AAB = p(AA + next) + W, ABA = p(AB) + W, ABB = p(AB + next) + W;
-    const IntVec BAA = p(BA) + W, BAB = p(BA + next) + W, BBA = p(BB) + W, BBB = p(BB + next) + W;
+    IntVec pX, pX1;
+    tablePair(table, X, pX, pX1);
+    const IntVec A = pX + Y, B = pX1 + Y;
+    IntVec pA, pA1, pB, pB1;
+    tablePair(table, A, pA, pA1);
+    tablePair(table, B, pB, pB1);
+    const IntVec AA = pA + Z, AB = pA1 + Z, BA = pB + Z, BB = pB1 + Z;
+    IntVec pAA, pAA1, pAB, pAB1, pBA, pBA1, pBB, pBB1;
+    tablePair(table, AA, pAA, pAA1);
+    tablePair(table, AB, pAB, pAB1);
+    tablePair(table, BA, pBA, pBA1);
+    tablePair(table, BB, pBB, pBB1);
+    const IntVec AAA = pAA + W, AAB = pAA1 + W, ABA = pAB + W, ABB = pAB1 + W;
+    const IntVec BAA = pBA + W, BAB = pBA1 + W, BBA = pBB + W, BBB = pBB1 + W;
 
-    const auto blendCube = [&](IntVec l, FloatVec gw) {
+    // The corners' hashes: [0] for the cube at the lower w, [1] the upper.
+    IntVec hAAA[2], hBAA[2], hABA[2], hBBA[2], hAAB[2], hBAB[2], hABB[2], hBBB[2];
+    tablePair(table, AAA, hAAA[0], hAAA[1]);
+    tablePair(table, BAA, hBAA[0], hBAA[1]);
+    tablePair(table, ABA, hABA[0], hABA[1]);
+    tablePair(table, BBA, hBBA[0], hBBA[1]);
+    tablePair(table, AAB, hAAB[0], hAAB[1]);
+    tablePair(table, BAB, hBAB[0], hBAB[1]);
+    tablePair(table, ABB, hABB[0], hABB[1]);
+    tablePair(table, BBB, hBBB[0], hBBB[1]);
+
+    const auto blendCube = [&](int l, FloatVec gw) {
         return lerp(s,
-                    lerp(v, lerp(u, grad(p(AAA + l), fx, fy, fz, gw), grad(p(BAA + l), fx1, fy, fz, gw)),
-                         lerp(u, grad(p(ABA + l), fx, fy1, fz, gw), grad(p(BBA + l), fx1, fy1, fz, gw))),
-                    lerp(v, lerp(u, grad(p(AAB + l), fx, fy, fz1, gw), grad(p(BAB + l), fx1, fy, fz1, gw)),
-                         lerp(u, grad(p(ABB + l), fx, fy1, fz1, gw), grad(p(BBB + l), fx1, fy1, fz1, gw))));
+                    lerp(v, lerp(u, grad(hAAA[l], fx, fy, fz, gw), grad(hBAA[l], fx1, fy, fz, gw)),
+                         lerp(u, grad(hABA[l], fx, fy1, fz, gw), grad(hBBA[l], fx1, fy1, fz, gw))),
+                    lerp(v, lerp(u, grad(hAAB[l], fx, fy, fz1, gw), grad(hBAB[l], fx1, fy, fz1, gw)),
+                         lerp(u, grad(hABB[l], fx, fy1, fz1, gw), grad(hBBB[l], fx1, fy1, fz1, gw))));
     };
-    return lerp(t, blendCube(hn::Zero(di), fw), blendCube(next, fw - one));
+    return lerp(t, blendCube(0, fw), blendCube(1, fw - one));
 }
 
 // Fills n for whole vectors of lanes and answers how many lanes that was.
