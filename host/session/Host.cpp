@@ -4,17 +4,21 @@
 #include "graph/IdleQueue.h"
 #include "graph/Scene.h"
 
+#ifdef __GLIBC__
 #include <malloc.h>
+#endif
 
 namespace kavo::host::session {
 
 void Host::configureAllocator()
 {
-    // glibc's limits: blocks up to 32 MiB (a million points) come from the
-    // heap instead of a mapping of their own, and up to 256 MiB of free
-    // memory at the heap's top stays in the process.
+#ifdef __GLIBC__
+    // Blocks up to 32 MiB (a million points; the most glibc accepts) come
+    // from the heap instead of a mapping of their own, and up to 256 MiB of
+    // free memory at the heap's top stays in the process.
     mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
     mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
+#endif
 }
 
 PluginOutcome Host::loadPlugin(const std::string& path)
