@@ -118,7 +118,6 @@ HWY_INLINE void tablePair(const int32_t* table, IntVec index, IntVec& first, Int
 HWY_INLINE FloatVec noiseLanes(FloatVec x, FloatVec y, FloatVec z, FloatVec w, const int32_t* table)
 {
     const FloatTag df;
-    const IntTag di;
     IntVec X, Y, Z, W;
     FloatVec fx, fy, fz, fw;
     latticePosition(x, X, fx);
