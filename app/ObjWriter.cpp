@@ -73,14 +73,6 @@ private:
     std::string m_text;
 };
 
-std::vector<int> toVector(const MIntArray& array)
-{
-    std::vector<int> values(array.length());
-    for (unsigned int k = 0; k < array.length(); ++k)
-        values[k] = array[k];
-    return values;
-}
-
 void writePoints(const MPointArray& points, BufferedText& out)
 {
     for (unsigned int k = 0; k < points.length(); ++k) {
@@ -120,30 +112,26 @@ void writeCorner(int point, int uv, int normal, BufferedText& out)
 }
 
 // What a mesh's face lines need besides the UVs: the faces and the normal
-// group of every corner.
+// group of every corner, kept in the arrays the host fills.
 struct MeshFaces {
-    std::vector<int> counts;
-    std::vector<int> vertices;
-    std::vector<int> normalGroups;
+    MIntArray counts;
+    MIntArray vertices;
+    MIntArray normalGroups;
     int groupCount = 0;
 };
 
 bool readFaces(const MFnMesh& mesh, MeshFaces& faces)
 {
-    MIntArray counts, vertices, normalCounts, normalIds;
-    if (!mesh.getNormalIds(normalCounts, normalIds))
-        return false;
-    faces.normalGroups = toVector(normalIds);
-    normalIds.clear();
-    faces.groupCount = faces.normalGroups.empty()
-                           ? 0
-                           : *std::max_element(faces.normalGroups.begin(), faces.normalGroups.end()) + 1;
-    if (!mesh.getVertices(counts, vertices))
-        return false;
-    faces.counts = toVector(counts);
-    counts.clear();
-    faces.vertices = toVector(vertices);
-    return true;
+    {
+        // The same counts again, which getVertices also gives.
+        MIntArray normalCounts;
+        if (!mesh.getNormalIds(normalCounts, faces.normalGroups))
+            return false;
+    }
+    faces.groupCount = 0;
+    for (unsigned int corner = 0; corner < faces.normalGroups.length(); ++corner)
+        faces.groupCount = std::max(faces.groupCount, faces.normalGroups[corner] + 1);
+    return static_cast<bool>(mesh.getVertices(faces.counts, faces.vertices));
 }
 
 } // namespace
@@ -183,7 +171,7 @@ bool ObjWriter::writeMesh(const MObject& data, std::ostream& stream)
         normals = RecomputedNormals::compute(points, faces.counts, faces.vertices, faces.normalGroups,
                                              faces.groupCount);
         out << "# polygon mesh: " << static_cast<long long>(points.length()) << " vertices, "
-            << static_cast<long long>(faces.counts.size()) << " faces";
+            << static_cast<long long>(faces.counts.length()) << " faces";
         out.endLine();
         writePoints(points, out);
     }
@@ -201,7 +189,7 @@ bool ObjWriter::writeMesh(const MObject& data, std::ostream& stream)
         return false;
     unsigned int corner = 0;
     unsigned int uvCorner = 0;
-    for (size_t face = 0; face < faces.counts.size(); ++face) {
+    for (unsigned int face = 0; face < faces.counts.length(); ++face) {
         const bool hasUvs = uvCounts[face] > 0;
         out << 'f';
         for (int k = 0; k < faces.counts[face]; ++k, ++corner)
@@ -219,15 +207,15 @@ bool ObjWriter::writeSubdivisionCage(const MObject& data, std::ostream& stream)
     MPointArray points;
     if (!status || !subdivision.vertexBaseMeshGet(points))
         return false;
-    std::vector<int> faceCounts;
-    std::vector<int> faceVertices;
+    MIntArray faceCounts;
+    MIntArray faceVertices;
     const int faceCount = subdivision.polygonCount(0, &status);
     for (int face = 0; status && face < faceCount; ++face) {
         MIntArray corners;
         status = subdivision.polygonBaseMeshVertices(face, corners);
-        faceCounts.push_back(static_cast<int>(corners.length()));
+        faceCounts.append(static_cast<int>(corners.length()));
         for (unsigned int k = 0; k < corners.length(); ++k)
-            faceVertices.push_back(corners[k]);
+            faceVertices.append(corners[k]);
     }
     if (!status)
         return false;
@@ -240,10 +228,10 @@ bool ObjWriter::writeSubdivisionCage(const MObject& data, std::ostream& stream)
     out.endLine();
     writePoints(points, out);
     writeNormals(normals, out);
-    size_t corner = 0;
-    for (int count : faceCounts) {
+    unsigned int corner = 0;
+    for (unsigned int face = 0; face < faceCounts.length(); ++face) {
         out << 'f';
-        for (int k = 0; k < count; ++k, ++corner)
+        for (int k = 0; k < faceCounts[face]; ++k, ++corner)
             writeCorner(faceVertices[corner], -1, faceVertices[corner], out);
         out.endLine();
     }

@@ -280,7 +280,7 @@ MStatus MFnMesh::getNormalIds(MIntArray& normalIdCounts, MIntArray& normals) con
     const MeshData* mesh = meshIn(m_object);
     if (!mesh)
         return MStatus::kInvalidParameter;
-    const std::vector<int> ids = MeshNormalList::of(*mesh).faceVertexNormalIds;
+    const std::vector<int> ids = MeshNormalList::idsOf(*mesh);
     normalIdCounts = MIntArray(mesh->faceVertexCounts().data(), static_cast<unsigned int>(mesh->polygonCount()));
     normals = MIntArray(ids.data(), static_cast<unsigned int>(ids.size()));
     return MStatus::kSuccess;
