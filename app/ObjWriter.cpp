@@ -12,7 +12,7 @@
 
 #include <algorithm>
 #include <charconv>
-#include <string>
+#include <cstring>
 #include <vector>
 
 namespace kavo::app {
@@ -21,56 +21,72 @@ namespace {
 
 // Text gathered in a buffer and handed to the stream in large pieces: a
 // 1M-vertex mesh is tens of millions of numbers, and passing each through
-// the stream on its own costs more than formatting it.
+// the stream on its own costs more than formatting it. Numbers are
+// formatted straight into the buffer.
 class BufferedText
 {
 public:
-    explicit BufferedText(std::ostream& out) : m_out(out) { m_text.reserve(kChunk + kLongestLine); }
+    explicit BufferedText(std::ostream& out) : m_out(out), m_buffer(kChunk + kLargestPiece) {}
     BufferedText(const BufferedText&) = delete;
     BufferedText& operator=(const BufferedText&) = delete;
 
     BufferedText& operator<<(char c)
     {
-        m_text.push_back(c);
+        *room(1) = c;
+        ++m_used;
         return *this;
     }
     BufferedText& operator<<(const char* text)
     {
-        m_text.append(text);
+        const std::size_t length = std::strlen(text);
+        std::memcpy(room(length), text, length);
+        m_used += length;
         return *this;
     }
     BufferedText& operator<<(long long value)
     {
-        char digits[24];
-        m_text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+        char* first = room(kLargestNumber);
+        m_used += static_cast<std::size_t>(std::to_chars(first, first + kLargestNumber, value).ptr - first);
         return *this;
     }
     template <class Real>
     BufferedText& exact(Real value)
     {
-        char digits[32];
-        m_text.append(digits, NumberText::exact(value, digits));
+        char* first = room(kLargestNumber);
+        m_used += static_cast<std::size_t>(NumberText::exact(value, first) - first);
         return *this;
     }
     // Called at the end of every line.
     void endLine()
     {
-        m_text.push_back('\n');
-        if (m_text.size() >= kChunk)
+        *this << '\n';
+        if (m_used >= kChunk)
             flush();
     }
     bool flush()
     {
-        m_out.write(m_text.data(), static_cast<std::streamsize>(m_text.size()));
-        m_text.clear();
+        m_out.write(m_buffer.data(), static_cast<std::streamsize>(m_used));
+        m_used = 0;
         return static_cast<bool>(m_out);
     }
 
 private:
     static constexpr std::size_t kChunk = 1 << 20;
-    static constexpr std::size_t kLongestLine = 4096;
+    static constexpr std::size_t kLargestNumber = 32; // what NumberText::exact may write
+    static constexpr std::size_t kLargestPiece = 256;
+
+    // Where the next `length` characters go (at most kLargestPiece; the
+    // writers' literals are short), flushing first when they would not fit.
+    char* room(std::size_t length)
+    {
+        if (m_used + length > m_buffer.size())
+            flush();
+        return m_buffer.data() + m_used;
+    }
+
     std::ostream& m_out;
-    std::string m_text;
+    std::vector<char> m_buffer;
+    std::size_t m_used = 0;
 };
 
 void writePoints(const MPointArray& points, BufferedText& out)
