@@ -12,7 +12,7 @@
 
 #include <algorithm>
 #include <charconv>
-#include <string>
+#include <cstring>
 #include <vector>
 
 namespace kavo::app {
@@ -21,65 +21,73 @@ namespace {
 
 // Text gathered in a buffer and handed to the stream in large pieces: a
 // 1M-vertex mesh is tens of millions of numbers, and passing each through
-// the stream on its own costs more than formatting it.
+// the stream on its own costs more than formatting it. Numbers are
+// formatted straight into the buffer.
 class BufferedText
 {
 public:
-    explicit BufferedText(std::ostream& out) : m_out(out) { m_text.reserve(kChunk + kLongestLine); }
+    explicit BufferedText(std::ostream& out) : m_out(out), m_buffer(kChunk + kLargestPiece) {}
     BufferedText(const BufferedText&) = delete;
     BufferedText& operator=(const BufferedText&) = delete;
 
     BufferedText& operator<<(char c)
     {
-        m_text.push_back(c);
+        *room(1) = c;
+        ++m_used;
         return *this;
     }
     BufferedText& operator<<(const char* text)
     {
-        m_text.append(text);
+        const std::size_t length = std::strlen(text);
+        std::memcpy(room(length), text, length);
+        m_used += length;
         return *this;
     }
     BufferedText& operator<<(long long value)
     {
-        char digits[24];
-        m_text.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+        char* first = room(kLargestNumber);
+        m_used += static_cast<std::size_t>(std::to_chars(first, first + kLargestNumber, value).ptr - first);
         return *this;
     }
     template <class Real>
     BufferedText& exact(Real value)
     {
-        char digits[32];
-        m_text.append(digits, NumberText::exact(value, digits));
+        char* first = room(kLargestNumber);
+        m_used += static_cast<std::size_t>(NumberText::exact(value, first) - first);
         return *this;
     }
     // Called at the end of every line.
     void endLine()
     {
-        m_text.push_back('\n');
-        if (m_text.size() >= kChunk)
+        *this << '\n';
+        if (m_used >= kChunk)
             flush();
     }
     bool flush()
     {
-        m_out.write(m_text.data(), static_cast<std::streamsize>(m_text.size()));
-        m_text.clear();
+        m_out.write(m_buffer.data(), static_cast<std::streamsize>(m_used));
+        m_used = 0;
         return static_cast<bool>(m_out);
     }
 
 private:
     static constexpr std::size_t kChunk = 1 << 20;
-    static constexpr std::size_t kLongestLine = 4096;
-    std::ostream& m_out;
-    std::string m_text;
-};
+    static constexpr std::size_t kLargestNumber = 32; // what NumberText::exact may write
+    static constexpr std::size_t kLargestPiece = 256;
 
-std::vector<int> toVector(const MIntArray& array)
-{
-    std::vector<int> values(array.length());
-    for (unsigned int k = 0; k < array.length(); ++k)
-        values[k] = array[k];
-    return values;
-}
+    // Where the next `length` characters go (at most kLargestPiece; the
+    // writers' literals are short), flushing first when they would not fit.
+    char* room(std::size_t length)
+    {
+        if (m_used + length > m_buffer.size())
+            flush();
+        return m_buffer.data() + m_used;
+    }
+
+    std::ostream& m_out;
+    std::vector<char> m_buffer;
+    std::size_t m_used = 0;
+};
 
 void writePoints(const MPointArray& points, BufferedText& out)
 {
@@ -120,30 +128,26 @@ void writeCorner(int point, int uv, int normal, BufferedText& out)
 }
 
 // What a mesh's face lines need besides the UVs: the faces and the normal
-// group of every corner.
+// group of every corner, kept in the arrays the host fills.
 struct MeshFaces {
-    std::vector<int> counts;
-    std::vector<int> vertices;
-    std::vector<int> normalGroups;
+    MIntArray counts;
+    MIntArray vertices;
+    MIntArray normalGroups;
     int groupCount = 0;
 };
 
 bool readFaces(const MFnMesh& mesh, MeshFaces& faces)
 {
-    MIntArray counts, vertices, normalCounts, normalIds;
-    if (!mesh.getNormalIds(normalCounts, normalIds))
-        return false;
-    faces.normalGroups = toVector(normalIds);
-    normalIds.clear();
-    faces.groupCount = faces.normalGroups.empty()
-                           ? 0
-                           : *std::max_element(faces.normalGroups.begin(), faces.normalGroups.end()) + 1;
-    if (!mesh.getVertices(counts, vertices))
-        return false;
-    faces.counts = toVector(counts);
-    counts.clear();
-    faces.vertices = toVector(vertices);
-    return true;
+    {
+        // The same counts again, which getVertices also gives.
+        MIntArray normalCounts;
+        if (!mesh.getNormalIds(normalCounts, faces.normalGroups))
+            return false;
+    }
+    faces.groupCount = 0;
+    for (unsigned int corner = 0; corner < faces.normalGroups.length(); ++corner)
+        faces.groupCount = std::max(faces.groupCount, faces.normalGroups[corner] + 1);
+    return static_cast<bool>(mesh.getVertices(faces.counts, faces.vertices));
 }
 
 } // namespace
@@ -183,7 +187,7 @@ bool ObjWriter::writeMesh(const MObject& data, std::ostream& stream)
         normals = RecomputedNormals::compute(points, faces.counts, faces.vertices, faces.normalGroups,
                                              faces.groupCount);
         out << "# polygon mesh: " << static_cast<long long>(points.length()) << " vertices, "
-            << static_cast<long long>(faces.counts.size()) << " faces";
+            << static_cast<long long>(faces.counts.length()) << " faces";
         out.endLine();
         writePoints(points, out);
     }
@@ -201,7 +205,7 @@ bool ObjWriter::writeMesh(const MObject& data, std::ostream& stream)
         return false;
     unsigned int corner = 0;
     unsigned int uvCorner = 0;
-    for (size_t face = 0; face < faces.counts.size(); ++face) {
+    for (unsigned int face = 0; face < faces.counts.length(); ++face) {
         const bool hasUvs = uvCounts[face] > 0;
         out << 'f';
         for (int k = 0; k < faces.counts[face]; ++k, ++corner)
@@ -219,15 +223,15 @@ bool ObjWriter::writeSubdivisionCage(const MObject& data, std::ostream& stream)
     MPointArray points;
     if (!status || !subdivision.vertexBaseMeshGet(points))
         return false;
-    std::vector<int> faceCounts;
-    std::vector<int> faceVertices;
+    MIntArray faceCounts;
+    MIntArray faceVertices;
     const int faceCount = subdivision.polygonCount(0, &status);
     for (int face = 0; status && face < faceCount; ++face) {
         MIntArray corners;
         status = subdivision.polygonBaseMeshVertices(face, corners);
-        faceCounts.push_back(static_cast<int>(corners.length()));
+        faceCounts.append(static_cast<int>(corners.length()));
         for (unsigned int k = 0; k < corners.length(); ++k)
-            faceVertices.push_back(corners[k]);
+            faceVertices.append(corners[k]);
     }
     if (!status)
         return false;
@@ -240,10 +244,10 @@ bool ObjWriter::writeSubdivisionCage(const MObject& data, std::ostream& stream)
     out.endLine();
     writePoints(points, out);
     writeNormals(normals, out);
-    size_t corner = 0;
-    for (int count : faceCounts) {
+    unsigned int corner = 0;
+    for (unsigned int face = 0; face < faceCounts.length(); ++face) {
         out << 'f';
-        for (int k = 0; k < count; ++k, ++corner)
+        for (int k = 0; k < faceCounts[face]; ++k, ++corner)
             writeCorner(faceVertices[corner], -1, faceVertices[corner], out);
         out.endLine();
     }

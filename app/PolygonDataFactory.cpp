@@ -28,10 +28,10 @@ MPointArray toPointArray(const std::vector<MPoint>& points)
 // again in double precision afterwards so nothing of the input is rounded.
 MFloatPointArray roughPoints(const std::vector<MPoint>& points)
 {
-    MFloatPointArray array;
-    for (const MPoint& point : points)
-        array.append(MFloatPoint(static_cast<float>(point.x), static_cast<float>(point.y),
-                                 static_cast<float>(point.z)));
+    MFloatPointArray array(static_cast<unsigned int>(points.size()));
+    for (unsigned int k = 0; k < array.length(); ++k)
+        array[k] = MFloatPoint(static_cast<float>(points[k].x), static_cast<float>(points[k].y),
+                               static_cast<float>(points[k].z));
     return array;
 }
 
@@ -43,17 +43,26 @@ MStatus assignUvs(MFnMesh& mesh, const PolygonMeshDescription& description)
     if (MStatus status = mesh.setUVs(us, vs); !status)
         return status;
 
-    MIntArray uvCounts;
-    MIntArray uvIds;
+    // Sized first: a large mesh has millions of corners.
+    MIntArray uvCounts(static_cast<unsigned int>(description.faceCounts.size()));
+    unsigned int assigned = 0;
     size_t corner = 0;
-    for (int count : description.faceCounts) {
+    for (unsigned int face = 0; face < uvCounts.length(); ++face) {
+        const int count = description.faceCounts[face];
         bool complete = true;
         for (int k = 0; k < count; ++k)
             complete = complete && description.faceVertexUvs[corner + k] >= 0;
-        uvCounts.append(complete ? count : 0);
-        for (int k = 0; complete && k < count; ++k)
-            uvIds.append(description.faceVertexUvs[corner + k]);
+        uvCounts[face] = complete ? count : 0;
+        assigned += static_cast<unsigned int>(uvCounts[face]);
         corner += count;
+    }
+    MIntArray uvIds(assigned);
+    unsigned int next = 0;
+    corner = 0;
+    for (unsigned int face = 0; face < uvCounts.length(); ++face) {
+        for (int k = 0; k < uvCounts[face]; ++k)
+            uvIds[next++] = description.faceVertexUvs[corner + k];
+        corner += description.faceCounts[face];
     }
     return mesh.assignUVs(uvCounts, uvIds);
 }

@@ -8,6 +8,7 @@
 #include "graph/Node.h"
 #include "view/ActiveView.h"
 #include "view/ColorTables.h"
+#include "view/OpenGLLibrary.h"
 #include "view/SceneRenderer.h"
 #include "view/Selection.h"
 #include "view/View3d.h"
@@ -98,6 +99,9 @@ void drawOtherGeometry(const std::vector<PreviewShape>& shapes, const std::vecto
 Preview::Preview(const DeformerScene& scene, int width, int height) : m_scene(scene)
 {
     MStatus status;
+    const host::view::OpenGLLibrary& openGL = host::view::OpenGLLibrary::process();
+    if (!openGL.isOpen())
+        throw AppError::evaluation("cannot draw the preview: " + openGL.problem());
     m_view = host::view::View3d::create(width, height, &status);
     if (!m_view)
         throw AppError::evaluation("cannot make a " + std::to_string(width) + "x" + std::to_string(height) +

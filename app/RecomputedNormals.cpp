@@ -22,9 +22,10 @@ MVector newellNormal(int count, CornerAt cornerAt)
 
 } // namespace
 
-MVector RecomputedNormals::faceNormal(const MPointArray& points, const int* corners, int count)
+MVector RecomputedNormals::faceNormal(const MPointArray& points, const MIntArray& corners, unsigned int first,
+                                      int count)
 {
-    return newellNormal(count, [&](int k) -> const MPoint& { return points[corners[k]]; });
+    return newellNormal(count, [&](int k) -> const MPoint& { return points[corners[first + k]]; });
 }
 
 MVector RecomputedNormals::faceNormal(const std::vector<MPoint>& polygon)
@@ -32,18 +33,18 @@ MVector RecomputedNormals::faceNormal(const std::vector<MPoint>& polygon)
     return newellNormal(static_cast<int>(polygon.size()), [&](int k) -> const MPoint& { return polygon[k]; });
 }
 
-std::vector<MVector> RecomputedNormals::compute(const MPointArray& points, const std::vector<int>& faceCounts,
-                                                const std::vector<int>& faceVertices,
-                                                const std::vector<int>& groupOfCorner, int groupCount)
+std::vector<MVector> RecomputedNormals::compute(const MPointArray& points, const MIntArray& faceCounts,
+                                                const MIntArray& faceVertices, const MIntArray& groupOfCorner,
+                                                int groupCount)
 {
     std::vector<MVector> normals(static_cast<size_t>(groupCount), MVector(0.0, 0.0, 0.0));
     // The face last added to each group, so a face touching a group at two
     // corners counts once.
     std::vector<int> lastFace(static_cast<size_t>(groupCount), -1);
-    size_t first = 0;
-    for (size_t face = 0; face < faceCounts.size(); ++face) {
+    unsigned int first = 0;
+    for (unsigned int face = 0; face < faceCounts.length(); ++face) {
         const int count = faceCounts[face];
-        const MVector normal = faceNormal(points, &faceVertices[first], count);
+        const MVector normal = faceNormal(points, faceVertices, first, count);
         for (int k = 0; k < count; ++k) {
             const int group = groupOfCorner[first + k];
             if (lastFace[group] == static_cast<int>(face))

@@ -9,6 +9,7 @@
 // the way the host smooths vertex normals. Grouping by vertex gives plain
 // smooth normals.
 
+#include <maya/MIntArray.h>
 #include <maya/MPointArray.h>
 #include <maya/MVector.h>
 
@@ -23,13 +24,13 @@ public:
     // the point of every corner); groupOfCorner gives every corner's group,
     // 0 to groupCount - 1. A group whose faces have no area gets the zero
     // vector.
-    static std::vector<MVector> compute(const MPointArray& points, const std::vector<int>& faceCounts,
-                                        const std::vector<int>& faceVertices, const std::vector<int>& groupOfCorner,
-                                        int groupCount);
+    static std::vector<MVector> compute(const MPointArray& points, const MIntArray& faceCounts,
+                                        const MIntArray& faceVertices, const MIntArray& groupOfCorner, int groupCount);
 
     // The unit normal of a face by Newell's method, which holds for
     // non-planar and concave polygons; zero for a face of no area.
-    static MVector faceNormal(const MPointArray& points, const int* corners, int count);
+    // The face's corners are corners[first] to corners[first + count - 1].
+    static MVector faceNormal(const MPointArray& points, const MIntArray& corners, unsigned int first, int count);
     static MVector faceNormal(const std::vector<MPoint>& polygon);
 };
 

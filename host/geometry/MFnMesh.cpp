@@ -280,7 +280,7 @@ MStatus MFnMesh::getNormalIds(MIntArray& normalIdCounts, MIntArray& normals) con
     const MeshData* mesh = meshIn(m_object);
     if (!mesh)
         return MStatus::kInvalidParameter;
-    const std::vector<int> ids = MeshNormalList::of(*mesh).faceVertexNormalIds;
+    const std::vector<int> ids = MeshNormalList::idsOf(*mesh);
     normalIdCounts = MIntArray(mesh->faceVertexCounts().data(), static_cast<unsigned int>(mesh->polygonCount()));
     normals = MIntArray(ids.data(), static_cast<unsigned int>(ids.size()));
     return MStatus::kSuccess;
@@ -446,18 +446,23 @@ MStatus MFnMesh::getAssignedUVs(MIntArray& uvCounts, MIntArray& uvIds, const MSt
     const UVSet* set = uvSetOf(mesh, uvSet);
     if (!set)
         return MStatus::kInvalidParameter;
-    uvCounts.clear();
-    uvIds.clear();
+    // Sized first: a large mesh has millions of corners.
+    uvCounts.setLength(static_cast<unsigned int>(mesh->polygonCount()));
+    unsigned int assigned = 0;
     for (int polygon = 0; polygon < mesh->polygonCount(); ++polygon) {
         const int first = mesh->faceVertex(polygon, 0);
         const int count = mesh->cornerCount(polygon);
         bool complete = true;
         for (int corner = 0; corner < count; ++corner)
             complete = complete && set->hasUV(first + corner);
-        uvCounts.append(complete ? count : 0);
-        for (int corner = 0; complete && corner < count; ++corner)
-            uvIds.append(set->faceVertexUVs[first + corner]);
+        uvCounts[polygon] = complete ? count : 0;
+        assigned += static_cast<unsigned int>(uvCounts[polygon]);
     }
+    uvIds.setLength(assigned);
+    unsigned int next = 0;
+    for (int polygon = 0; polygon < mesh->polygonCount(); ++polygon)
+        for (int corner = 0; corner < uvCounts[polygon]; ++corner)
+            uvIds[next++] = set->faceVertexUVs[mesh->faceVertex(polygon, corner)];
     return MStatus::kSuccess;
 }
 

@@ -22,7 +22,7 @@ MItMeshPolygon::MItMeshPolygon(const MObject& polyObject, MStatus* ReturnStatus)
     : m_mesh(objectAs<MeshData>(polyObject))
 {
     if (m_mesh)
-        m_normals = std::make_shared<MeshNormalList>(MeshNormalList::of(*m_mesh));
+        m_normals = std::make_shared<MeshNormalList>(MeshNormalList{{}, MeshNormalList::idsOf(*m_mesh)});
     setReturnStatus(ReturnStatus, m_mesh ? MStatus::kSuccess : MStatus::kInvalidParameter);
 }
 
@@ -41,6 +41,13 @@ bool MItMeshPolygon::onPolygon() const
 bool MItMeshPolygon::validCorner(int corner) const
 {
     return onPolygon() && corner >= 0 && corner < m_mesh->cornerCount(m_index);
+}
+
+const MeshNormalList& MItMeshPolygon::normalsWithValues() const
+{
+    if (m_normals->normals.empty())
+        m_normals = std::make_shared<MeshNormalList>(MeshNormalList::of(*m_mesh));
+    return *m_normals;
 }
 
 bool MItMeshPolygon::isDone(MStatus* ReturnStatus)
@@ -137,7 +144,7 @@ MStatus MItMeshPolygon::getNormal(unsigned int vertexIndex, MVector& normal, MSp
     const int corner = static_cast<int>(vertexIndex);
     if (!validCorner(corner))
         return MStatus::kInvalidParameter;
-    normal = normalInSpace(*m_mesh, m_normals->normals[normalIndex(corner)], space);
+    normal = normalInSpace(*m_mesh, normalsWithValues().normals[normalIndex(corner)], space);
     return MStatus::kSuccess;
 }
 

@@ -18,6 +18,9 @@ struct MeshNormalList {
     std::vector<int> faceVertexNormalIds;
 
     static MeshNormalList of(const MeshData& mesh);
+    // The face-vertex normal ids alone, as of() numbers them, without
+    // working out a single normal.
+    static std::vector<int> idsOf(const MeshData& mesh);
 };
 
 }  // namespace kavo::host::geometry

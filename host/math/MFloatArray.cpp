@@ -33,17 +33,6 @@ MFloatArray::MFloatArray(const double src[], unsigned int count)
 MFloatArray::~MFloatArray() = default;
 MFloatArray& MFloatArray::operator=(const MFloatArray& other) = default;
 
-float MFloatArray::operator[](unsigned int index) const
-{
-    assert(index < m_elements.size());
-    return m_elements[index];
-}
-
-float& MFloatArray::operator[](unsigned int index)
-{
-    assert(index < m_elements.size());
-    return m_elements[index];
-}
 
 MStatus MFloatArray::set(float element, unsigned int index) { return setElement(m_elements, element, index); }
 
@@ -62,7 +51,6 @@ MStatus MFloatArray::setLength(unsigned int length)
     return resizeElements(m_elements, length);
 }
 
-unsigned int MFloatArray::length() const { return static_cast<unsigned int>(m_elements.size()); }
 MStatus MFloatArray::remove(unsigned int index) { return removeElement(m_elements, index); }
 MStatus MFloatArray::insert(float element, unsigned int index) { return insertElement(m_elements, element, index); }
 

@@ -37,17 +37,6 @@ MFloatPointArray::MFloatPointArray(const float src[][4], unsigned int count)
 MFloatPointArray::~MFloatPointArray() = default;
 MFloatPointArray& MFloatPointArray::operator=(const MFloatPointArray& other) = default;
 
-const MFloatPoint& MFloatPointArray::operator[](unsigned int index) const
-{
-    assert(index < m_elements.size());
-    return m_elements[index];
-}
-
-MFloatPoint& MFloatPointArray::operator[](unsigned int index)
-{
-    assert(index < m_elements.size());
-    return m_elements[index];
-}
 
 MStatus MFloatPointArray::set(const MFloatPoint& element, unsigned int index) { return setElement(m_elements, element, index); }
 
@@ -92,7 +81,6 @@ MStatus MFloatPointArray::setLength(unsigned int length)
     return resizeElements(m_elements, length);
 }
 
-unsigned int MFloatPointArray::length() const { return static_cast<unsigned int>(m_elements.size()); }
 MStatus MFloatPointArray::remove(unsigned int index) { return removeElement(m_elements, index); }
 MStatus MFloatPointArray::insert(const MFloatPoint& element, unsigned int index) { return insertElement(m_elements, element, index); }
 

@@ -28,17 +28,6 @@ MIntArray::MIntArray(const int src[], unsigned int count)
 MIntArray::~MIntArray() = default;
 MIntArray& MIntArray::operator=(const MIntArray& other) = default;
 
-int MIntArray::operator[](unsigned int index) const
-{
-    assert(index < m_elements.size());
-    return m_elements[index];
-}
-
-int& MIntArray::operator[](unsigned int index)
-{
-    assert(index < m_elements.size());
-    return m_elements[index];
-}
 
 MStatus MIntArray::set(int element, unsigned int index) { return setElement(m_elements, element, index); }
 
@@ -55,7 +44,6 @@ MStatus MIntArray::setLength(unsigned int length)
     return resizeElements(m_elements, length);
 }
 
-unsigned int MIntArray::length() const { return static_cast<unsigned int>(m_elements.size()); }
 MStatus MIntArray::remove(unsigned int index) { return removeElement(m_elements, index); }
 MStatus MIntArray::insert(int element, unsigned int index) { return insertElement(m_elements, element, index); }
 

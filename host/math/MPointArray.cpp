@@ -37,17 +37,6 @@ MPointArray::MPointArray(const float src[][4], unsigned int count)
 MPointArray::~MPointArray() = default;
 MPointArray& MPointArray::operator=(const MPointArray& other) = default;
 
-const MPoint& MPointArray::operator[](unsigned int index) const
-{
-    assert(index < m_elements.size());
-    return m_elements[index];
-}
-
-MPoint& MPointArray::operator[](unsigned int index)
-{
-    assert(index < m_elements.size());
-    return m_elements[index];
-}
 
 MStatus MPointArray::set(const MPoint& element, unsigned int index) { return setElement(m_elements, element, index); }
 
@@ -92,7 +81,6 @@ MStatus MPointArray::setLength(unsigned int length)
     return resizeElements(m_elements, length);
 }
 
-unsigned int MPointArray::length() const { return static_cast<unsigned int>(m_elements.size()); }
 MStatus MPointArray::remove(unsigned int index) { return removeElement(m_elements, index); }
 MStatus MPointArray::insert(const MPoint& element, unsigned int index) { return insertElement(m_elements, element, index); }
 

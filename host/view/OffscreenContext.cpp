@@ -1,6 +1,8 @@
 #include "view/OffscreenContext.h"
 
-#include <GL/osmesa.h>
+#include "view/OpenGLLibrary.h"
+
+#include <GL/gl.h>
 
 #include <algorithm>
 #include <new>
@@ -12,12 +14,12 @@ namespace {
 constexpr int kBytesPerPixel = 4;
 constexpr GLint kDepthBits = 24;
 
-bool sizeSupported(int width, int height)
+bool sizeSupported(const OpenGLLibrary& openGL, int width, int height)
 {
     GLint maxWidth = 0;
     GLint maxHeight = 0;
-    OSMesaGetIntegerv(OSMESA_MAX_WIDTH, &maxWidth);
-    OSMesaGetIntegerv(OSMESA_MAX_HEIGHT, &maxHeight);
+    openGL.getIntegerv(OSMESA_MAX_WIDTH, &maxWidth);
+    openGL.getIntegerv(OSMESA_MAX_HEIGHT, &maxHeight);
     return width > 0 && height > 0 && width <= maxWidth && height <= maxHeight;
 }
 
@@ -31,7 +33,10 @@ OffscreenContext::~OffscreenContext()
 MStatus OffscreenContext::create(int width, int height)
 {
     destroy();
-    if (!sizeSupported(width, height))
+    const OpenGLLibrary& openGL = OpenGLLibrary::process();
+    if (!openGL.isOpen())
+        return MStatus::kFailure;
+    if (!sizeSupported(openGL, width, height))
         return MStatus::kInvalidParameter;
 
     try {
@@ -39,7 +44,7 @@ MStatus OffscreenContext::create(int width, int height)
     } catch (const std::bad_alloc&) {
         return MStatus::kInsufficientMemory;
     }
-    m_context = OSMesaCreateContextExt(OSMESA_RGBA, kDepthBits, 0, 0, nullptr);
+    m_context = openGL.createContextExt(OSMESA_RGBA, kDepthBits, 0, 0, nullptr);
     m_width = width;
     m_height = height;
     // Binding once here sets the viewport to the whole buffer and reports a
@@ -54,7 +59,7 @@ MStatus OffscreenContext::makeCurrent()
 {
     if (!m_context)
         return MStatus::kFailure;
-    if (!OSMesaMakeCurrent(m_context, m_colorBuffer.data(), GL_UNSIGNED_BYTE, m_width, m_height))
+    if (!OpenGLLibrary::process().makeCurrent(m_context, m_colorBuffer.data(), GL_UNSIGNED_BYTE, m_width, m_height))
         return MStatus::kFailure;
     return MStatus::kSuccess;
 }
@@ -78,10 +83,12 @@ std::vector<std::uint8_t> OffscreenContext::readPixels()
 void OffscreenContext::destroy()
 {
     if (m_context) {
+        // A context exists only once the library is open.
+        const OpenGLLibrary& openGL = OpenGLLibrary::process();
         // Never leave the thread bound to a context that no longer exists.
-        if (OSMesaGetCurrentContext() == m_context)
-            OSMesaMakeCurrent(nullptr, nullptr, 0, 0, 0);
-        OSMesaDestroyContext(m_context);
+        if (openGL.getCurrentContext() == m_context)
+            openGL.makeCurrent(nullptr, nullptr, 0, 0, 0);
+        openGL.destroyContext(m_context);
     }
     m_context = nullptr;
     m_width = 0;

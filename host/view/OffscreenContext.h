@@ -25,9 +25,10 @@ public:
 
     // Makes an RGBA context with a 24-bit depth buffer drawing into a
     // width x height colour buffer owned by this object, replacing any
-    // context held before. Sizes outside what the renderer supports, or a
-    // renderer that cannot make the context, give a failed status and leave
-    // this object without a context.
+    // context held before. Sizes outside what the renderer supports, a
+    // renderer that cannot make the context, or an OpenGL library that cannot
+    // be opened (OpenGLLibrary::problem says why) give a failed status and
+    // leave this object without a context.
     MStatus create(int width, int height);
 
     bool isValid() const { return m_context != nullptr; }

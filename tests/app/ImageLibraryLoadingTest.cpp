@@ -1,6 +1,6 @@
 // OpenImageIO, and the few hundred libraries it brings, are loaded only by
-// runs that read or write an image: for short per-frame jobs, loading them
-// took most of the run.
+// runs that read or write an image, and OpenGL (OSMesa and its LLVM) only by
+// runs that draw: for short per-frame jobs, loading them took most of the run.
 
 #include "app/AppTest.h"
 
@@ -28,6 +28,16 @@ protected:
     {
         return result.err.find("libOpenImageIO") != std::string::npos;
     }
+
+    static bool loadedOpenGL(const AppRun& result)
+    {
+        return result.err.find("libOSMesa") != std::string::npos;
+    }
+
+    static bool loadedLLVM(const AppRun& result)
+    {
+        return result.err.find("libLLVM") != std::string::npos;
+    }
 };
 
 TEST_F(ImageLibraryLoading, ARunWithoutTextureOrPreviewDoesNotLoadIt)
@@ -36,9 +46,21 @@ TEST_F(ImageLibraryLoading, ARunWithoutTextureOrPreviewDoesNotLoadIt)
     EXPECT_FALSE(loadedOpenImageIO(runReportingLibraries({"--version"})));
 }
 
+TEST_F(ImageLibraryLoading, ARunWithoutPreviewLoadsNeitherOpenGLNorLLVM)
+{
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"@plane", "-o", "plane.obj"}, std::vector<std::string>{"--version"}}) {
+        const AppRun result = runReportingLibraries(arguments);
+        EXPECT_FALSE(loadedOpenGL(result)) << arguments[0];
+        EXPECT_FALSE(loadedLLVM(result)) << arguments[0];
+    }
+}
+
 TEST_F(ImageLibraryLoading, APreviewAndATextureLoadItAndWork)
 {
-    EXPECT_TRUE(loadedOpenImageIO(runReportingLibraries({"@plane:4x4", "-o", "plane.obj", "--preview", "plane.png"})));
+    const AppRun preview = runReportingLibraries({"@plane:4x4", "-o", "plane.obj", "--preview", "plane.png"});
+    EXPECT_TRUE(loadedOpenImageIO(preview));
+    EXPECT_TRUE(loadedOpenGL(preview));
     ASSERT_TRUE(runs({"@plane:8x8", "-o", "flat.obj", "--set", "amplitude=0"}));
     EXPECT_TRUE(loadedOpenImageIO(
         runReportingLibraries({"@plane:8x8", "-o", "bumps.obj", "--texture", "plane.png", "--set", "amplitude=0.5"})));

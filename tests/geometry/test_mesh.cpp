@@ -230,6 +230,50 @@ TEST(MeshNormalIds, SmoothPlaneSharesOneNormalPerVertex)
     EXPECT_TRUE(isNear(normal, up, 0.0));
 }
 
+TEST(MeshNormalIds, NumberedInFaceVertexOrderWhetherOrNotTheNormalsAreAskedFor)
+{
+    // The 2 x 2 grid; the centre vertex 4 is given "up" in polygons 0 and 1
+    // and "east" in polygons 2 and 3, splitting it into two normals.
+    MObject plane = meshDataFrom(planeGridMesh(2));
+    MFnMesh mesh(plane);
+    const MVector up(0, 0, 1);
+    const MVector east(1, 0, 0);
+    MVectorArray given;
+    for (const MVector& normal : {up, up, east, east})
+        given.append(normal);
+    const int faces[] = {0, 1, 2, 3};
+    MIntArray faceList(faces, 4);
+    MIntArray centre(4, 4);
+    ASSERT_EQ(mesh.setFaceVertexNormals(given, faceList, centre), MStatus::kSuccess);
+
+    // Polygons {0 1 4 3} {1 2 5 4} {3 4 7 6} {4 5 8 7}: a new id at each
+    // vertex first met, and at each own normal first met at its vertex.
+    const int expected[] = {0, 1, 2, 3, 1, 4, 5, 2, 3, 6, 7, 8, 6, 5, 9, 7};
+    MIntArray counts;
+    MIntArray ids;
+    ASSERT_EQ(mesh.getNormalIds(counts, ids), MStatus::kSuccess);
+    ASSERT_EQ(ids.length(), 16u);
+    for (unsigned int k = 0; k < 16; ++k)
+        EXPECT_EQ(ids[k], expected[k]) << "face-vertex " << k;
+
+    unsigned int faceVertex = 0;
+    for (MItMeshPolygon polygon(plane); !polygon.isDone(); polygon.next())
+        for (int corner = 0; corner < 4; ++corner, ++faceVertex)
+            EXPECT_EQ(polygon.normalIndex(corner), static_cast<unsigned int>(expected[faceVertex]));
+
+    MFloatVectorArray normals;
+    ASSERT_EQ(mesh.getNormals(normals), MStatus::kSuccess);
+    ASSERT_EQ(normals.length(), 10u);
+    EXPECT_EQ(MVector(normals[2]), up);
+    EXPECT_EQ(MVector(normals[6]), east);
+    MItMeshPolygon polygon(plane);
+    polygon.next();
+    polygon.next();
+    MVector atCentre;
+    ASSERT_EQ(polygon.getNormal(1u, atCentre), MStatus::kSuccess);
+    EXPECT_EQ(atCentre, east);
+}
+
 TEST(MeshNormalIds, WorldSpaceNormalsStayPerpendicularUnderNonUniformScale)
 {
     // The plane z = x, stretched to twice its width: in world space it rises

@@ -1,6 +1,7 @@
 // The plug-in's linkage, read back from the built module with the binutils
 // tools: it needs the host's libraries (all of them, as on the real host) and
-// never an OpenGL library, leaves the gl* symbols to the host process, and
+// never an OpenGL library, leaves the gl* symbols to the host process (whose
+// view library exports every one it calls), and
 // exports the three names the host looks for (and the one member a test finds
 // by name), nothing else of its own; its vectorised noise needs no SIMD
 // library at run time.
@@ -86,6 +87,23 @@ TEST(PluginLinkage, LeavesOpenGLUndefinedAndExportsTheEntryPoints)
     EXPECT_TRUE(anyLineHas(defined, " D MApiVersion"));
     EXPECT_TRUE(anyLineHas(defined, "initializePlugin"));
     EXPECT_TRUE(anyLineHas(defined, "uninitializePlugin"));
+}
+
+TEST(PluginLinkage, EveryOpenGLCallIsOneTheHostExports)
+{
+    const std::string viewLibrary = std::string(KAVO_BINARY_DIR) + "/bin/libOpenMayaUI.so";
+    const std::vector<std::string> exported = lines(runCommand("nm -D --defined-only '" + viewLibrary + "'"));
+    ASSERT_FALSE(exported.empty()) << "nm found no exported symbols in " << viewLibrary;
+    const std::vector<std::string> undefined = lines(runCommand("nm -D --undefined-only '" + kPlugin + "'"));
+    int calls = 0;
+    for (const std::string& line : undefined) {
+        const std::string name = symbolName(line);
+        if (name.rfind("gl", 0) != 0)
+            continue;
+        ++calls;
+        EXPECT_TRUE(anyLineHas(exported, " T " + name)) << name << " is not one the host exports";
+    }
+    EXPECT_GT(calls, 0);
 }
 
 TEST(PluginLinkage, ExportsNothingOfItsOwnButWhatTheHostLooksUp)

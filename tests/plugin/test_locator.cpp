@@ -7,7 +7,9 @@
 
 #include "NoiseLocatorNode.h"
 
-#include <GL/osmesa.h>
+#include "view/OffscreenContext.h"
+
+#include <GL/gl.h>
 
 #include <array>
 #include <memory>
@@ -45,9 +47,7 @@ protected:
 
     void SetUp() override
     {
-        context = OSMesaCreateContextExt(OSMESA_RGBA, 16, 0, 0, nullptr);
-        ASSERT_NE(context, nullptr);
-        ASSERT_TRUE(OSMesaMakeCurrent(context, buffer.data(), GL_UNSIGNED_BYTE, kSize, kSize));
+        ASSERT_TRUE(context.create(kSize, kSize));
         // Window coordinates w = (c + 1) * kSize / 2 for x and y, depth
         // (1 - z) / 2: everything within [-1, 1] maps back exactly.
         glViewport(0, 0, kSize, kSize);
@@ -56,12 +56,6 @@ protected:
         glOrtho(-1.0, 1.0, -1.0, 1.0, -1.0, 1.0);
         glMatrixMode(GL_MODELVIEW);
         glLoadIdentity();
-    }
-
-    void TearDown() override
-    {
-        OSMesaMakeCurrent(nullptr, nullptr, 0, 0, 0);
-        OSMesaDestroyContext(context);
     }
 
     std::vector<Segment> capture(bool cube)
@@ -97,8 +91,7 @@ protected:
                     EXPECT_NEAR(actual[s][end][c], expected[s][end][c], 1e-6) << "segment " << s;
     }
 
-    OSMesaContext context = nullptr;
-    std::vector<GLubyte> buffer = std::vector<GLubyte>(kSize * kSize * 4);
+    kavo::host::view::OffscreenContext context;
 };
 
 TEST_F(EdgeCapture, CrossIsThreeSeparateAxes)

@@ -4,6 +4,7 @@
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
 
+#include <cassert>
 #include <vector>
 
 // A growable array of floats. set, insert and remove check the index
@@ -20,15 +21,24 @@ public:
 
     MFloatArray& operator=(const MFloatArray& other);
 
-    float operator[](unsigned int index) const;
-    float& operator[](unsigned int index);
+    // Inline: writers and passes index millions of elements.
+    float operator[](unsigned int index) const
+    {
+        assert(index < m_elements.size());
+        return m_elements[index];
+    }
+    float& operator[](unsigned int index)
+    {
+        assert(index < m_elements.size());
+        return m_elements[index];
+    }
 
     MStatus set(float element, unsigned int index);
     MStatus set(double element, unsigned int index);
     // Copies every element into dest, which must hold length() values.
     MStatus get(float dest[]) const;
     MStatus setLength(unsigned int length);
-    unsigned int length() const;
+    unsigned int length() const { return static_cast<unsigned int>(m_elements.size()); }
     MStatus remove(unsigned int index);
     // Inserts before index; index == length() appends.
     MStatus insert(float element, unsigned int index);

@@ -5,6 +5,7 @@
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
 
+#include <cassert>
 #include <vector>
 
 // A growable array of single-precision points. set, insert and remove check the index
@@ -22,8 +23,17 @@ public:
 
     MFloatPointArray& operator=(const MFloatPointArray& other);
 
-    const MFloatPoint& operator[](unsigned int index) const;
-    MFloatPoint& operator[](unsigned int index);
+    // Inline: writers and passes index millions of elements.
+    const MFloatPoint& operator[](unsigned int index) const
+    {
+        assert(index < m_elements.size());
+        return m_elements[index];
+    }
+    MFloatPoint& operator[](unsigned int index)
+    {
+        assert(index < m_elements.size());
+        return m_elements[index];
+    }
 
     MStatus set(const MFloatPoint& element, unsigned int index);
     MStatus set(unsigned int index, float x, float y, float z = 0, float w = 1);
@@ -34,7 +44,7 @@ public:
     MStatus get(double dest[][4]) const;
     MStatus get(float dest[][4]) const;
     MStatus setLength(unsigned int length);
-    unsigned int length() const;
+    unsigned int length() const { return static_cast<unsigned int>(m_elements.size()); }
     MStatus remove(unsigned int index);
     // Inserts before index; index == length() appends.
     MStatus insert(const MFloatPoint& element, unsigned int index);

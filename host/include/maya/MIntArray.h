@@ -4,6 +4,7 @@
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
 
+#include <cassert>
 #include <vector>
 
 // A growable array of integers. set, insert and remove check the index
@@ -19,14 +20,23 @@ public:
 
     MIntArray& operator=(const MIntArray& other);
 
-    int operator[](unsigned int index) const;
-    int& operator[](unsigned int index);
+    // Inline: writers and passes index millions of elements.
+    int operator[](unsigned int index) const
+    {
+        assert(index < m_elements.size());
+        return m_elements[index];
+    }
+    int& operator[](unsigned int index)
+    {
+        assert(index < m_elements.size());
+        return m_elements[index];
+    }
 
     MStatus set(int element, unsigned int index);
     // Copies every element into dest, which must hold length() values.
     MStatus get(int dest[]) const;
     MStatus setLength(unsigned int length);
-    unsigned int length() const;
+    unsigned int length() const { return static_cast<unsigned int>(m_elements.size()); }
     MStatus remove(unsigned int index);
     // Inserts before index; index == length() appends.
     MStatus insert(int element, unsigned int index);

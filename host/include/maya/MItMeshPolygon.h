@@ -60,9 +60,12 @@ private:
     MItMeshPolygon& operator=(const MItMeshPolygon&) = delete;
     bool onPolygon() const;
     bool validCorner(int corner) const;
+    const kavo::host::geometry::MeshNormalList& normalsWithValues() const;
 
     std::shared_ptr<kavo::host::geometry::MeshData> m_mesh;
-    std::shared_ptr<const kavo::host::geometry::MeshNormalList> m_normals;
+    // The normal ids from the start; the normals themselves only once asked
+    // for, since most walks over the polygons never are.
+    mutable std::shared_ptr<const kavo::host::geometry::MeshNormalList> m_normals;
     int m_index = 0;
 };
 
