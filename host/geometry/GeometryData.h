@@ -26,6 +26,9 @@ public:
     // whose storage allows override these to work without a call per point.
     virtual void getPoints(MPoint* points) const;
     virtual void setPoints(const MPoint* points);
+    // The points as stored, for kinds that keep them in one array of
+    // pointCount() cartesian points; otherwise null.
+    virtual const MPoint* storedPoints() const { return nullptr; }
 };
 
 } // namespace kavo::host::geometry

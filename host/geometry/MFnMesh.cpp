@@ -6,6 +6,7 @@
 #include <maya/MFnMesh.h>
 
 #include <string>
+#include <type_traits>
 #include <utility>
 
 using namespace kavo::host::geometry;
@@ -70,6 +71,12 @@ MStatus readPoints(const MeshData* mesh, PointArray& points, MSpace::Space space
     if (!mesh)
         return MStatus::kInvalidParameter;
     const std::vector<MPoint>& stored = mesh->points();
+    if constexpr (std::is_same_v<PointArray, MPointArray>) {
+        if (space != MSpace::kWorld) {
+            points = MPointArray(stored.data(), static_cast<unsigned int>(stored.size()));
+            return MStatus::kSuccess;
+        }
+    }
     points.setLength(static_cast<unsigned int>(stored.size()));
     for (unsigned int k = 0; k < stored.size(); ++k)
         points[k] = pointInSpace(*mesh, stored[k], space);

@@ -112,6 +112,10 @@ MStatus MItGeometry::allPositions(MPointArray& points, MSpace::Space space) cons
 {
     if (!m_data)
         return MStatus::kFailure;
+    if (const MPoint* stored = m_data->storedPoints(); stored && space != MSpace::kWorld) {
+        points = MPointArray(stored, m_count);  // one pass, no default points first
+        return MStatus::kSuccess;
+    }
     points.setLength(m_count);
     if (m_count == 0)
         return MStatus::kSuccess;

@@ -39,6 +39,7 @@ public:
     void setPoint(unsigned int index, const MPoint& position) override;
     void getPoints(MPoint* points) const override;
     void setPoints(const MPoint* points) override;
+    const MPoint* storedPoints() const override { return m_points.read().data(); }
 
     // Replaces points and polygons. Every face-vertex starts without a normal
     // of its own and without UVs; the UV sets keep their names and pairs.

@@ -13,6 +13,7 @@ const unsigned int kDefaultSizeIncrement = 20;
 
 MPointArray::MPointArray() : m_sizeIncrement(kDefaultSizeIncrement) {}
 MPointArray::MPointArray(const MPointArray& other) = default;
+MPointArray::MPointArray(MPointArray&& other) noexcept = default;
 
 MPointArray::MPointArray(unsigned int initialSize, const MPoint& initialValue)
     : m_elements(initialSize, initialValue), m_sizeIncrement(kDefaultSizeIncrement)
@@ -36,6 +37,7 @@ MPointArray::MPointArray(const float src[][4], unsigned int count)
 
 MPointArray::~MPointArray() = default;
 MPointArray& MPointArray::operator=(const MPointArray& other) = default;
+MPointArray& MPointArray::operator=(MPointArray&& other) noexcept = default;
 
 
 MStatus MPointArray::set(const MPoint& element, unsigned int index) { return setElement(m_elements, element, index); }

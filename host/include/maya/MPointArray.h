@@ -15,6 +15,9 @@ class OPENMAYA_EXPORT MPointArray
 public:
     MPointArray();
     MPointArray(const MPointArray& other);
+    // The stand-in's own addition: moving hands the storage over (the
+    // developer kit's arrays copy instead; code written for them is the same).
+    MPointArray(MPointArray&& other) noexcept;
     MPointArray(unsigned int initialSize, const MPoint& initialValue = MPoint::origin);
     MPointArray(const MPoint src[], unsigned int count);
     MPointArray(const double src[][4], unsigned int count);
@@ -22,6 +25,7 @@ public:
     ~MPointArray();
 
     MPointArray& operator=(const MPointArray& other);
+    MPointArray& operator=(MPointArray&& other) noexcept;
 
     // Inline: writers and passes index millions of elements.
     const MPoint& operator[](unsigned int index) const
