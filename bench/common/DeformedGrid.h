@@ -9,6 +9,8 @@
 #include <maya/MPlug.h>
 #include <maya/MPointArray.h>
 
+#include <benchmark/benchmark.h>
+
 #include <string>
 
 namespace kavo::bench {
@@ -60,6 +62,11 @@ public:
     // needs: noise follows it, a sampled texture does not. Two passes also
     // leave the host's memory for the output geometry as later passes find it.
     void checkDeformation(const DeformSetting& setting);
+
+    // The timed loop: every iteration advances the phase and pulls the
+    // deformed output. A grid with a problem skips the benchmark with it
+    // instead; answers whether the loop ran.
+    bool timeEvaluations(benchmark::State& state);
 
 private:
     void fail(const std::string& problem);

@@ -28,15 +28,8 @@ void BM_DeformPass(benchmark::State& state, const DeformSetting& setting)
     const int side = static_cast<int>(std::lround(std::sqrt(static_cast<double>(state.range(0)))));
     DeformedGrid grid(side, setting);
     grid.checkDeformation(setting);
-    if (!grid.problem().empty()) {
-        state.SkipWithError(grid.problem().c_str());
+    if (!grid.timeEvaluations(state))
         return;
-    }
-    for (auto _ : state) {
-        grid.advancePhase();
-        MObject output = grid.deformedOutput();
-        benchmark::DoNotOptimize(output);
-    }
     state.counters["points"] = benchmark::Counter(
         static_cast<double>(state.iterations()) * grid.pointCount(), benchmark::Counter::kIsRate);
 }
@@ -68,15 +61,8 @@ void BM_HostShare(benchmark::State& state, const DeformSetting& setting)
     DeformedGrid grid(side, setting);
     grid.checkDeformation(setting);
     const double heapHeld = heapInUse() - heapBefore;
-    if (!grid.problem().empty()) {
-        state.SkipWithError(grid.problem().c_str());
+    if (!grid.timeEvaluations(state))
         return;
-    }
-    for (auto _ : state) {
-        grid.advancePhase();
-        MObject output = grid.deformedOutput();
-        benchmark::DoNotOptimize(output);
-    }
     state.counters["points"] = benchmark::Counter(
         static_cast<double>(state.iterations()) * grid.pointCount(), benchmark::Counter::kIsRate);
     state.counters["bytes_per_vertex"] = heapHeld / grid.pointCount();
