@@ -6,16 +6,11 @@
 // is fused, so every lane gets the bits of normalizeDirection.
 //
 // Compiled once per instruction set like PerlinNoise::calcNoiseBatch (see
-// PerlinNoiseBatch.cpp for why Highway is used from its headers only), and
+// HighwayHeadersOnly.h for why Highway is used from its headers only), and
 // run on the instruction set the noise uses: tests and benchmarks choose it
 // there, for both.
 
-#ifndef HWY_IS_DEBUG_BUILD
-#define HWY_IS_DEBUG_BUILD 0
-#endif
-#ifndef HWY_DISABLED_TARGETS
-#define HWY_DISABLED_TARGETS HWY_SSSE3
-#endif
+#include "HighwayHeadersOnly.h"
 
 #undef HWY_TARGET_INCLUDE
 #define HWY_TARGET_INCLUDE "DeformKernelBatch.cpp"

@@ -5,23 +5,11 @@
 // (the build keeps -ffp-contract=off and no multiply-add is written), so
 // every instruction set gives the bits of calcNoise.
 //
-// Highway is used from its headers only. Its own run-time dispatch needs
-// libhwy.so, which a plug-in must not require of the host (installing it is
-// copying one file), so the kernel is compiled once per instruction set here
-// and this file picks one itself from what the processor and the operating
-// system support. Nothing here may call into libhwy: no HWY_ASSERT, no
-// HWY_EXPORT/HWY_DYNAMIC_DISPATCH, no AllocateAligned.
+// The kernel is compiled once per instruction set here, and this file
+// picks one itself from what the processor and the operating system support
+// (see HighwayHeadersOnly.h for why).
 
-// Debug checks in Highway's headers call hwy::Abort in libhwy; keep them out
-// of every build type.
-#ifndef HWY_IS_DEBUG_BUILD
-#define HWY_IS_DEBUG_BUILD 0
-#endif
-// SSSE3 adds nothing over the portable code for this kernel that SSE4 does
-// not; compiling it only costs build time.
-#ifndef HWY_DISABLED_TARGETS
-#define HWY_DISABLED_TARGETS HWY_SSSE3
-#endif
+#include "HighwayHeadersOnly.h"
 
 #undef HWY_TARGET_INCLUDE
 #define HWY_TARGET_INCLUDE "PerlinNoiseBatch.cpp"
