@@ -32,6 +32,7 @@ using kavo::host::graph::Faults;
 using kavo::host::graph::Node;
 using kavo::host::graph::objectAs;
 using kavo::test::LoadedPluginTest;
+using kavo::test::pointsOf;
 
 // The status the faults fail with: not the generic failure, so that a pass
 // returning the generic failure is told apart from one passing it on.
@@ -118,13 +119,6 @@ protected:
         return outcome;
     }
 
-    static MPointArray pointsOf(MObject data)
-    {
-        MItGeometry iterator(data);
-        MPointArray points;
-        iterator.allPositions(points);
-        return points;
-    }
 };
 
 TEST_F(DeformPassFailure, EachFailedReadIsNamedAndEndsThePassWithTheGenericFailureLeavingThePoints)

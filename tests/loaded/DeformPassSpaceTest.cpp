@@ -21,6 +21,7 @@ namespace {
 using kavo::host::graph::Data;
 using kavo::host::graph::objectAs;
 using kavo::test::LoadedPluginTest;
+using kavo::test::pointsOf;
 
 // A flat bicubic patch in its plane y = 0, standing in the world turned a
 // quarter about z: its object normal (0, 1, 0) is (-1, 0, 0) in the world.
@@ -46,13 +47,6 @@ protected:
         return deformer;
     }
 
-    static MPointArray pointsOf(MObject data)
-    {
-        MItGeometry iterator(data);
-        MPointArray points;
-        iterator.allPositions(points);
-        return points;
-    }
 
     static MPointArray outputPoints(const MObject& deformer)
     {

@@ -47,6 +47,7 @@ using kavo::host::graph::Object;
 using kavo::host::graph::objectAs;
 using kavo::test::contains;
 using kavo::test::LoadedPluginTest;
+using kavo::test::pointsOf;
 
 // Vertex rows along x and z; each vertex's (u, v) is given per row and
 // column. The grid lies in the plane y = 0, its normals along +y.
@@ -110,14 +111,6 @@ MObject meshData(const Grid& grid)
     EXPECT_EQ(mesh.setUVs(us, vs), MStatus::kSuccess);
     EXPECT_EQ(mesh.assignUVs(counts, connects), MStatus::kSuccess);
     return data;
-}
-
-MPointArray pointsOf(MObject data)
-{
-    MItGeometry iterator(data);
-    MPointArray points;
-    iterator.allPositions(points);
-    return points;
 }
 
 

@@ -8,8 +8,10 @@
 
 #include <maya/MDGModifier.h>
 #include <maya/MFnDependencyNode.h>
+#include <maya/MItGeometry.h>
 #include <maya/MObject.h>
 #include <maya/MPlug.h>
+#include <maya/MPointArray.h>
 #include <maya/MPxDeformerNode.h>
 #include <maya/MString.h>
 
@@ -24,6 +26,14 @@ inline const std::string kPluginPath = KAVO_PLUGIN_PATH;
 inline bool contains(const std::string& text, const std::string& part)
 {
     return text.find(part) != std::string::npos;
+}
+
+// Every point of the geometry data, in object space.
+inline MPointArray pointsOf(MObject data)
+{
+    MPointArray points;
+    MItGeometry(data).allPositions(points);
+    return points;
 }
 
 // The plug-in loaded the host's way (dlopen, initializePlugin) for every
