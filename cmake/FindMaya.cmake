@@ -16,6 +16,13 @@
 #     compile definitions the kit's headers expect on this platform.
 #   Maya::Maya
 #     All of the above.
+#   Maya::tbb
+#     The host's TBB, where the kit ships it: its headers in the kit's
+#     include folder (tbb/task_group.h beside maya/), its library beside the
+#     host's (libtbb.so, tbb.lib, or libtbb.dylib in the application bundle).
+#     Plug-ins that run work on threads use this one, the runtime the host
+#     process already has. Not part of Maya::Maya, and not needed for
+#     Maya_FOUND.
 #
 # Result variables:
 #
@@ -43,6 +50,7 @@ if(NOT "${DEVKIT_LOCATION}" STREQUAL "${_Maya_SEARCHED_LOCATION}")
   foreach(_maya_library IN LISTS _maya_libraries)
     unset(Maya_${_maya_library}_LIBRARY CACHE)
   endforeach()
+  unset(Maya_tbb_LIBRARY CACHE)
   set(_Maya_SEARCHED_LOCATION "${DEVKIT_LOCATION}" CACHE INTERNAL "The kit the host's files were searched in")
 endif()
 
@@ -80,6 +88,10 @@ foreach(_maya_library IN LISTS _maya_libraries)
   list(APPEND _maya_library_vars Maya_${_maya_library}_LIBRARY)
 endforeach()
 
+find_library(Maya_tbb_LIBRARY tbb
+  HINTS ${_maya_library_hints}
+  NO_DEFAULT_PATH)
+
 if(Maya_INCLUDE_DIR AND EXISTS "${Maya_INCLUDE_DIR}/maya/MTypes.h")
   file(STRINGS "${Maya_INCLUDE_DIR}/maya/MTypes.h" _maya_version_line
     REGEX "^#define[ \t]+MAYA_API_VERSION[ \t]+[0-9]+")
@@ -109,7 +121,13 @@ if(Maya_FOUND)
       target_link_libraries(Maya::Maya INTERFACE Maya::${_maya_library})
     endif()
   endforeach()
-  mark_as_advanced(Maya_INCLUDE_DIR ${_maya_library_vars})
+  if(NOT TARGET Maya::tbb AND Maya_tbb_LIBRARY AND EXISTS "${Maya_INCLUDE_DIR}/tbb/task_group.h")
+    add_library(Maya::tbb UNKNOWN IMPORTED)
+    set_target_properties(Maya::tbb PROPERTIES
+      IMPORTED_LOCATION "${Maya_tbb_LIBRARY}"
+      INTERFACE_INCLUDE_DIRECTORIES "${Maya_INCLUDE_DIR}")
+  endif()
+  mark_as_advanced(Maya_INCLUDE_DIR ${_maya_library_vars} Maya_tbb_LIBRARY)
 endif()
 
 function(maya_plugin target)

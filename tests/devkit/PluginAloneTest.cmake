@@ -25,7 +25,8 @@ set(module "${WORK_DIR}/module")
 
 # The stand-in as a kit.
 run(${CMAKE_COMMAND} --install "${TREE_BUILD_DIR}" --component devkit --prefix "${kit}")
-foreach(expected include/maya/MTypes.h include/maya/MFnPlugin.h lib/libOpenMaya.so lib/libOpenMayaFX.so)
+foreach(expected include/maya/MTypes.h include/maya/MFnPlugin.h lib/libOpenMaya.so lib/libOpenMayaFX.so
+    include/tbb/task_group.h lib/libtbb.so)
   if(NOT EXISTS "${kit}/${expected}")
     message(FATAL_ERROR "the installed kit lacks ${expected}")
   endif()

@@ -131,3 +131,19 @@ TEST(PluginLinkage, NeedsNoSimdLibrary)
     const std::vector<std::string> symbols = lines(runCommand("nm -D '" + kPlugin + "'"));
     EXPECT_FALSE(anyLineHas(symbols, "hwy")) << "a symbol of the SIMD library is left to the loader";
 }
+
+// The passes run on the host's thread library: every one the plug-in needs
+// is one a host library needs already, so loading the plug-in brings in no
+// second runtime with its own thread pool, and unloading it unloads none.
+TEST(PluginLinkage, NeedsNoThreadLibraryTheHostDoesNotAlreadyNeed)
+{
+    const std::string pluginFolder = kPlugin.substr(0, kPlugin.find_last_of('/'));
+    const std::vector<std::string> hostNeeds =
+        lines(runCommand("readelf -d '" + pluginFolder + "'/libFoundation.so '" + pluginFolder +
+                         "'/libOpenMaya*.so | grep NEEDED"));
+    ASSERT_FALSE(hostNeeds.empty()) << "no host library found beside " << kPlugin;
+    const std::vector<std::string> threadLibraries =
+        lines(runCommand("readelf -d '" + kPlugin + "' | grep NEEDED | grep -o '\\[libtbb[^]]*\\]'"));
+    for (const std::string& library : threadLibraries)
+        EXPECT_TRUE(anyLineHas(hostNeeds, library)) << library << " is needed by the plug-in alone";
+}
