@@ -7,6 +7,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <vector>
 
 namespace {
 
@@ -187,7 +191,7 @@ void DeformKernel::noiseOf(Block& block) const
         block.z[k] = static_cast<float>(block.qz[k]);
         block.w[k] = s.seconds;
     }
-    PerlinNoise::calcNoiseBatch(block.x, block.y, block.z, block.w, block.value, count);
+    PerlinNoise::calcNoiseBatch(s.permutations, block.x, block.y, block.z, block.w, block.value, count);
     for (std::size_t k = 0; k < count; ++k)
         sum[k] = octaveValue(k);
 
@@ -199,7 +203,7 @@ void DeformKernel::noiseOf(Block& block) const
             block.z[k] = static_cast<float>(block.qz[k] * frequency);
             block.w[k] = s.seconds * octave.frequency;
         }
-        PerlinNoise::calcNoiseBatch(block.x, block.y, block.z, block.w, block.value, count);
+        PerlinNoise::calcNoiseBatch(s.permutations, block.x, block.y, block.z, block.w, block.value, count);
         const double weight = octave.weight;
         for (std::size_t k = 0; k < count; ++k)
             sum[k] += octaveValue(k) * weight;
@@ -256,4 +260,89 @@ MPoint DeformKernel::displaced(const MPoint& point, const MVector& amplitude, co
     result.y = ((((amplitude.y * direction.y) * f) * w) * noise.y) + point.y;
     result.z = ((((amplitude.z * direction.z) * f) * w) * noise.z) + point.z;
     return result;
+}
+
+namespace {
+
+// Equal to the bit, but any NaN equals any other: which NaN an operation on
+// two of them gives depends on the order of its operands, which a compiler
+// may swap in a product or a sum, here and in the host alike.
+bool sameValue(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0 || (std::isnan(a) && std::isnan(b));
+}
+
+// The numbers the host's arithmetic is checked on: the special ones, then
+// pseudo-random ones of every size, the same on every run.
+std::vector<double> probeValues()
+{
+    using Limits = std::numeric_limits<double>;
+    std::vector<double> values = {0.0,          -0.0,         1.0,          -1.0,           0.1,
+                                  1.0 / 3.0,    1e300,        -1e300,       Limits::max(),  -Limits::max(),
+                                  1e-300,       Limits::min(), Limits::denorm_min(), -1e-310, 1e-10,
+                                  Limits::infinity(), -Limits::infinity(), Limits::quiet_NaN()};
+    std::uint64_t state = 0x2545F4914F6CDD1DULL;
+    for (int k = 0; k < 46; ++k) {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        const double unit = static_cast<double>(state >> 11) / 9007199254740992.0;  // [0, 1)
+        const int exponent = static_cast<int>((state >> 3) % 40) - 20;
+        values.push_back((unit - 0.5) * std::ldexp(1.0, exponent));
+    }
+    return values;
+}
+
+// Point i of the probes: four consecutive values, so every value stands in
+// every coordinate somewhere.
+MPoint probePoint(const std::vector<double>& values, std::size_t i)
+{
+    const std::size_t n = values.size();
+    return MPoint(values[i % n], values[(i + 1) % n], values[(i + 2) % n], values[(i + 3) % n]);
+}
+
+bool productsAgree(const std::vector<double>& values)
+{
+    const std::size_t n = values.size();
+    for (std::size_t m = 0; m < n; m += 8) {
+        double table[4][4];
+        for (int row = 0; row < 4; ++row)
+            for (int column = 0; column < 4; ++column)
+                table[row][column] = values[(m + 5 * row + column) % n];
+        const MMatrix matrix(table);
+        for (std::size_t i = 0; i < n; ++i) {
+            const MPoint p = probePoint(values, i);
+            const MPoint host = p * matrix;
+            const Homogeneous own = times({p.x, p.y, p.z, p.w}, table);
+            if (!sameValue(host.x, own.x) || !sameValue(host.y, own.y) || !sameValue(host.z, own.z) ||
+                !sameValue(host.w, own.w))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool normalisationAgrees(const std::vector<double>& values)
+{
+    const std::size_t n = values.size();
+    std::vector<double> x(n), y(n), z(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const MPoint p = probePoint(values, i);
+        x[i] = p.x, y[i] = p.y, z[i] = p.z;
+    }
+    DeformKernel::normalizeDirections(x.data(), y.data(), z.data(), n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const MPoint p = probePoint(values, i);
+        MVector host(p.x, p.y, p.z);
+        DeformKernel::normalizeDirection(host);
+        if (!sameValue(host.x, x[i]) || !sameValue(host.y, y[i]) || !sameValue(host.z, z[i]))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool DeformKernel::agreesWithHost()
+{
+    const std::vector<double> values = probeValues();
+    return productsAgree(values) && normalisationAgrees(values);
 }

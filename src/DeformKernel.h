@@ -2,6 +2,7 @@
 #define KAVO_DEFORMKERNEL_H
 
 #include "IGeomNoiseWrapper.h"
+#include "PerlinNoise.h"
 
 #include <maya/MBoundingBox.h>
 #include <maya/MFloatVectorArray.h>
@@ -28,7 +29,7 @@
 // deformRange touches nothing but the points of its range, reads the noise
 // table, and allocates nothing shared: ranges may run on several threads at once, and how the
 // points are split does not change any result. The caller keeps the noise
-// table's seed fixed meanwhile.
+// table it names unchanged meanwhile.
 class DeformKernel
 {
 public:
@@ -55,6 +56,8 @@ public:
         float seconds = 0.0f;
         // The sampled colours stand in for the noise (texture sampled).
         const MFloatVectorArray* textureColors = nullptr;
+        // The working table the noise reads: the pass's copy for its seed.
+        const int* permutations = PerlinNoise::permutations();
     };
 
     // The pass's points, one entry per point of the host's iterator.
@@ -76,6 +79,16 @@ public:
     // Whether a normal query failed in any range so far: the per-point path
     // would have reported it, so the pass runs that path instead.
     bool normalFailed() const { return m_normalFailed.load(); }
+
+    // Whether the host this runs in computes what this class writes out
+    // itself (a point times a matrix; a direction divided by its length, on
+    // the instruction set the noise uses) to the same bits, on values where
+    // the order of the operations and the special values show: random,
+    // huge, tiny, subnormal, signed zeros, NaN, infinities. A host built
+    // with other rounding than this plug-in (contracted multiply-adds,
+    // reordered sums, a reciprocal for the division) would otherwise get
+    // other points from the batch path than from its literal path.
+    static bool agreesWithHost();
 
     // The falloff factor of NoiseDeformerNode::calculateFalloff.
     static float falloffFactor(float falloff, const MPoint& point, const MPoint& center, float radius);

@@ -2,9 +2,10 @@
 
 namespace DeformPass {
 
-void runSerial(const DeformKernel& kernel, std::size_t count)
+bool runSerial(const DeformKernel& kernel, std::size_t count)
 {
     kernel.deformRange(0, count);
+    return true;
 }
 
 } // namespace DeformPass

@@ -2,7 +2,7 @@
 
 #include <tbb/blocked_range.h>
 #include <tbb/parallel_for.h>
-#include <tbb/task_arena.h>
+#include <tbb/task_group.h>
 
 namespace {
 
@@ -14,17 +14,20 @@ constexpr std::size_t kPointsPerRange = 1024;
 
 namespace DeformPass {
 
-void runParallel(const DeformKernel& kernel, std::size_t count)
+bool runParallel(const DeformKernel& kernel, std::size_t count)
 {
-    // Isolated: while it waits, this thread takes no other work of the host,
-    // which could be another deformer's pass waiting for the seed lock this
-    // pass holds.
-    tbb::this_task_arena::isolate([&] {
-        tbb::parallel_for(tbb::blocked_range<std::size_t>(0, count, kPointsPerRange),
-                          [&](const tbb::blocked_range<std::size_t>& range) {
-                              kernel.deformRange(range.begin(), range.end());
-                          });
-    });
+    // The pass's own context, apart from the work the host runs this
+    // evaluation in: cancelling that work must not cut the pass short, and
+    // the ranges run with the caller's floating-point control (flush to
+    // zero, denormals as zero, rounding) rather than what each thread had
+    // when the host's pool was set up.
+    tbb::task_group_context context(tbb::task_group_context::isolated);
+    context.capture_fp_settings();
+    tbb::parallel_for(
+        tbb::blocked_range<std::size_t>(0, count, kPointsPerRange),
+        [&](const tbb::blocked_range<std::size_t>& range) { kernel.deformRange(range.begin(), range.end()); },
+        context);
+    return !context.is_group_execution_cancelled();
 }
 
 } // namespace DeformPass

@@ -1,5 +1,6 @@
 // The plug-in's entry points. This is the one source file that includes
 // MFnPlugin.h, which defines the exported MApiVersion text.
+#include "DeformKernel.h"
 #include "NoiseDeformerNode.h"
 #include "NoiseLocatorNode.h"
 
@@ -15,6 +16,10 @@ PLUGIN_EXPORT MStatus initializePlugin(MObject plugin)
 {
     MStatus status = MStatus::kSuccess;
     MFnPlugin fnPlugin(plugin, "Kavo Studio, Inc.", "1.2", "Any");
+    // The batch pass writes some of the host's arithmetic out itself; where
+    // the host rounds it otherwise, only the literal pass gives its points.
+    NoiseDeformerNode::m_passPath = DeformKernel::agreesWithHost() ? NoiseDeformerNode::PassPath::batch
+                                                                   : NoiseDeformerNode::PassPath::literal;
 
     status = fnPlugin.registerNode("noiseDeformer", NoiseDeformerNode::m_id, NoiseDeformerNode::creator,
                                    NoiseDeformerNode::initialize, MPxNode::kDeformerNode);

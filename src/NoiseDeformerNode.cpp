@@ -33,8 +33,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <functional>
 #include <iostream>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -628,6 +630,28 @@ bool NoiseDeformerNode::sampleTexture(IGeomNoiseWrapper& wrapper, const MPlug& s
 MStatus NoiseDeformerNode::deform(MDataBlock& block, MItGeometry& iter, const MMatrix& worldMatrix,
                                   unsigned int multiIndex)
 {
+    // The host calls in through C++ but expects no exception back; the only
+    // one expected here is an allocation failing.
+    try {
+        return deformPass(block, iter, worldMatrix, multiIndex);
+    } catch (const std::exception& error) {
+        std::cerr << "ERROR NoiseDeformerNode deform pass stopped: " << error.what() << ".\n" << std::flush;
+        return MStatus::kFailure;
+    }
+}
+
+PerlinNoise::Permutations NoiseDeformerNode::seededPermutations(int seed)
+{
+    PerlinNoise::Permutations permutations;
+    const std::lock_guard<std::mutex> seedLock(m_noiseSeedMutex);
+    NoiseCalculation::setRandomSeed(m_perlinNoise, seed);
+    std::copy_n(PerlinNoise::permutations(), permutations.size(), permutations.begin());
+    return permutations;
+}
+
+MStatus NoiseDeformerNode::deformPass(MDataBlock& block, MItGeometry& iter, const MMatrix& worldMatrix,
+                                      unsigned int multiIndex)
+{
     MStatus status;
     MDataHandle handle;
     if (readInput(block, envelope, "envelope", handle) != MStatus::kSuccess)
@@ -716,12 +740,14 @@ MStatus NoiseDeformerNode::deform(MDataBlock& block, MItGeometry& iter, const MM
     MVector amplitude = calculateAmplitude(settings.alongNormals, settings.amplitude, settings.amplitudeX,
                                            settings.amplitudeY, settings.amplitudeZ);
 
+    const PerlinNoise::Permutations permutations = seededPermutations(settings.seed);
+    PerlinNoise noise(permutations);
     MPoint point(0.0, 0.0, 0.0, 1.0);
     MVector direction(0.0, 0.0, 0.0);
     DEFORMPOINT record{point,
                        direction,
                        scaleMatrix,
-                       m_perlinNoise,
+                       noise,
                        settings.iterations,
                        settings.roughness,
                        absolute,
@@ -755,10 +781,7 @@ MStatus NoiseDeformerNode::deform(MDataBlock& block, MItGeometry& iter, const MM
     kernel.sine = sine;
     kernel.seconds = seconds;
     kernel.textureColors = record.texture ? &m_sampleColors : nullptr;
-
-    // From the seed to the last point no other pass may re-seed the table.
-    const std::lock_guard<std::mutex> seedLock(m_noiseSeedMutex);
-    NoiseCalculation::setRandomSeed(m_perlinNoise, settings.seed);
+    kernel.permutations = permutations.data();
 
     if (m_passPath == PassPath::literal || !deformInRanges(pass))
         deformPointByPoint(pass, record);
@@ -812,8 +835,18 @@ void NoiseDeformerNode::deformPointByPoint(Pass& pass, DEFORMPOINT& record)
 // Gather, deformRange over the points on every core, scatter. Wherever the
 // per-point path would write a report (a failed status before the loop, a
 // failed normal) this writes no point and answers false, so that the
-// per-point path runs and the reports come as they always did.
+// per-point path runs and the reports come as they always did. So does an
+// allocation failing: the per-point path needs no arrays of its own.
 bool NoiseDeformerNode::deformInRanges(Pass& pass)
+{
+    try {
+        return deformGathered(pass);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool NoiseDeformerNode::deformGathered(Pass& pass)
 {
     const bool alongNormals = pass.settings.alongNormals;
     if (!alongNormals && pass.status != MStatus::kSuccess)
@@ -843,8 +876,7 @@ bool NoiseDeformerNode::deformInRanges(Pass& pass)
     points.paintedWeights = weights.data();
     points.results = &positions[0];
     const DeformKernel kernel(pass.settings, points);
-    DeformPass::run(kernel, count);
-    if (kernel.normalFailed())
+    if (!DeformPass::run(kernel, count) || kernel.normalFailed())
         return false;
 
     pass.iter.setAllPositions(positions, MSpace::kObject);

@@ -239,15 +239,18 @@ public:
     // The length of a frame in seconds (1/24), the unit of "phase".
     static constexpr float m_defTimeUnit = 1.0f / 24.0f;
 
-    // The noise every deformer in the process evaluates.
+    // The noise source whose class-wide table every seed is applied to;
+    // each pass evaluates a copy of the table made for its own seed.
     static PerlinNoise m_perlinNoise;
 
     // How deform moves the points: in ranges of plain arrays, vectorised and
     // on every core (batch), or point by point through the host's iterator
     // and deformPoint (literal), the reference the batch path gives the bits
     // of. The batch path hands over to the literal one wherever that would
-    // write a report. The plug-in never changes this; tests and benchmarks
-    // that link its objects do, to compare the two.
+    // write a report. Loading the plug-in chooses the literal path for good
+    // in a host whose arithmetic disagrees with the batch path's
+    // (DeformKernel::agreesWithHost); tests and benchmarks that link the
+    // objects change it to compare the two.
     enum class PassPath
     {
         batch,
@@ -260,6 +263,7 @@ private:
     struct Pass;
     void deformPointByPoint(Pass& pass, DEFORMPOINT& record);
     bool deformInRanges(Pass& pass);
+    bool deformGathered(Pass& pass);
     static std::vector<int> iteratorIndices(Pass& pass, unsigned int count);
 
     // Samples the shading network feeding "displacement" at every point, in
@@ -268,9 +272,15 @@ private:
     bool sampleTexture(IGeomNoiseWrapper& wrapper, const MPlug& source, const MPointArray& points,
                        const MMatrix& toHandle, MStatus& status);
 
-    // The noise table is class-wide and a seed rewrites it: a pass holds this
-    // from applying its seed to its last point, so that passes with different
-    // seeds never see each other's table.
+    // The pass from its first attribute read to its last point; deform
+    // itself only keeps exceptions from reaching the host.
+    MStatus deformPass(MDataBlock& block, MItGeometry& iter, const MMatrix& worldMatrix, unsigned int multiIndex);
+    // A copy of the working table re-seeded for seed.
+    static PerlinNoise::Permutations seededPermutations(int seed);
+
+    // The noise table is class-wide and a seed rewrites it: held while a
+    // pass applies its seed and copies the table, and no longer, so that no
+    // lock is held across the host's calls or the pass's threads.
     static std::mutex m_noiseSeedMutex;
 
 protected:

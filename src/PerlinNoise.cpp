@@ -79,7 +79,7 @@ MPoint PerlinNoise::noise(float x, float y, float z, float w, ...)
 
 MPoint PerlinNoise::vaNoise(float x, float y, float z, float w, va_list)
 {
-    return calcNoise(x, y, z, w);
+    return calcNoise(m_table, x, y, z, w);
 }
 
 void PerlinNoise::setRandomSeed(int seed)
@@ -110,6 +110,11 @@ void PerlinNoise::setRandomSeed(int seed)
 
 MPoint PerlinNoise::calcNoise(float x, float y, float z, float w)
 {
+    return calcNoise(m_permutations, x, y, z, w);
+}
+
+MPoint PerlinNoise::calcNoise(const int* permutations, float x, float y, float z, float w)
+{
     const LatticePosition px = latticePosition(x);
     const LatticePosition py = latticePosition(y);
     const LatticePosition pz = latticePosition(z);
@@ -122,7 +127,7 @@ MPoint PerlinNoise::calcNoise(float x, float y, float z, float w)
 
     // Hash the corners, one axis at a time. The letters name the corner's x,
     // y and z side (A lower, B upper); the w side is added on reading.
-    const int* p = m_permutations;
+    const int* p = permutations;
     const int A = p[X] + Y, B = p[X + 1] + Y;
     const int AA = p[A] + Z, AB = p[A + 1] + Z, BA = p[B] + Z, BB = p[B + 1] + Z;
     const int AAA = p[AA] + W, AAB = p[AA + 1] + W, ABA = p[AB] + W, ABB = p[AB + 1] + W;

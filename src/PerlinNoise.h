@@ -5,6 +5,7 @@
 
 #include <maya/MPoint.h>
 
+#include <array>
 #include <cstdarg>
 #include <cstddef>
 #include <cstdint>
@@ -15,13 +16,28 @@
 // a lattice axis like the other three, with its own cell, fade weight and
 // gradient component. The permutation table can be reshuffled by a seed.
 //
-// All state is class-wide: every object, and so every deformer in the
-// process, reads one and the same table. Evaluation only reads it and may run
-// on several threads at once; re-seeding rewrites it in place and must not
-// overlap with any evaluation or another re-seeding.
+// The working table is class-wide: every object made without a table of its
+// own, and so every evaluation through the statics, reads one and the same
+// table. Evaluation only reads it and may run on several threads at once;
+// re-seeding rewrites it in place and must not overlap with any evaluation
+// of it or another re-seeding. An object made with a table of its own (a
+// copy of the working table taken for one seed) reads that one only, so it
+// may evaluate while the working table is re-seeded for another seed.
 class PerlinNoise : public INoise
 {
 public:
+    static constexpr int m_permutationsInitialSize = 256;
+    // A whole working table: a permutation, stored twice.
+    using Permutations = std::array<int, 2 * m_permutationsInitialSize>;
+
+    // Reads the class-wide working table.
+    PerlinNoise() = default;
+    // Reads the given table, which must outlive the object.
+    explicit PerlinNoise(const Permutations& permutations)
+        : m_table(permutations.data())
+    {
+    }
+
     MPoint noise(float x, float y, float z, float w, ...) override;
     // The argument list is accepted and never read: this source takes no
     // extra parameters.
@@ -32,6 +48,8 @@ public:
     // in single precision; allocates nothing. This is the reference every
     // faster evaluation is compared against.
     static MPoint calcNoise(float x, float y, float z, float w);
+    // calcNoise reading the given working table instead of the class-wide one.
+    static MPoint calcNoise(const int* permutations, float x, float y, float z, float w);
 
     // n[i] = calcNoise(x[i], y[i], z[i], w[i]).x rounded to single precision,
     // for i below count: bit-identical to calcNoise for every input, NaN and
@@ -42,6 +60,9 @@ public:
     // the table only, so it may run on several threads at once.
     static void calcNoiseBatch(const float* x, const float* y, const float* z, const float* w, float* n,
                                std::size_t count);
+    // calcNoiseBatch reading the given working table.
+    static void calcNoiseBatch(const int* permutations, const float* x, const float* y, const float* z,
+                               const float* w, float* n, std::size_t count);
 
     // The instruction sets calcNoiseBatch can use on this processor, best
     // first; the last one, "portable", runs everywhere.
@@ -66,7 +87,6 @@ public:
     // seed's permutation, stored twice.
     static const int* permutations();
 
-    static constexpr int m_permutationsInitialSize = 256;
     // The reference permutation of improved noise; seed 0 stands for it.
     static const int m_permutationsInitial[m_permutationsInitialSize];
 
@@ -76,6 +96,9 @@ private:
     static int m_permutations[2 * m_permutationsInitialSize];
     // The seed the working table was last built for.
     static int m_seed;
+
+    // The table this object evaluates with.
+    const int* m_table = m_permutations;
 };
 
 // Branch-free: the selector picks the three components from a table and the

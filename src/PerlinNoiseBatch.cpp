@@ -292,11 +292,17 @@ std::atomic<std::size_t>& chosenTarget()
 void PerlinNoise::calcNoiseBatch(const float* x, const float* y, const float* z, const float* w, float* n,
                                  std::size_t count)
 {
+    calcNoiseBatch(m_permutations, x, y, z, w, n, count);
+}
+
+void PerlinNoise::calcNoiseBatch(const int* permutations, const float* x, const float* y, const float* z,
+                                 const float* w, float* n, std::size_t count)
+{
     using namespace kavo_noise_batch;
     const Kernel kernel = kTargets[chosenTarget().load(std::memory_order_relaxed)].kernel;
-    const std::size_t done = kernel(x, y, z, w, n, count, m_permutations);
+    const std::size_t done = kernel(x, y, z, w, n, count, permutations);
     for (std::size_t i = done; i < count; ++i)
-        n[i] = static_cast<float>(calcNoise(x[i], y[i], z[i], w[i]).x);
+        n[i] = static_cast<float>(calcNoise(permutations, x[i], y[i], z[i], w[i]).x);
 }
 
 std::vector<const char*> PerlinNoise::simdTargets()

@@ -1,3 +1,5 @@
+#include "ProductOrder.h"
+
 #include <maya/MFloatPoint.h>
 #include <maya/MFloatVector.h>
 #include <maya/MMatrix.h>
@@ -77,6 +79,11 @@ MPoint operator*(double scale, const MPoint& point) { return point * scale; }
 MPoint MPoint::operator*(const MMatrix& matrix) const
 {
     const double(&m)[4][4] = matrix.matrix;
+    if (kavo::host::math::productOrder() == kavo::host::math::ProductOrder::wToX)
+        return MPoint(w * m[3][0] + z * m[2][0] + y * m[1][0] + x * m[0][0],
+                      w * m[3][1] + z * m[2][1] + y * m[1][1] + x * m[0][1],
+                      w * m[3][2] + z * m[2][2] + y * m[1][2] + x * m[0][2],
+                      w * m[3][3] + z * m[2][3] + y * m[1][3] + x * m[0][3]);
     return MPoint(x * m[0][0] + y * m[1][0] + z * m[2][0] + w * m[3][0],
                   x * m[0][1] + y * m[1][1] + z * m[2][1] + w * m[3][1],
                   x * m[0][2] + y * m[1][2] + z * m[2][2] + w * m[3][2],

@@ -55,6 +55,7 @@
 #include <vector>
 
 MStatus initializePlugin(MObject plugin);
+MStatus uninitializePlugin(MObject plugin);
 
 namespace kavo::test::pass {
 
@@ -211,9 +212,15 @@ class DeformPassPathsTest : public testing::Test
 protected:
     static void SetUpTestSuite()
     {
-        static const MStatus registered =
-            initializePlugin(MObject(std::make_shared<kavo::host::graph::Plugin>("linked objects")));
+        static const MStatus registered = initializePlugin(linkedPlugin());
         ASSERT_EQ(registered, MStatus::kSuccess);
+    }
+
+    // The plug-in the linked objects registered their node types for.
+    static MObject& linkedPlugin()
+    {
+        static MObject plugin(std::make_shared<kavo::host::graph::Plugin>("linked objects"));
+        return plugin;
     }
 
     void TearDown() override
@@ -277,6 +284,22 @@ protected:
     static MPointArray deform(const MObject& deformer, const MObject& data, NoiseDeformerNode::PassPath path)
     {
         NoiseDeformerNode::m_passPath = path;
+        return runPass(deformer, data);
+    }
+
+    // deform on the path chosen before, which it leaves alone, so that
+    // several threads may run passes at once.
+    static MPointArray runPass(const MObject& deformer, const MObject& data)
+    {
+        MStatus status;
+        MPointArray points = runPass(deformer, data, status);
+        EXPECT_EQ(status, MStatus::kSuccess);
+        return points;
+    }
+
+    // runPass, with deform's answer in status, whatever it is.
+    static MPointArray runPass(const MObject& deformer, const MObject& data, MStatus& status)
+    {
         MMatrix worldMatrix;
         worldMatrix[3][0] = 0.2;
         worldMatrix[3][1] = -0.1;
@@ -287,7 +310,7 @@ protected:
         output.set(MObject(objectAs<Data>(data)->clone()));
         MItGeometry iterator(output, 0u, false);
         auto* node = static_cast<MPxDeformerNode*>(MFnDependencyNode(deformer).userNode());
-        EXPECT_EQ(node->deform(block, iterator, worldMatrix, 0), MStatus::kSuccess);
+        status = node->deform(block, iterator, worldMatrix, 0);
         MPointArray points;
         iterator.allPositions(points);
         return points;
