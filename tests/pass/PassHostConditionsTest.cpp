@@ -48,15 +48,18 @@ TEST_F(PassHostConditionsTest, AHostCancellingItsWorkDoesNotCutThePassShort)
     // some moment while the pass runs in it.
     for (int delay : {0, 2, 5, 10, 20}) {
         tbb::task_group_context hostWork;
-        std::thread canceller([&] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(delay));
-            hostWork.cancel_group_execution();
-        });
         MPointArray batch;
         tbb::parallel_for(
             tbb::blocked_range<int>(0, 1),
-            [&](const tbb::blocked_range<int>&) { batch = deform(deformer, data, Path::batch); }, hostWork);
-        canceller.join();
+            [&](const tbb::blocked_range<int>&) {
+                std::thread canceller([&] {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(delay));
+                    hostWork.cancel_group_execution();
+                });
+                batch = deform(deformer, data, Path::batch);
+                canceller.join();
+            },
+            hostWork);
         expectSameBits(literal, batch, "host work cancelled after " + std::to_string(delay) + " ms");
     }
 }
