@@ -146,7 +146,7 @@ void DeformKernel::scaleOf(Block& block) const
 {
     const Settings& s = m_settings;
     if (s.alongNormals)
-        normalizeDirections(block.sx, block.sy, block.sz, block.count);
+        normalizeDirections(block.sx, block.sy, block.sz, block.count, m_simdTarget);
     for (std::size_t k = 0; k < block.count; ++k) {
         const double f = block.falloff[k];
         const double w = block.weight[k];
@@ -187,7 +187,7 @@ void DeformKernel::noiseOf(Block& block) const
         block.z[k] = static_cast<float>(block.qz[k]);
         block.w[k] = s.seconds;
     }
-    PerlinNoise::calcNoiseBatch(block.x, block.y, block.z, block.w, block.value, count);
+    PerlinNoise::calcNoiseBatch(block.x, block.y, block.z, block.w, block.value, count, m_simdTarget);
     for (std::size_t k = 0; k < count; ++k)
         sum[k] = octaveValue(k);
 
@@ -199,7 +199,7 @@ void DeformKernel::noiseOf(Block& block) const
             block.z[k] = static_cast<float>(block.qz[k] * frequency);
             block.w[k] = s.seconds * octave.frequency;
         }
-        PerlinNoise::calcNoiseBatch(block.x, block.y, block.z, block.w, block.value, count);
+        PerlinNoise::calcNoiseBatch(block.x, block.y, block.z, block.w, block.value, count, m_simdTarget);
         const double weight = octave.weight;
         for (std::size_t k = 0; k < count; ++k)
             sum[k] += octaveValue(k) * weight;
