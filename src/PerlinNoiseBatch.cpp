@@ -42,11 +42,15 @@ HWY_INLINE void latticePosition(FloatVec coordinate, IntVec& cell, FloatVec& fra
     const FloatTag df;
     const IntTag di;
     const auto fits = hn::And(coordinate >= hn::Set(df, -2147483648.0f), coordinate < hn::Set(df, 2147483648.0f));
-    IntVec roundedDown = hn::ConvertTo(di, coordinate);  // toward zero
-    const auto above = hn::RebindMask(di, hn::ConvertTo(df, roundedDown) > coordinate);
+    // Such a coordinate becomes +0 before it is converted: the portable
+    // kernels convert lane by lane in C++, where converting it is undefined.
+    // +0 gives cell 0 and fraction +0, as calcNoise does for it.
+    const FloatVec placed = hn::IfThenElseZero(fits, coordinate);
+    IntVec roundedDown = hn::ConvertTo(di, placed);  // toward zero
+    const auto above = hn::RebindMask(di, hn::ConvertTo(df, roundedDown) > placed);
     roundedDown = hn::IfThenElse(above, roundedDown - hn::Set(di, 1), roundedDown);
-    cell = hn::IfThenElseZero(hn::RebindMask(di, fits), hn::And(roundedDown, hn::Set(di, 255)));
-    fraction = hn::IfThenElseZero(fits, coordinate - hn::ConvertTo(df, roundedDown));
+    cell = hn::And(roundedDown, hn::Set(di, 255));
+    fraction = placed - hn::ConvertTo(df, roundedDown);
 }
 
 HWY_INLINE FloatVec fade(FloatVec t)
