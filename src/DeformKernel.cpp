@@ -150,7 +150,7 @@ void DeformKernel::scaleOf(Block& block) const
 {
     const Settings& s = m_settings;
     if (s.alongNormals)
-        normalizeDirections(block.sx, block.sy, block.sz, block.count);
+        normalizeDirections(block.sx, block.sy, block.sz, block.count, m_simdTarget);
     for (std::size_t k = 0; k < block.count; ++k) {
         const double f = block.falloff[k];
         const double w = block.weight[k];
@@ -191,7 +191,8 @@ void DeformKernel::noiseOf(Block& block) const
         block.z[k] = static_cast<float>(block.qz[k]);
         block.w[k] = s.seconds;
     }
-    PerlinNoise::calcNoiseBatch(s.permutations, block.x, block.y, block.z, block.w, block.value, count);
+    PerlinNoise::calcNoiseBatch(s.permutations, block.x, block.y, block.z, block.w, block.value, count,
+                                m_simdTarget);
     for (std::size_t k = 0; k < count; ++k)
         sum[k] = octaveValue(k);
 
@@ -203,7 +204,8 @@ void DeformKernel::noiseOf(Block& block) const
             block.z[k] = static_cast<float>(block.qz[k] * frequency);
             block.w[k] = s.seconds * octave.frequency;
         }
-        PerlinNoise::calcNoiseBatch(s.permutations, block.x, block.y, block.z, block.w, block.value, count);
+        PerlinNoise::calcNoiseBatch(s.permutations, block.x, block.y, block.z, block.w, block.value, count,
+                                    m_simdTarget);
         const double weight = octave.weight;
         for (std::size_t k = 0; k < count; ++k)
             sum[k] += octaveValue(k) * weight;
@@ -328,7 +330,7 @@ bool normalisationAgrees(const std::vector<double>& values)
         const MPoint p = probePoint(values, i);
         x[i] = p.x, y[i] = p.y, z[i] = p.z;
     }
-    DeformKernel::normalizeDirections(x.data(), y.data(), z.data(), n);
+    DeformKernel::normalizeDirections(x.data(), y.data(), z.data(), n, SimdTarget::chosen());
     for (std::size_t i = 0; i < n; ++i) {
         const MPoint p = probePoint(values, i);
         MVector host(p.x, p.y, p.z);

@@ -3,6 +3,7 @@
 
 #include "IGeomNoiseWrapper.h"
 #include "PerlinNoise.h"
+#include "SimdTarget.h"
 
 #include <maya/MBoundingBox.h>
 #include <maya/MFloatVectorArray.h>
@@ -95,8 +96,8 @@ public:
     // The direction scaled to unit length, unless it is too short to have one.
     static void normalizeDirection(MVector& direction);
     // normalizeDirection for each (x[i], y[i], z[i]), several at once on the
-    // instruction set PerlinNoise::calcNoiseBatch uses.
-    static void normalizeDirections(double* x, double* y, double* z, std::size_t count);
+    // instruction set target (one that SimdTarget::runs).
+    static void normalizeDirections(double* x, double* y, double* z, std::size_t count, SimdTarget::Id target);
     // The colour sampled for a point, or no displacement for a point the
     // sampling returned no colour for.
     static MPoint sampledColor(const MFloatVectorArray& colors, int index);
@@ -128,6 +129,9 @@ private:
     // The octaves after the first, worked out once for the pass.
     std::vector<Octave> m_octaves;
     mutable std::atomic<bool> m_normalFailed{false};
+    // Read once for the pass: the noise and the directions of every block
+    // run on it.
+    SimdTarget::Id m_simdTarget = SimdTarget::chosen();
 };
 
 #endif

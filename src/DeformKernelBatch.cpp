@@ -6,9 +6,8 @@
 // is fused, so every lane gets the bits of normalizeDirection.
 //
 // Compiled once per instruction set like PerlinNoise::calcNoiseBatch (see
-// HighwayHeadersOnly.h for why Highway is used from its headers only), and
-// run on the instruction set the noise uses: tests and benchmarks choose it
-// there, for both.
+// HighwayHeadersOnly.h for why Highway is used from its headers only); a
+// pass runs both on the SimdTarget it read when it started.
 
 #include "HighwayHeadersOnly.h"
 
@@ -53,50 +52,22 @@ HWY_AFTER_NAMESPACE();
 
 #if HWY_ONCE
 
-#include "PerlinNoise.h"
-
-#include <cstring>
-
 namespace kavo_direction_batch {
 namespace {
 
 using Kernel = std::size_t (*)(double*, double*, double*, std::size_t);
 
-struct Target
-{
-    const char* name;
-    Kernel kernel;
-};
-
-// The names and order of PerlinNoiseBatch.cpp's targets.
-constexpr Target kTargets[] = {
-#if HWY_TARGETS & HWY_AVX3
-    {"AVX-512", &N_AVX3::normalizeLanes},
-#endif
-#if HWY_TARGETS & HWY_AVX2
-    {"AVX2", &N_AVX2::normalizeLanes},
-#endif
-#if HWY_TARGETS & HWY_SSE4
-    {"SSE4", &N_SSE4::normalizeLanes},
-#endif
-    {"portable", &HWY_NAMESPACE::normalizeLanes},
-};
-
-Kernel kernelFor(const char* name)
-{
-    for (const Target& target : kTargets)
-        if (std::strcmp(target.name, name) == 0)
-            return target.kernel;
-    return &HWY_NAMESPACE::normalizeLanes;
-}
+// Indexed by SimdTarget::Id, as PerlinNoiseBatch.cpp's kernels.
+constexpr Kernel kKernels[] = {HWY_CHOOSE_AVX3(normalizeLanes), HWY_CHOOSE_AVX2(normalizeLanes),
+                               HWY_CHOOSE_SSE4(normalizeLanes), &HWY_STATIC_DISPATCH(normalizeLanes)};
+static_assert(sizeof(kKernels) / sizeof(kKernels[0]) == SimdTarget::count, "one kernel per target");
 
 } // namespace
 } // namespace kavo_direction_batch
 
-void DeformKernel::normalizeDirections(double* x, double* y, double* z, std::size_t count)
+void DeformKernel::normalizeDirections(double* x, double* y, double* z, std::size_t count, SimdTarget::Id target)
 {
-    using namespace kavo_direction_batch;
-    const std::size_t done = kernelFor(PerlinNoise::simdTarget())(x, y, z, count);
+    const std::size_t done = kavo_direction_batch::kKernels[target](x, y, z, count);
     for (std::size_t i = done; i < count; ++i) {
         MVector direction(x[i], y[i], z[i]);
         normalizeDirection(direction);

@@ -3,11 +3,13 @@
 
 // Included first by the files that compile a kernel once per instruction set
 // with Highway (PerlinNoiseBatch.cpp, DeformKernelBatch.cpp), before
-// hwy/foreach_target.h.
+// hwy/foreach_target.h, and by SimdTarget.cpp, which must see the same
+// targets compiled.
 //
 // Highway is used from its headers only. Its own run-time dispatch needs
 // libhwy.so, which a plug-in must not require of the host (installing it is
-// copying one file), so those files pick the instruction set themselves.
+// copying one file), so SimdTarget picks the instruction set and those files
+// keep a table of their kernels per SimdTarget.
 // Nothing there may call into libhwy: no HWY_ASSERT, no
 // HWY_EXPORT/HWY_DYNAMIC_DISPATCH, no AllocateAligned.
 

@@ -2,6 +2,7 @@
 #define KAVO_PERLINNOISE_H
 
 #include "INoise.h"
+#include "SimdTarget.h"
 
 #include <maya/MPoint.h>
 
@@ -55,24 +56,20 @@ public:
     // for i below count: bit-identical to calcNoise for every input, NaN and
     // the infinities included (checked by PerlinNoiseBatchTest for every
     // instruction set the processor runs). Several lanes at once with the
-    // widest instruction set the processor and the operating system support,
-    // chosen at first use; the lanes left over go through calcNoise. Reads
-    // the table only, so it may run on several threads at once.
+    // instruction set target, which must be one that SimdTarget::runs; the
+    // lanes left over go through calcNoise. Reads the table only, so it may
+    // run on several threads at once.
     static void calcNoiseBatch(const float* x, const float* y, const float* z, const float* w, float* n,
-                               std::size_t count);
+                               std::size_t count, SimdTarget::Id target = SimdTarget::chosen());
     // calcNoiseBatch reading the given working table.
     static void calcNoiseBatch(const int* permutations, const float* x, const float* y, const float* z,
-                               const float* w, float* n, std::size_t count);
+                               const float* w, float* n, std::size_t count,
+                               SimdTarget::Id target = SimdTarget::chosen());
 
-    // The instruction sets calcNoiseBatch can use on this processor, best
-    // first; the last one, "portable", runs everywhere.
+    // SimdTarget's choice under the names tests and benchmarks use:
+    // SimdTarget::runnableNames, the chosen one's name, SimdTarget::choose.
     static std::vector<const char*> simdTargets();
-    // The one calcNoiseBatch uses now.
     static const char* simdTarget();
-    // Makes calcNoiseBatch use the named instruction set, if the processor
-    // runs it (answers whether it does); null goes back to the best one. For
-    // tests and benchmarks, which compare the instruction sets; the plug-in
-    // itself never calls it. Not to be called while any evaluation runs.
     static bool useSimdTarget(const char* name);
 
     // 6t^5 - 15t^4 + 10t^3: zero first and second derivatives at 0 and 1.

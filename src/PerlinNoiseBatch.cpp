@@ -5,9 +5,9 @@
 // (the build keeps -ffp-contract=off and no multiply-add is written), so
 // every instruction set gives the bits of calcNoise.
 //
-// The kernel is compiled once per instruction set here, and this file
-// picks one itself from what the processor and the operating system support
-// (see HighwayHeadersOnly.h for why).
+// The kernel is compiled once per instruction set here; SimdTarget says
+// which one runs (see HighwayHeadersOnly.h for why not Highway's own
+// dispatch).
 
 #include "HighwayHeadersOnly.h"
 
@@ -42,11 +42,15 @@ HWY_INLINE void latticePosition(FloatVec coordinate, IntVec& cell, FloatVec& fra
     const FloatTag df;
     const IntTag di;
     const auto fits = hn::And(coordinate >= hn::Set(df, -2147483648.0f), coordinate < hn::Set(df, 2147483648.0f));
-    IntVec roundedDown = hn::ConvertTo(di, coordinate);  // toward zero
-    const auto above = hn::RebindMask(di, hn::ConvertTo(df, roundedDown) > coordinate);
+    // Such a coordinate becomes +0 before it is converted: the portable
+    // kernels convert lane by lane in C++, where converting it is undefined.
+    // +0 gives cell 0 and fraction +0, as calcNoise does for it.
+    const FloatVec placed = hn::IfThenElseZero(fits, coordinate);
+    IntVec roundedDown = hn::ConvertTo(di, placed);  // toward zero
+    const auto above = hn::RebindMask(di, hn::ConvertTo(df, roundedDown) > placed);
     roundedDown = hn::IfThenElse(above, roundedDown - hn::Set(di, 1), roundedDown);
-    cell = hn::IfThenElseZero(hn::RebindMask(di, fits), hn::And(roundedDown, hn::Set(di, 255)));
-    fraction = hn::IfThenElseZero(fits, coordinate - hn::ConvertTo(df, roundedDown));
+    cell = hn::And(roundedDown, hn::Set(di, 255));
+    fraction = placed - hn::ConvertTo(df, roundedDown);
 }
 
 HWY_INLINE FloatVec fade(FloatVec t)
@@ -173,167 +177,48 @@ HWY_AFTER_NAMESPACE();
 
 #if HWY_ONCE
 
-#include <atomic>
-#include <cpuid.h>
-#include <cstring>
-
 namespace kavo_noise_batch {
 namespace {
 
 using Kernel = std::size_t (*)(const float*, const float*, const float*, const float*, float*, std::size_t,
                                const int32_t*);
 
-// What a kernel needs of the processor and the operating system.
-enum class Requirement
-{
-    none,
-    sse4,
-    avx2,
-    avx512
-};
-
-struct Target
-{
-    const char* name;
-    Requirement requirement;
-    Kernel kernel;
-};
-
-// Best first. The portable kernel (Highway's baseline for the compiler's
-// default instruction set, plain C++ lanes) is always compiled and runs
-// everywhere.
-constexpr Target kTargets[] = {
-#if HWY_TARGETS & HWY_AVX3
-    {"AVX-512", Requirement::avx512, &N_AVX3::noiseBatch},
-#endif
-#if HWY_TARGETS & HWY_AVX2
-    {"AVX2", Requirement::avx2, &N_AVX2::noiseBatch},
-#endif
-#if HWY_TARGETS & HWY_SSE4
-    {"SSE4", Requirement::sse4, &N_SSE4::noiseBatch},
-#endif
-    {"portable", Requirement::none, &HWY_NAMESPACE::noiseBatch},
-};
-constexpr std::size_t kTargetCount = sizeof(kTargets) / sizeof(kTargets[0]);
-
-struct CpuId
-{
-    unsigned int eax = 0, ebx = 0, ecx = 0, edx = 0;
-};
-
-CpuId cpuid(unsigned int leaf, unsigned int subleaf = 0)
-{
-    CpuId r;
-    if (!__get_cpuid_count(leaf, subleaf, &r.eax, &r.ebx, &r.ecx, &r.edx))
-        return CpuId{};
-    return r;
-}
-
-// The register state the operating system saves on a context switch (XCR0);
-// without it the wide registers must not be used even where the processor
-// has them.
-unsigned long long savedRegisterState()
-{
-    unsigned int low = 0, high = 0;
-    __asm__ volatile("xgetbv" : "=a"(low), "=d"(high) : "c"(0));
-    return (static_cast<unsigned long long>(high) << 32) | low;
-}
-
-bool bit(unsigned int value, int index)
-{
-    return (value >> index) & 1u;
-}
-
-// The instruction sets each kernel was compiled for (Highway's target
-// attributes), checked bit by bit.
-bool supported(Requirement requirement)
-{
-    if (requirement == Requirement::none)
-        return true;
-    const CpuId basic = cpuid(1);
-    const bool sse4 = bit(basic.ecx, 9) /*SSSE3*/ && bit(basic.ecx, 19) /*SSE4.1*/ && bit(basic.ecx, 20) /*SSE4.2*/ &&
-                      bit(basic.ecx, 1) /*PCLMUL*/ && bit(basic.ecx, 25) /*AES*/;
-    if (requirement == Requirement::sse4 || !sse4)
-        return sse4;
-
-    if (!bit(basic.ecx, 27) /*OSXSAVE*/)
-        return false;
-    const unsigned long long state = savedRegisterState();
-    const CpuId extended = cpuid(7);
-    const bool avx2 = (state & 0x6) == 0x6 /*XMM, YMM*/ && bit(basic.ecx, 28) /*AVX*/ && bit(basic.ecx, 12) /*FMA*/ &&
-                      bit(basic.ecx, 29) /*F16C*/ && bit(extended.ebx, 5) /*AVX2*/ && bit(extended.ebx, 3) /*BMI1*/ &&
-                      bit(extended.ebx, 8) /*BMI2*/;
-    if (requirement == Requirement::avx2 || !avx2)
-        return avx2;
-
-    return (state & 0xE6) == 0xE6 /*opmask, ZMM*/ && bit(extended.ebx, 16) /*AVX512F*/ &&
-           bit(extended.ebx, 17) /*AVX512DQ*/ && bit(extended.ebx, 30) /*AVX512BW*/ &&
-           bit(extended.ebx, 31) /*AVX512VL*/;
-}
-
-std::size_t bestTarget()
-{
-    for (std::size_t i = 0; i < kTargetCount; ++i)
-        if (supported(kTargets[i].requirement))
-            return i;
-    return kTargetCount - 1;
-}
-
-// Chosen on first use; tests and benchmarks may choose another.
-std::atomic<std::size_t>& chosenTarget()
-{
-    static std::atomic<std::size_t> chosen{bestTarget()};
-    return chosen;
-}
+// Indexed by SimdTarget::Id; null for an instruction set this build did not
+// compile, which SimdTarget never chooses.
+constexpr Kernel kKernels[] = {HWY_CHOOSE_AVX3(noiseBatch), HWY_CHOOSE_AVX2(noiseBatch), HWY_CHOOSE_SSE4(noiseBatch),
+                               &HWY_STATIC_DISPATCH(noiseBatch)};
+static_assert(sizeof(kKernels) / sizeof(kKernels[0]) == SimdTarget::count, "one kernel per target");
 
 } // namespace
 } // namespace kavo_noise_batch
 
 void PerlinNoise::calcNoiseBatch(const float* x, const float* y, const float* z, const float* w, float* n,
-                                 std::size_t count)
+                                 std::size_t count, SimdTarget::Id target)
 {
-    calcNoiseBatch(m_permutations, x, y, z, w, n, count);
+    calcNoiseBatch(m_permutations, x, y, z, w, n, count, target);
 }
 
 void PerlinNoise::calcNoiseBatch(const int* permutations, const float* x, const float* y, const float* z,
-                                 const float* w, float* n, std::size_t count)
+                                 const float* w, float* n, std::size_t count, SimdTarget::Id target)
 {
-    using namespace kavo_noise_batch;
-    const Kernel kernel = kTargets[chosenTarget().load(std::memory_order_relaxed)].kernel;
-    const std::size_t done = kernel(x, y, z, w, n, count, permutations);
+    const std::size_t done = kavo_noise_batch::kKernels[target](x, y, z, w, n, count, permutations);
     for (std::size_t i = done; i < count; ++i)
         n[i] = static_cast<float>(calcNoise(permutations, x[i], y[i], z[i], w[i]).x);
 }
 
 std::vector<const char*> PerlinNoise::simdTargets()
 {
-    using namespace kavo_noise_batch;
-    std::vector<const char*> names;
-    for (const Target& target : kTargets)
-        if (supported(target.requirement))
-            names.push_back(target.name);
-    return names;
+    return SimdTarget::runnableNames();
 }
 
 const char* PerlinNoise::simdTarget()
 {
-    using namespace kavo_noise_batch;
-    return kTargets[chosenTarget().load()].name;
+    return SimdTarget::name(SimdTarget::chosen());
 }
 
 bool PerlinNoise::useSimdTarget(const char* name)
 {
-    using namespace kavo_noise_batch;
-    if (name == nullptr) {
-        chosenTarget().store(bestTarget());
-        return true;
-    }
-    for (std::size_t i = 0; i < kTargetCount; ++i)
-        if (std::strcmp(kTargets[i].name, name) == 0 && supported(kTargets[i].requirement)) {
-            chosenTarget().store(i);
-            return true;
-        }
-    return false;
+    return SimdTarget::choose(name);
 }
 
 #endif // HWY_ONCE
