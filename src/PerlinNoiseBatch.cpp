@@ -184,7 +184,8 @@ using Kernel = std::size_t (*)(const float*, const float*, const float*, const f
                                const int32_t*);
 
 // Indexed by SimdTarget::Id; null for an instruction set this build did not
-// compile, which SimdTarget never chooses.
+// compile, which SimdTarget never chooses. (HWY_CHOOSE_* and
+// HWY_STATIC_DISPATCH only name a target's function: nothing of libhwy.)
 constexpr Kernel kKernels[] = {HWY_CHOOSE_AVX3(noiseBatch), HWY_CHOOSE_AVX2(noiseBatch), HWY_CHOOSE_SSE4(noiseBatch),
                                &HWY_STATIC_DISPATCH(noiseBatch)};
 static_assert(sizeof(kKernels) / sizeof(kKernels[0]) == SimdTarget::count, "one kernel per target");

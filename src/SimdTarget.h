@@ -6,13 +6,14 @@
 // The instruction sets the batch kernels (PerlinNoiseBatch.cpp,
 // DeformKernelBatch.cpp) are compiled for, which of them this processor and
 // its operating system run, and the one the kernels use. Each kernel file
-// keeps a table of its kernels indexed by Id (HighwayHeadersOnly.h), so the
-// noise and the directions of a pass run on the same one.
+// keeps a table of its kernels indexed by Id, so a pass runs the noise and
+// the directions on the same one.
 class SimdTarget
 {
 public:
-    // Best first. The last, portable, is the compiler's baseline and runs
-    // everywhere.
+    // Best first. The last, portable, is Highway's code for the compiler's
+    // baseline (on x86-64 by default its scalar or emulated 128-bit lanes,
+    // plain C++) and runs everywhere.
     enum Id : unsigned char
     {
         avx512,
