@@ -80,6 +80,11 @@ void defineOptions(CLI::App& app, Options& options, std::string& frame, std::str
     app.add_option("--weights", options.weightsPath,
                    "painted weights: one number per point, the points of every input in input order")
         ->type_name("FILE");
+    app.add_option_function<std::string>(
+           "--members", [&options](const std::string& text) { options.members = MemberList::parse(text); },
+           "deforms only these points, numbered as --weights numbers them (0:799,1200,1500:1599); the others "
+           "keep their positions")
+        ->type_name("LIST");
     app.add_option("--texture", options.texturePath,
                    "displaces by an image through a file texture node connected to \"displacement\"; the noise "
                    "type becomes Texture Displacement unless --set noiseType says otherwise")

@@ -64,6 +64,8 @@ DeformJob::DeformJob(Options options)
 void DeformJob::run()
 {
     loadInputs();
+    if (m_options.members)
+        m_members = m_options.members->split(DeformerScene::pointCounts(m_inputs));
     if (!m_options.weightsPath.empty())
         m_weights = WeightsFile::read(m_options.weightsPath);
     if (!m_options.texturePath.empty())
@@ -71,7 +73,7 @@ void DeformJob::run()
     checkOutputs();
     DeformerScene::loadPlugin(m_options.pluginPath);
 
-    DeformerScene scene(m_inputs);
+    DeformerScene scene(m_inputs, m_members);
     applyOptions(scene);
     std::unique_ptr<Preview> preview;
     if (!m_options.previewPath.empty())

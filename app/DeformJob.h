@@ -42,6 +42,7 @@ private:
     std::vector<long long> m_frames;  // this task's share of the range
     std::vector<InputGeometry> m_inputs;
     std::vector<double> m_weights;
+    std::vector<std::vector<unsigned int>> m_members;  // per input; none: every point
 };
 
 } // namespace kavo::app

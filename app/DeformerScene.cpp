@@ -81,12 +81,6 @@ MPlug plugNamed(const MObject& node, const char* attribute)
     return MFnDependencyNode(node).findPlug(attribute);
 }
 
-unsigned int pointCountOf(const InputGeometry& input)
-{
-    const auto data = host::graph::objectAs<host::geometry::GeometryData>(input.data);
-    return data ? data->pointCount() : 0;
-}
-
 } // namespace
 
 void DeformerScene::loadPlugin(const std::string& path)
@@ -98,7 +92,19 @@ void DeformerScene::loadPlugin(const std::string& path)
         throw AppError::usage("the plug-in \"" + path + "\" registers no \"" + kDeformerType + "\" node type");
 }
 
-DeformerScene::DeformerScene(const std::vector<InputGeometry>& inputs) : m_inputs(inputs)
+std::vector<unsigned int> DeformerScene::pointCounts(const std::vector<InputGeometry>& inputs)
+{
+    std::vector<unsigned int> counts;
+    for (const InputGeometry& input : inputs) {
+        const auto data = host::graph::objectAs<host::geometry::GeometryData>(input.data);
+        counts.push_back(data ? data->pointCount() : 0);
+    }
+    return counts;
+}
+
+DeformerScene::DeformerScene(const std::vector<InputGeometry>& inputs,
+                             const std::vector<std::vector<unsigned int>>& members)
+    : m_inputs(inputs)
 {
     for (const InputGeometry& input : m_inputs) {
         MStatus status;
@@ -108,7 +114,8 @@ DeformerScene::DeformerScene(const std::vector<InputGeometry>& inputs) : m_input
             throw AppError::evaluation("the host could not make a shape for \"" + input.argument + "\"");
         m_shapes.push_back(nodeOf(shape).name());
     }
-    const session::DeformerOutcome outcome = session::DeformerCommand::run(kDeformerType, m_shapes);
+    const std::vector<session::DeformerCommand::Components> components(members.begin(), members.end());
+    const session::DeformerOutcome outcome = session::DeformerCommand::run(kDeformerType, m_shapes, components);
     if (!outcome.succeeded())
         throw AppError::evaluation(outcome.message);
     m_deformer = &nodeOf(outcome.deformer);
@@ -196,9 +203,7 @@ void DeformerScene::connectTexture(const std::string& imagePath)
 
 void DeformerScene::paintWeights(const std::vector<double>& weights, const std::string& source)
 {
-    std::vector<unsigned int> counts;
-    for (const InputGeometry& input : m_inputs)
-        counts.push_back(pointCountOf(input));
+    const std::vector<unsigned int> counts = pointCounts(m_inputs);
     const size_t points = std::accumulate(counts.begin(), counts.end(), size_t(0));
     if (weights.size() != points)
         throw AppError::usage(source + ": " + std::to_string(weights.size()) + " weights for " +

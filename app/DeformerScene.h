@@ -32,8 +32,14 @@ public:
     // does not load or registers no "noiseDeformer".
     static void loadPlugin(const std::string& path);
 
-    // An AppError (evaluation) when the host cannot build the scene.
-    explicit DeformerScene(const std::vector<InputGeometry>& inputs);
+    // The deformer works on `members` of each input (its point indices) or,
+    // without them, on every point. An AppError (evaluation) when the host
+    // cannot build the scene.
+    explicit DeformerScene(const std::vector<InputGeometry>& inputs,
+                           const std::vector<std::vector<unsigned int>>& members = {});
+
+    // The number of points of each input, as weights and members count them.
+    static std::vector<unsigned int> pointCounts(const std::vector<InputGeometry>& inputs);
 
     host::graph::Node& deformer() const { return *m_deformer; }
     // The handle's transform: whatever drives the deformer's handle space.

@@ -5,6 +5,7 @@
 
 #include "FrameRange.h"
 #include "FrameShare.h"
+#include "MemberList.h"
 
 #include <array>
 #include <optional>
@@ -24,6 +25,7 @@ struct Options
     std::optional<std::array<double, 3>> handleScale;
     std::optional<std::string> envelope;  // set like an attribute, after the assignments
     std::string weightsPath;
+    std::optional<MemberList> members;  // none: every point
     std::string texturePath;
     FrameRange frames;
     FrameShare task;  // the part of `frames` this run evaluates

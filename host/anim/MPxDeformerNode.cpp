@@ -1,3 +1,4 @@
+#include "geometry/GeometryData.h"
 #include "graph/Data.h"
 #include "graph/Node.h"
 #include "graph/Slot.h"
@@ -57,7 +58,10 @@ MStatus MPxDeformerNode::compute(const MPlug& plug, MDataBlock& dataBlock)
     output.set(MObject(source->clone()));
     MItGeometry iterator(output, group, false);
     dataBlock.inputArrayValue(weightList);
-    readWeights(dataBlock, index, static_cast<unsigned int>(iterator.count()));
+    // Weights go by component index, which runs over all the points even
+    // when a deformer set leaves some of them out.
+    const auto points = objectAs<kavo::host::geometry::GeometryData>(output.data());
+    readWeights(dataBlock, index, points ? points->pointCount() : 0);
     MStatus status = deform(dataBlock, iterator, geometry.geometryTransformMatrix(), index);
     output.setClean();
     return status;

@@ -16,7 +16,8 @@ bool NurbsCurveData::hasFn(MFn::Type type) const
 std::shared_ptr<graph::Data> NurbsCurveData::clone() const
 {
     auto copy = std::make_shared<NurbsCurveData>();
-    copy->transform = transform;
+    // The transform and the object groups.
+    static_cast<GeometryData&>(*copy) = *this;
     copy->m_knots = m_knots;
     copy->m_cvs = m_cvs;
     return copy;

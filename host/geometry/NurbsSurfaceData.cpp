@@ -16,7 +16,8 @@ bool NurbsSurfaceData::hasFn(MFn::Type type) const
 std::shared_ptr<graph::Data> NurbsSurfaceData::clone() const
 {
     auto copy = std::make_shared<NurbsSurfaceData>();
-    copy->transform = transform;
+    // The transform and the object groups.
+    static_cast<GeometryData&>(*copy) = *this;
     copy->m_knotsU = m_knotsU;
     copy->m_knotsV = m_knotsV;
     copy->m_cvs = m_cvs;

@@ -12,7 +12,8 @@ bool SubdData::hasFn(MFn::Type type) const
 std::shared_ptr<graph::Data> SubdData::clone() const
 {
     auto copy = std::make_shared<SubdData>();
-    copy->transform = transform;
+    // The transform and the object groups.
+    static_cast<GeometryData&>(*copy) = *this;
     copy->m_base = m_base;
     // The same base mesh has the same limit.
     std::lock_guard<std::mutex> lock(m_limitMutex);

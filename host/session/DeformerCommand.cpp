@@ -1,5 +1,6 @@
 #include "session/DeformerCommand.h"
 
+#include "geometry/GeometryData.h"
 #include "geometry/GeometryShape.h"
 #include "graph/AttributeHandles.h"
 #include "graph/Data.h"
@@ -89,8 +90,10 @@ MObject recordInsertion(MDagModifier& edits, Node& shape, MObject& deformer, uns
 }
 
 // Marks the Orig intermediate and, unless something feeds it, gives it a
-// copy of the geometry the shape stored.
-MStatus fillOriginal(Node& original, const MObject& storedGeometry)
+// copy of the geometry the shape stored, with the components as the object
+// group `groupId`.
+MStatus fillOriginal(Node& original, const MObject& storedGeometry, const DeformerCommand::Components& components,
+                     unsigned int groupId)
 {
     Scene& scene = Scene::instance();
     const GeometryPlugs plugs = geometryPlugsOf(original.type());
@@ -98,8 +101,12 @@ MStatus fillOriginal(Node& original, const MObject& storedGeometry)
     if (const graph::Attribute* intermediate = original.type().findAttribute("intermediateObject"))
         status = scene.setValue(original, PlugPath{intermediate, {}}, true);
     const auto data = graph::objectAs<graph::Data>(storedGeometry);
-    if (status && data && scene.incoming(original, PlugPath{plugs.input, {}}).empty())
-        status = scene.setValue(original, PlugPath{plugs.input, {}}, MObject(data->clone()));
+    if (status && data && scene.incoming(original, PlugPath{plugs.input, {}}).empty()) {
+        const std::shared_ptr<graph::Data> copy = data->clone();
+        if (components)
+            std::static_pointer_cast<geometry::GeometryData>(copy)->setObjectGroup(groupId, *components);
+        status = scene.setValue(original, PlugPath{plugs.input, {}}, MObject(copy));
+    }
     return status;
 }
 
@@ -108,6 +115,21 @@ MObject storedGeometryOf(Node& shape)
     const graph::Slot* slot = shape.rootSlot(geometryPlugsOf(shape.type()).input, false);
     const MObject* held = slot ? std::get_if<MObject>(&slot->value) : nullptr;
     return held ? *held : MObject();
+}
+
+// Components go into the geometry the shape stores: a shape fed by another
+// node has none to put them in.
+DeformerOutcome checkComponents(Node& shape, const std::vector<unsigned int>& components)
+{
+    const auto data = graph::objectAs<geometry::GeometryData>(storedGeometryOf(shape));
+    const bool fed = !Scene::instance().incoming(shape, PlugPath{geometryPlugsOf(shape.type()).input, {}}).empty();
+    if (!data || fed)
+        return failure(MStatus::kInvalidParameter, "points of \"" + shape.name() + "\" need geometry stored on it");
+    for (unsigned int component : components)
+        if (component >= data->pointCount())
+            return failure(MStatus::kInvalidParameter,
+                           "\"" + shape.name() + "\" has no point " + std::to_string(component));
+    return DeformerOutcome();
 }
 
 // Lets the deformer record its accessory nodes and carries them out.
@@ -127,12 +149,22 @@ MStatus setUpAccessory(Node& deformer)
 
 } // namespace
 
-DeformerOutcome DeformerCommand::run(const std::string& deformerType, const std::vector<std::string>& geometry)
+DeformerOutcome DeformerCommand::run(const std::string& deformerType, const std::vector<std::string>& geometry,
+                                     const std::vector<Components>& components)
 {
     std::vector<Node*> shapes;
     DeformerOutcome found = findShapes(geometry, shapes);
     if (!found.succeeded())
         return found;
+    if (components.size() > shapes.size())
+        return failure(MStatus::kInvalidParameter, "points given for more geometry than named");
+    for (size_t k = 0; k < components.size(); ++k) {
+        if (!components[k])
+            continue;
+        DeformerOutcome checked = checkComponents(*shapes[k], *components[k]);
+        if (!checked.succeeded())
+            return checked;
+    }
     const auto type = graph::NodeTypeRegistry::instance().find(deformerType);
     if (!type || type->kind != MPxNode::kDeformerNode || !type->creator)
         return failure(MStatus::kInvalidParameter, "\"" + deformerType + "\" is no deformer type");
@@ -148,8 +180,19 @@ DeformerOutcome DeformerCommand::run(const std::string& deformerType, const std:
     }
     if (status)
         status = edits.doIt();
-    for (size_t k = 0; status && k < originals.size(); ++k)
-        status = fillOriginal(*graph::objectAs<Node>(originals[k]), storedGeometry[k]);
+    for (unsigned int k = 0; status && k < originals.size(); ++k) {
+        // Each deformer set gets a group id of its own; 0, the default, names
+        // none, so geometry deformed whole is walked whole.
+        const Components none;
+        const Components& points = k < components.size() ? components[k] : none;
+        const unsigned int groupId = k + 1;
+        status = fillOriginal(*graph::objectAs<Node>(originals[k]), storedGeometry[k], points, groupId);
+        if (status && points)
+            status = MPlug(deformer, MPxDeformerNode::input)
+                         .elementByLogicalIndex(k)
+                         .child(MPxDeformerNode::groupId)
+                         .setValue(static_cast<int>(groupId));
+    }
     if (status)
         status = setUpAccessory(*graph::objectAs<Node>(deformer));
     if (!status) {

@@ -4,6 +4,7 @@
 #include <maya/MObject.h>
 #include <maya/MStatus.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,13 +37,26 @@ struct DeformerOutcome
 // Then, if the deformer has an accessory attribute, it lets the deformer
 // record its accessory nodes (accessoryNodeSetup) and carries them out.
 //
+// Given components, the deformer works on those points of each geometry
+// only, as when the host's command is given selected points: `components[i]`
+// lists point indices of geometry i (in any order, repeats allowed), and
+// geometry without a list, or beyond the lists given, is deformed whole. The
+// points listed become an object group of the Orig's geometry, and the
+// deformer's input[i].groupId names that group; an empty list leaves the
+// geometry as it is. Components need geometry stored on the shape (nothing
+// may feed it) that has every point listed.
+//
 // Nothing is left behind by a failure: an unknown or non-deformer type, a
-// name that names no geometry, a shape without a transform, or a failing
-// edit or accessory setup undoes every edit made.
+// name that names no geometry, a shape without a transform, components that
+// cannot be restricted to, or a failing edit or accessory setup undoes every
+// edit made.
 class DeformerCommand
 {
 public:
-    static DeformerOutcome run(const std::string& deformerType, const std::vector<std::string>& geometry);
+    using Components = std::optional<std::vector<unsigned int>>;
+
+    static DeformerOutcome run(const std::string& deformerType, const std::vector<std::string>& geometry,
+                               const std::vector<Components>& components = {});
 };
 
 } // namespace kavo::host::session

@@ -16,8 +16,8 @@ protected:
     void SetUp() override { writeText(file("in.obj"), kTriangle); }
 
     // Runs, expects exit status 2 with `words` in the message and nothing
-    // written besides the inputs.
-    void expectRefused(const std::vector<std::string>& arguments, const std::string& words)
+    // written besides the inputs; answers the run.
+    AppRun expectRefused(const std::vector<std::string>& arguments, const std::string& words)
     {
         const std::vector<std::string> before = files();
         const AppRun result = run(arguments);
@@ -25,6 +25,7 @@ protected:
         EXPECT_NE(result.err.find(words), std::string::npos) << result.err;
         EXPECT_EQ(files(), before);
         EXPECT_EQ(readText(file("in.obj")), kTriangle);
+        return result;
     }
 };
 
@@ -79,6 +80,32 @@ TEST_F(BadInput, ValuesOutOfRangeNameTheRealLimit)
     expectRefused({"in.obj", "-o", "out.obj", "--set", "amplitude=1e300"}, "3.40282347e+38");
     expectRefused({"@plane:3000x3000", "-o", "out.obj"}, "at most 4000000");
     expectRefused({"in.obj", "-o", "out.obj", "--preview", "view.gif"}, ".png, .jpg");
+}
+
+// Member lists are read strictly, with the whole list and the fault on one
+// line; the points are counted over all the inputs (3 + 9 here).
+TEST_F(BadInput, MemberListsThatDoNotParseOrNameNoPoint)
+{
+    const std::vector<std::pair<std::string, std::string>> lists = {
+        {"", "is empty"},
+        {"1,,2", "an item is empty"},
+        {"2,", "an item is empty"},
+        {"3:1", "runs backwards"},
+        {"two", "\"two\" is neither"},
+        {"-1", "\"-1\" is neither"},
+        {"+1", "\"+1\" is neither"},
+        {" 1", "\" 1\" is neither"},
+        {"1:2:3", "\"1:2:3\" is neither"},
+        {"4:", "\"4:\" is neither"},
+        {"99999999999999999999", "too large"},
+        {"0,5:12", "no point 12: the inputs have 12"},
+    };
+    for (const auto& [list, words] : lists) {
+        const AppRun result =
+            expectRefused({"in.obj", "@plane:2x2", "-o", "out.obj", "plane.obj", "--members", list}, words);
+        EXPECT_NE(result.err.find("--members"), std::string::npos) << result.err;
+        EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << result.err;
+    }
 }
 
 TEST_F(BadInput, PluginThatDoesNotLoadOrRegister)

@@ -232,6 +232,12 @@ TEST_F(DeformerCommandTest, FailuresLeaveTheSceneAsItWas)
 {
     GeometryShapes::create("mesh", "pCube1", meshDataFrom(unitCubeMesh()));
     Scene::instance().createNode("transform", "empty1");
+    GeometryShapes::create("mesh", "fed", meshDataFrom(unitCubeMesh()));
+    Node& source = node("pCube1Shape");
+    Node& fed = node("fedShape");
+    ASSERT_EQ(Scene::instance().connect(source, PlugPath{source.type().findAttribute("outMesh"), {}}, fed,
+                                        PlugPath{fed.type().findAttribute("inMesh"), {}}),
+              MStatus::kSuccess);
     const size_t nodeCount = Scene::instance().nodes().size();
     auto expectUnchanged = [&](const DeformerOutcome& outcome) {
         EXPECT_FALSE(outcome.succeeded());
@@ -247,6 +253,10 @@ TEST_F(DeformerCommandTest, FailuresLeaveTheSceneAsItWas)
     expectUnchanged(DeformerCommand::run("liftDeformer", {}));
     expectUnchanged(DeformerCommand::run("liftDeformer", {"pCube1", "empty1"}));
     expectUnchanged(DeformerCommand::run("liftDeformer", {"pCube1", "pCube1"}));
+    using Points = std::vector<unsigned int>;
+    expectUnchanged(DeformerCommand::run("liftDeformer", {"pCube1"}, {Points{3, 8}}));
+    expectUnchanged(DeformerCommand::run("liftDeformer", {"pCube1"}, {Points{0}, Points{1}}));
+    expectUnchanged(DeformerCommand::run("liftDeformer", {"fed"}, {Points{0}}));
     HandledLiftDeformer::refuseSetup = true;
     expectUnchanged(DeformerCommand::run("handledLiftDeformer", {"pCube1"}));
     HandledLiftDeformer::refuseSetup = false;

@@ -8,6 +8,7 @@
 #include "PerlinNoise.h"
 #include "plugin/SameBits.h"
 
+#include "geometry/GeometryData.h"
 #include "graph/Data.h"
 #include "graph/Faults.h"
 #include "graph/Node.h"
@@ -59,6 +60,7 @@ MStatus uninitializePlugin(MObject plugin);
 
 namespace kavo::test::pass {
 
+using kavo::host::geometry::GeometryData;
 using kavo::host::graph::Data;
 using kavo::host::graph::Node;
 using kavo::host::graph::objectAs;
@@ -281,24 +283,29 @@ protected:
 
     // One pass over a copy of data placed by worldMatrix, the way the host's
     // compute runs it, on the path asked for; answers the deformed points.
-    static MPointArray deform(const MObject& deformer, const MObject& data, NoiseDeformerNode::PassPath path)
+    // Given members (point indices), the pass is handed those points only,
+    // as by a deformer set, and the answer still holds every point.
+    static MPointArray deform(const MObject& deformer, const MObject& data, NoiseDeformerNode::PassPath path,
+                              const std::vector<unsigned int>* members = nullptr)
     {
         NoiseDeformerNode::m_passPath = path;
-        return runPass(deformer, data);
+        return runPass(deformer, data, members);
     }
 
     // deform on the path chosen before, which it leaves alone, so that
     // several threads may run passes at once.
-    static MPointArray runPass(const MObject& deformer, const MObject& data)
+    static MPointArray runPass(const MObject& deformer, const MObject& data,
+                               const std::vector<unsigned int>* members = nullptr)
     {
         MStatus status;
-        MPointArray points = runPass(deformer, data, status);
+        MPointArray points = runPass(deformer, data, status, members);
         EXPECT_EQ(status, MStatus::kSuccess);
         return points;
     }
 
     // runPass, with deform's answer in status, whatever it is.
-    static MPointArray runPass(const MObject& deformer, const MObject& data, MStatus& status)
+    static MPointArray runPass(const MObject& deformer, const MObject& data, MStatus& status,
+                               const std::vector<unsigned int>* members = nullptr)
     {
         MMatrix worldMatrix;
         worldMatrix[3][0] = 0.2;
@@ -307,12 +314,16 @@ protected:
         MDataBlock block(objectAs<Node>(deformer).get());
         MDataHandle output =
             block.outputValue(MPlug(deformer, MPxDeformerNode::outputGeom).elementByLogicalIndex(0));
-        output.set(MObject(objectAs<Data>(data)->clone()));
-        MItGeometry iterator(output, 0u, false);
+        const std::shared_ptr<Data> copy = objectAs<Data>(data)->clone();
+        const unsigned int groupId = members ? 7u : 0u;
+        if (members)
+            std::static_pointer_cast<GeometryData>(copy)->setObjectGroup(groupId, *members);
+        output.set(MObject(copy));
+        MItGeometry iterator(output, groupId, false);
         auto* node = static_cast<MPxDeformerNode*>(MFnDependencyNode(deformer).userNode());
         status = node->deform(block, iterator, worldMatrix, 0);
         MPointArray points;
-        iterator.allPositions(points);
+        MItGeometry(output, false).allPositions(points);
         return points;
     }
 

@@ -9,6 +9,7 @@
 #include <maya/MVector.h>
 
 #include <memory>
+#include <vector>
 
 class MDagPath;
 class MDataHandle;
@@ -17,7 +18,8 @@ namespace kavo::host::geometry {
 class GeometryData;
 }
 
-// Walks the points of any deformable geometry in the host's point order.
+// Walks the points of any deformable geometry in the host's point order, or
+// given a group id only the points of that object group, by ascending index.
 class DLL_PUBLIC MItGeometry
 {
 public:
@@ -42,8 +44,12 @@ private:
     MItGeometry(const MItGeometry&) = delete;
     MItGeometry& operator=(const MItGeometry&) = delete;
     void bind(const MObject& data, MStatus* ReturnStatus);
+    void walkGroup(unsigned int groupId);
+    unsigned int componentAt(unsigned int step) const { return m_members ? (*m_members)[step] : step; }
 
     std::shared_ptr<kavo::host::geometry::GeometryData> m_data;
+    // The group walked, null when the whole geometry is.
+    std::shared_ptr<const std::vector<unsigned int>> m_members;
     unsigned int m_count = 0;
     unsigned int m_index = 0;
 };
