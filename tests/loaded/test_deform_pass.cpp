@@ -4,6 +4,7 @@
 #include "test_deformer_fixture.h"
 
 #include "host/ScratchDirectory.h"
+#include "support/GridQuads.h"
 
 #include "graph/Data.h"
 #include "graph/Node.h"
@@ -94,13 +95,7 @@ MObject meshData(const Grid& grid)
             vs.append(grid.vs[j]);
         }
     MIntArray counts, connects;
-    for (int j = 0; j + 1 < rows; ++j)
-        for (int i = 0; i + 1 < columns; ++i) {
-            counts.append(4);
-            const int corner = j * columns + i;
-            for (int id : {corner, corner + columns, corner + columns + 1, corner + 1})
-                connects.append(id);
-        }
+    kavo::test::gridQuads(columns, rows, counts, connects);
 
     MFnMeshData dataFn;
     MObject data = dataFn.create();

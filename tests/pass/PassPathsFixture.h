@@ -17,6 +17,7 @@
 #include "host/ScratchDirectory.h"
 #include "render/PngWriter.h"
 #include "session/Host.h"
+#include "support/GridQuads.h"
 
 #include <maya/MDGModifier.h>
 #include <maya/MDagModifier.h>
@@ -95,13 +96,7 @@ inline MObject meshData(int side)
             vs.append(v);
         }
     MIntArray counts, connects;
-    for (int row = 0; row + 1 < side; ++row)
-        for (int column = 0; column + 1 < side; ++column) {
-            counts.append(4);
-            const int corner = row * side + column;
-            for (int id : {corner, corner + side, corner + side + 1, corner + 1})
-                connects.append(id);
-        }
+    kavo::test::gridQuads(side, side, counts, connects);
     MObject data = MFnMeshData().create();
     MFnMesh mesh;
     mesh.create(side * side, static_cast<int>(counts.length()), points, counts, connects, data);

@@ -4,6 +4,7 @@
 // it): the process keeps running and keeps the threads it had.
 #include "plugin/SameBits.h"
 #include "session/Host.h"
+#include "support/GridQuads.h"
 
 #include <maya/MDGModifier.h>
 #include <maya/MFloatPointArray.h>
@@ -39,13 +40,7 @@ MObject gridData(int side)
         for (int column = 0; column < side; ++column)
             points.append(0.01f * static_cast<float>(column), 0.0f, 0.01f * static_cast<float>(row));
     MIntArray counts, connects;
-    for (int row = 0; row + 1 < side; ++row)
-        for (int column = 0; column + 1 < side; ++column) {
-            counts.append(4);
-            const int corner = row * side + column;
-            for (int id : {corner, corner + side, corner + side + 1, corner + 1})
-                connects.append(id);
-        }
+    kavo::test::gridQuads(side, side, counts, connects);
     MObject data = MFnMeshData().create();
     MFnMesh().create(side * side, static_cast<int>(counts.length()), points, counts, connects, data);
     return data;
