@@ -47,14 +47,23 @@ void* operator new(std::size_t size)
     throw std::bad_alloc();
 }
 
+// GCC takes the free here for a mismatch with operator new; the new above
+// allocates with malloc.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
 void operator delete(void* block) noexcept
 {
     std::free(block);
 }
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
 
 void operator delete(void* block, std::size_t) noexcept
 {
-    std::free(block);
+    operator delete(block);
 }
 #endif
 
