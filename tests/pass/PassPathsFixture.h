@@ -6,7 +6,7 @@
 
 #include "NoiseDeformerNode.h"
 #include "PerlinNoise.h"
-#include "plugin/SameBits.h"
+#include "support/SameBits.h"
 
 #include "geometry/GeometryData.h"
 #include "graph/Data.h"

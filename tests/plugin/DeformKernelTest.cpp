@@ -1,7 +1,7 @@
 #include "DeformKernel.h"
 #include "DeformPass.h"
 #include "NoiseDeformerNode.h"
-#include "SameBits.h"
+#include "support/SameBits.h"
 
 #include <maya/MBoundingBox.h>
 

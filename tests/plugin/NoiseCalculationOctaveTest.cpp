@@ -3,18 +3,15 @@
 // precision, which changes the last bits of almost every weighted value.
 #include "NoiseCalculation.h"
 #include "RecordingNoise.h"
+#include "support/SameBits.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <initializer_list>
 
 namespace {
 
-bool sameBits(double a, double b)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
+using kavo::test::sameBits;
 
 // 2^-0.5 = 0x1.6a09e667f3bcdp-1; the 24th significant bit is 0 and the
 // rest below half, so single precision rounds it down to 0x1.6a09e6p-1.

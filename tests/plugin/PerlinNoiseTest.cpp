@@ -1,5 +1,5 @@
 #include "PerlinNoise.h"
-#include "SameBits.h"
+#include "support/SameBits.h"
 
 #include <gtest/gtest.h>
 

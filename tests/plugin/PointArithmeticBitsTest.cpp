@@ -6,6 +6,7 @@
 // named operation at a time.
 #include "NoiseDeformerNode.h"
 #include "RecordingNoise.h"
+#include "support/SameBits.h"
 
 #include <maya/MMatrix.h>
 #include <maya/MPoint.h>
@@ -15,7 +16,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 #include <random>
 
 namespace {
@@ -45,11 +45,7 @@ private:
     std::mt19937 m_bits{20150};
 };
 
-template <class T>
-bool sameBits(T a, T b)
-{
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
+using kavo::test::sameBits;
 
 TEST(PointArithmeticBits, DisplacementIsAmplitudeDirectionFalloffWeightNoiseMultipliedInTurnInDouble)
 {

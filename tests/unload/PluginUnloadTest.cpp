@@ -2,7 +2,7 @@
 // program that links nothing but the host (not the command-line host, which
 // links the thread library itself and so would hide a plug-in that unloads
 // it): the process keeps running and keeps the threads it had.
-#include "plugin/SameBits.h"
+#include "support/SameBits.h"
 #include "session/Host.h"
 #include "support/GridQuads.h"
 
