@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_APPERROR_H
+#define KAVO_APP_APPERROR_H
 
 // A failure the command line reports to the user and ends with: the message
 // to print and the process's exit status. Usage and input errors (a bad
@@ -29,3 +30,5 @@ private:
 };
 
 } // namespace kavo::app
+
+#endif

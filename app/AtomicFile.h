@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_ATOMICFILE_H
+#define KAVO_APP_ATOMICFILE_H
 
 // An output file that appears whole or not at all. Everything is written to
 // a hidden temporary file in the target's folder (so the final rename stays
@@ -41,3 +42,5 @@ private:
 };
 
 } // namespace kavo::app
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_ATTRIBUTEASSIGNMENTS_H
+#define KAVO_APP_ATTRIBUTEASSIGNMENTS_H
 
 // Sets deformer attributes from NAME=VALUE text, the way a user at the host
 // would: by long or short name; an enumeration by label or value
@@ -39,3 +40,5 @@ private:
 };
 
 } // namespace kavo::app
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_ATTRIBUTELISTING_H
+#define KAVO_APP_ATTRIBUTELISTING_H
 
 // The table --list-attributes prints: every attribute a user may set, with
 // its long and short name, kind, default and limits.
@@ -18,3 +19,5 @@ public:
 };
 
 } // namespace kavo::app
+
+#endif

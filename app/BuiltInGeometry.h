@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_BUILTINGEOMETRY_H
+#define KAVO_APP_BUILTINGEOMETRY_H
 
 // The built-in examples, named on the command line instead of a file so each
 // kind of geometry can be tried without one: "@plane", "@sphere", "@torus"
@@ -26,3 +27,5 @@ public:
 };
 
 } // namespace kavo::app
+
+#endif

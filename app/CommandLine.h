@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_COMMANDLINE_H
+#define KAVO_APP_COMMANDLINE_H
 
 // Reads kavo-deform's command line into Options.
 
@@ -24,3 +25,5 @@ private:
 };
 
 } // namespace kavo::app
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_DEFORMJOB_H
+#define KAVO_APP_DEFORMJOB_H
 
 // One run of kavo-deform: reads the inputs, checks where everything will be
 // written, builds the scene in the host, applies the options, and for every
@@ -46,3 +47,5 @@ private:
 };
 
 } // namespace kavo::app
+
+#endif

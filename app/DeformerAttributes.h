@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_DEFORMERATTRIBUTES_H
+#define KAVO_APP_DEFORMERATTRIBUTES_H
 
 // The deformer attributes a user may name on the command line: those the
 // plug-in's node type declares itself, by the long and short names saved
@@ -39,3 +40,5 @@ private:
 };
 
 } // namespace kavo::app
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_DEFORMERSCENE_H
+#define KAVO_APP_DEFORMERSCENE_H
 
 // The scene a run builds in the stand-in host, the way an artist's creation
 // script would build it in the host: a shape per input under its own
@@ -81,3 +82,5 @@ private:
 };
 
 } // namespace kavo::app
+
+#endif

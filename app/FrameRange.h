@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_FRAMERANGE_H
+#define KAVO_APP_FRAMERANGE_H
 
 // The frames a run evaluates, and how they name its files. Frames are whole
 // numbers of scene time at 24 frames per second. A run of '#' in a file name
@@ -41,3 +42,5 @@ private:
 };
 
 } // namespace kavo::app
+
+#endif

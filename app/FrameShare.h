@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_FRAMESHARE_H
+#define KAVO_APP_FRAMESHARE_H
 
 // Which part of a frame range one task of a farm job evaluates: the K-th of
 // N even shares, K counted from 1. Shares are consecutive runs of the
@@ -45,3 +46,5 @@ private:
 };
 
 } // namespace kavo::app
+
+#endif

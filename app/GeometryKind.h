@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_GEOMETRYKIND_H
+#define KAVO_APP_GEOMETRYKIND_H
 
 // The five kinds of geometry the deformer takes, with the host shape that
 // holds each and the file format each is written in.
@@ -60,3 +61,5 @@ inline const char* describe(GeometryKind kind)
 }
 
 } // namespace kavo::app
+
+#endif

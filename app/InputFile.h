@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_INPUTFILE_H
+#define KAVO_APP_INPUTFILE_H
 
 // The files kavo-deform reads (OBJ inputs, weights, texture images) are
 // checked before any of them is opened for reading: each must be a regular
@@ -33,3 +34,5 @@ public:
 };
 
 } // namespace kavo::app
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_INPUTGEOMETRY_H
+#define KAVO_APP_INPUTGEOMETRY_H
 
 // One geometry given on the command line, read or built and ready to be put
 // into the scene: what it was called, its kind and the host data object
@@ -21,3 +22,5 @@ struct InputGeometry
 };
 
 } // namespace kavo::app
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_INPUTLOADER_H
+#define KAVO_APP_INPUTLOADER_H
 
 // Reads or builds the geometry a command-line argument names: an OBJ file
 // (a polygon mesh) or one of the built-in examples ("@sphere").
@@ -23,3 +24,5 @@ private:
 };
 
 } // namespace kavo::app
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_MEMBERLIST_H
+#define KAVO_APP_MEMBERLIST_H
 
 // The points a run deforms (--members): point numbers and inclusive ranges
 // FIRST:LAST, comma-separated ("0:799,1200,1500:1599"), counted over the
@@ -32,3 +33,5 @@ private:
 };
 
 } // namespace kavo::app
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_NUMBERTEXT_H
+#define KAVO_APP_NUMBERTEXT_H
 
 // Numbers to and from text, the same whatever the user's locale: what the
 // command line reads and what the writers put in files.
@@ -32,3 +33,5 @@ public:
 };
 
 } // namespace kavo::app
+
+#endif

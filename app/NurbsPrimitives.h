@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_NURBSPRIMITIVES_H
+#define KAVO_APP_NURBSPRIMITIVES_H
 
 // The NURBS examples the command line offers, as host data objects: cubic
 // B-splines in the host's knot convention (n + degree - 1 knots for n CVs).
@@ -24,3 +25,5 @@ public:
 };
 
 } // namespace kavo::app
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_OBJFREEFORMWRITER_H
+#define KAVO_APP_OBJFREEFORMWRITER_H
 
 // Writes NURBS curves and surfaces as OBJ free-form geometry:
 //
@@ -33,3 +34,5 @@ public:
 };
 
 } // namespace kavo::app
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_OBJREADER_H
+#define KAVO_APP_OBJREADER_H
 
 // Reads a polygon mesh from an OBJ file, keeping what the file says: the
 // vertices in file order, the faces with their corners as written (not
@@ -36,3 +37,5 @@ public:
 };
 
 } // namespace kavo::app
+
+#endif

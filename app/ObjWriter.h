@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_OBJWRITER_H
+#define KAVO_APP_OBJWRITER_H
 
 // Writes geometry as Wavefront OBJ text: polygon meshes and subdivision
 // cages as vertices and faces, NURBS curves and surfaces as free-form
@@ -30,3 +31,5 @@ private:
 };
 
 } // namespace kavo::app
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_OPTIONS_H
+#define KAVO_APP_OPTIONS_H
 
 // Everything a run of kavo-deform was asked to do, as read from its command
 // line.
@@ -38,3 +39,5 @@ struct Options
 };
 
 } // namespace kavo::app
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_PARTICLECLOUD_H
+#define KAVO_APP_PARTICLECLOUD_H
 
 // The particles example: positions spread evenly but without a visible grid
 // through the cube from -1 to 1, the same on every run.
@@ -21,3 +22,5 @@ private:
 };
 
 } // namespace kavo::app
+
+#endif

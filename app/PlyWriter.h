@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_PLYWRITER_H
+#define KAVO_APP_PLYWRITER_H
 
 // Writes particle positions as an ASCII PLY point cloud: one vertex element
 // of double x, y, z per particle, in particle order, with 17 significant
@@ -18,3 +19,5 @@ public:
 };
 
 } // namespace kavo::app
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_POLYGONDATAFACTORY_H
+#define KAVO_APP_POLYGONDATAFACTORY_H
 
 // Turns a polygon mesh description into the host's data objects: a polygon
 // mesh (points, faces, UVs and normals as described) or the cage of a
@@ -22,3 +23,5 @@ public:
 };
 
 } // namespace kavo::app
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_POLYGONMESHDESCRIPTION_H
+#define KAVO_APP_POLYGONMESHDESCRIPTION_H
 
 // A polygon mesh as plain lists, the way files and the built-in examples
 // describe one before it becomes host data: the points, the corner count of
@@ -40,3 +41,5 @@ struct PolygonMeshDescription
 };
 
 } // namespace kavo::app
+
+#endif

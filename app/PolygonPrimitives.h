@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_POLYGONPRIMITIVES_H
+#define KAVO_APP_POLYGONPRIMITIVES_H
 
 // The polygon examples the command line offers, all about the size of the
 // noise handle's unit cube: faces wound counter-clockwise seen from outside,
@@ -23,3 +24,5 @@ public:
 };
 
 } // namespace kavo::app
+
+#endif

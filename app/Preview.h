@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_PREVIEW_H
+#define KAVO_APP_PREVIEW_H
 
 // The preview image of a frame: a real OpenGL render, offscreen, through
 // one of the host's 3-D views in its flat-shaded style. The camera frames
@@ -45,3 +46,5 @@ private:
 };
 
 } // namespace kavo::app
+
+#endif

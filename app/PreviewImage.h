@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_PREVIEWIMAGE_H
+#define KAVO_APP_PREVIEWIMAGE_H
 
 // The preview's image file, in the format its name's extension asks for:
 // PNG, JPEG, TIFF or OpenEXR. Any other extension is refused before the run
@@ -27,3 +28,5 @@ public:
 };
 
 } // namespace kavo::app
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_PREVIEWSHAPE_H
+#define KAVO_APP_PREVIEWSHAPE_H
 
 // What the preview draws of one deformed geometry, reduced to polygons,
 // polylines and points: a mesh or subdivision cage as its faces, a NURBS
@@ -28,3 +29,5 @@ struct PreviewShape
 };
 
 } // namespace kavo::app
+
+#endif

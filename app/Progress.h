@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_PROGRESS_H
+#define KAVO_APP_PROGRESS_H
 
 // A progress bar for a range of frames on standard error, with the time
 // left estimated from the frames done so far. It shows only when standard
@@ -36,3 +37,5 @@ private:
 };
 
 } // namespace kavo::app
+
+#endif

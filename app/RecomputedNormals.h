@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_RECOMPUTEDNORMALS_H
+#define KAVO_APP_RECOMPUTEDNORMALS_H
 
 // Normals worked out afresh from a polygon mesh's current points, so that a
 // deformed mesh is never written with the normals it had before it moved.
@@ -35,3 +36,5 @@ public:
 };
 
 } // namespace kavo::app
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_TEMPORARYFILES_H
+#define KAVO_APP_TEMPORARYFILES_H
 
 // The temporary files of a run, removed when the run is interrupted. A run
 // stopped by SIGINT (Ctrl-C), SIGTERM (a farm's kill) or SIGHUP (a closed
@@ -39,3 +40,5 @@ public:
 };
 
 } // namespace kavo::app
+
+#endif

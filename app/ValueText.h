@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_VALUETEXT_H
+#define KAVO_APP_VALUETEXT_H
 
 // Attribute values as people read them: the shortest text that reads back
 // as the same number in the value's own precision (0.2 rather than
@@ -19,3 +20,5 @@ public:
 };
 
 } // namespace kavo::app
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_APP_WEIGHTSFILE_H
+#define KAVO_APP_WEIGHTSFILE_H
 
 // A file of painted weights: numbers separated by blanks or line breaks,
 // '#' starting a comment, one weight per point, the points of every input
@@ -25,3 +26,5 @@ public:
 };
 
 } // namespace kavo::app
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_BENCH_COMMON_DEFORMEDGRID_H
+#define KAVO_BENCH_COMMON_DEFORMEDGRID_H
 
 // A grid mesh shape with a noise deformer on it, in a scene of its own, as
 // the deform benchmarks use it: the host's deformer command puts the
@@ -83,3 +84,5 @@ private:
 };
 
 } // namespace kavo::bench
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_BENCH_PASS_PASSSHAREREPORTER_H
+#define KAVO_BENCH_PASS_PASSSHAREREPORTER_H
 
 // The console's report, and afterwards a table of the plug-in's share of an
 // evaluation per vertex: each pass's time less host_share_only's at the same
@@ -34,3 +35,5 @@ private:
 };
 
 } // namespace kavo::bench
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_BSPLINEBASIS_H
+#define KAVO_HOST_GEOMETRY_BSPLINEBASIS_H
 
 #include "geometry/NurbsKnots.h"
 
@@ -37,3 +38,5 @@ private:
 };
 
 }  // namespace kavo::host::geometry
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_CONTROLNET_H
+#define KAVO_HOST_GEOMETRY_CONTROLNET_H
 
 // Checks and measures on a list of rational CVs, shared by curves and surfaces.
 
@@ -18,3 +19,5 @@ double controlNetExtent(const std::vector<MPoint>& cvs);
 bool hasUsableCVs(const std::vector<MPoint>& cvs);
 
 }  // namespace kavo::host::geometry
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_CONTROLPOINTSPACE_H
+#define KAVO_HOST_GEOMETRY_CONTROLPOINTSPACE_H
 
 #include <maya/MMatrix.h>
 #include <maya/MPoint.h>
@@ -31,3 +32,5 @@ inline MPoint cvFromSpace(const MPoint& cv, const MMatrix& world, MSpace::Space 
 }
 
 }  // namespace kavo::host::geometry
+
+#endif

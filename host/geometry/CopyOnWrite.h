@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_COPYONWRITE_H
+#define KAVO_HOST_GEOMETRY_COPYONWRITE_H
 
 #include <memory>
 #include <utility>
@@ -59,3 +60,5 @@ private:
 };
 
 }  // namespace kavo::host::geometry
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_DATASPACE_H
+#define KAVO_HOST_GEOMETRY_DATASPACE_H
 
 #include "graph/Data.h"
 
@@ -39,3 +40,5 @@ inline MVector normalFromSpace(const graph::Data& data, const MVector& normal, M
 }
 
 }  // namespace kavo::host::geometry
+
+#endif

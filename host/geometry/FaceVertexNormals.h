@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_FACEVERTEXNORMALS_H
+#define KAVO_HOST_GEOMETRY_FACEVERTEXNORMALS_H
 
 #include <maya/MVector.h>
 
@@ -45,3 +46,5 @@ private:
 };
 
 }  // namespace kavo::host::geometry
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_GEOMETRYSHAPE_H
+#define KAVO_HOST_GEOMETRY_GEOMETRYSHAPE_H
 
 #include "graph/Attribute.h"
 #include "graph/Node.h"
@@ -42,3 +43,5 @@ GeometryPlugs geometryPlugsOf(const graph::NodeType& type);
 MStatus computeGeometryOutput(graph::Node& node, const graph::PlugPath& plug);
 
 }  // namespace kavo::host::geometry
+
+#endif

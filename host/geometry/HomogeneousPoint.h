@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_HOMOGENEOUSPOINT_H
+#define KAVO_HOST_GEOMETRY_HOMOGENEOUSPOINT_H
 
 #include <maya/MPoint.h>
 #include <maya/MVector.h>
@@ -30,3 +31,5 @@ struct HomogeneousPoint {
 };
 
 }  // namespace kavo::host::geometry
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_KNOTARRAYS_H
+#define KAVO_HOST_GEOMETRY_KNOTARRAYS_H
 
 // Knot vectors between the host's MDoubleArray and NurbsKnots.
 
@@ -35,3 +36,5 @@ inline void copyKnots(const NurbsKnots& knots, MDoubleArray& array)
 }
 
 }  // namespace kavo::host::geometry
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_MESHDATA_H
+#define KAVO_HOST_GEOMETRY_MESHDATA_H
 
 #include "geometry/CopyOnWrite.h"
 #include "geometry/FaceVertexNormals.h"
@@ -90,3 +91,5 @@ private:
 };
 
 }  // namespace kavo::host::geometry
+
+#endif

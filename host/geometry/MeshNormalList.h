@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_MESHNORMALLIST_H
+#define KAVO_HOST_GEOMETRY_MESHNORMALLIST_H
 
 #include <maya/MVector.h>
 
@@ -24,3 +25,5 @@ struct MeshNormalList {
 };
 
 }  // namespace kavo::host::geometry
+
+#endif

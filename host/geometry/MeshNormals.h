@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_MESHNORMALS_H
+#define KAVO_HOST_GEOMETRY_MESHNORMALS_H
 
 #include "geometry/PolygonMesh.h"
 
@@ -29,3 +30,5 @@ std::vector<MVector> smoothVertexNormals(const std::vector<MPoint>& points, cons
                                          const std::vector<int>& faceVertexIndices);
 
 }  // namespace kavo::host::geometry
+
+#endif

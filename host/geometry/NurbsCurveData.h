@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_NURBSCURVEDATA_H
+#define KAVO_HOST_GEOMETRY_NURBSCURVEDATA_H
 
 #include "geometry/CopyOnWrite.h"
 #include "geometry/GeometryData.h"
@@ -64,3 +65,5 @@ private:
 };
 
 }  // namespace kavo::host::geometry
+
+#endif

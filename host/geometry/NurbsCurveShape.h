@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_NURBSCURVESHAPE_H
+#define KAVO_HOST_GEOMETRY_NURBSCURVESHAPE_H
 
 #include "geometry/NurbsKnots.h"
 
@@ -58,3 +59,5 @@ private:
 };
 
 }  // namespace kavo::host::geometry
+
+#endif

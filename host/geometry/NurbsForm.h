@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_NURBSFORM_H
+#define KAVO_HOST_GEOMETRY_NURBSFORM_H
 
 namespace kavo::host::geometry {
 
@@ -12,3 +13,5 @@ namespace kavo::host::geometry {
 enum class NurbsForm : int { kOpen = 1, kClosed = 2, kPeriodic = 3 };
 
 }  // namespace kavo::host::geometry
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_NURBSKNOTS_H
+#define KAVO_HOST_GEOMETRY_NURBSKNOTS_H
 
 #include "geometry/NurbsForm.h"
 
@@ -59,3 +60,5 @@ private:
 };
 
 }  // namespace kavo::host::geometry
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_NURBSSURFACEDATA_H
+#define KAVO_HOST_GEOMETRY_NURBSSURFACEDATA_H
 
 #include "geometry/CopyOnWrite.h"
 #include "geometry/GeometryData.h"
@@ -67,3 +68,5 @@ private:
 };
 
 }  // namespace kavo::host::geometry
+
+#endif

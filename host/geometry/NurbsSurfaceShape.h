@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_NURBSSURFACESHAPE_H
+#define KAVO_HOST_GEOMETRY_NURBSSURFACESHAPE_H
 
 #include "geometry/NurbsKnots.h"
 
@@ -56,3 +57,5 @@ private:
 };
 
 }  // namespace kavo::host::geometry
+
+#endif

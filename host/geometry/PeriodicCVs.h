@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_PERIODICCVS_H
+#define KAVO_HOST_GEOMETRY_PERIODICCVS_H
 
 #include "geometry/NurbsKnots.h"
 
@@ -23,3 +24,5 @@ std::vector<int> copiesOf(const NurbsKnots& knots, int index);
 bool isSameCV(const MPoint& a, const MPoint& b, double extent);
 
 }  // namespace kavo::host::geometry
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_POLYGONMESH_H
+#define KAVO_HOST_GEOMETRY_POLYGONMESH_H
 
 #include <maya/MPoint.h>
 
@@ -20,3 +21,5 @@ struct PolygonMesh {
 };
 
 }  // namespace kavo::host::geometry
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_RATIONALDERIVATIVES_H
+#define KAVO_HOST_GEOMETRY_RATIONALDERIVATIVES_H
 
 #include "geometry/HomogeneousPoint.h"
 
@@ -27,3 +28,5 @@ inline MVector cartesianSecondDerivative(const HomogeneousPoint& a, const Homoge
 }
 
 }  // namespace kavo::host::geometry
+
+#endif

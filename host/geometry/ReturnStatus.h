@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_RETURNSTATUS_H
+#define KAVO_HOST_GEOMETRY_RETURNSTATUS_H
 
 #include <maya/MStatus.h>
 
@@ -20,3 +21,5 @@ T withStatus(MStatus* ReturnStatus, MStatus status, T value)
 }
 
 }  // namespace kavo::host::geometry
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_SHAPECACHE_H
+#define KAVO_HOST_GEOMETRY_SHAPECACHE_H
 
 #include <maya/MMatrix.h>
 #include <maya/MTypes.h>
@@ -53,3 +54,5 @@ private:
 };
 
 }  // namespace kavo::host::geometry
+
+#endif

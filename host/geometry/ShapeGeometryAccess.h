@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_SHAPEGEOMETRYACCESS_H
+#define KAVO_HOST_GEOMETRY_SHAPEGEOMETRYACCESS_H
 
 // How geometry function sets reach their geometry. A function set is
 // attached to a geometry data object or to a geometry shape node (see
@@ -72,3 +73,5 @@ MStatus editAttachedGeometry(const MObject& object, Edit edit)
 }
 
 }  // namespace kavo::host::geometry
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_SUBDDATA_H
+#define KAVO_HOST_GEOMETRY_SUBDDATA_H
 
 #include "geometry/CopyOnWrite.h"
 #include "geometry/GeometryData.h"
@@ -47,3 +48,5 @@ private:
 };
 
 }  // namespace kavo::host::geometry
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_SUBDIVISIONLIMIT_H
+#define KAVO_HOST_GEOMETRY_SUBDIVISIONLIMIT_H
 
 #include "geometry/PolygonMesh.h"
 
@@ -28,3 +29,5 @@ struct SubdivisionLimit {
 MStatus computeSubdivisionLimit(const PolygonMesh& base, SubdivisionLimit& limit);
 
 }  // namespace kavo::host::geometry
+
+#endif

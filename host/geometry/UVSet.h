@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_UVSET_H
+#define KAVO_HOST_GEOMETRY_UVSET_H
 
 #include <string>
 #include <vector>
@@ -21,3 +22,5 @@ struct UVSet {
 };
 
 }  // namespace kavo::host::geometry
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_GEOMETRY_VECTORARRAYDATA_H
+#define KAVO_HOST_GEOMETRY_VECTORARRAYDATA_H
 
 #include "geometry/CopyOnWrite.h"
 #include "geometry/GeometryData.h"
@@ -33,3 +34,5 @@ private:
 };
 
 }  // namespace kavo::host::geometry
+
+#endif

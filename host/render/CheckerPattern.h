@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_RENDER_CHECKERPATTERN_H
+#define KAVO_HOST_RENDER_CHECKERPATTERN_H
 
 // The host's 2-D checker texture: squares of two colours alternating in u and
 // v, repeated a given number of times over the unit square. The square at the
@@ -27,3 +28,5 @@ private:
 };
 
 } // namespace kavo::host::render
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_RENDER_IMAGEWRITER_H
+#define KAVO_HOST_RENDER_IMAGEWRITER_H
 
 // Writes 8-bit RGBA pixels to an image file in a format named by the caller:
 // how the command-line host saves a preview of what a 3-D view drew.
@@ -24,3 +25,5 @@ public:
 };
 
 } // namespace kavo::host::render
+
+#endif

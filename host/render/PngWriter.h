@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_RENDER_PNGWRITER_H
+#define KAVO_HOST_RENDER_PNGWRITER_H
 
 // Writes 8-bit RGBA pixels to a PNG file: how the command-line host saves a
 // preview of what a 3-D view drew.
@@ -22,3 +23,5 @@ public:
 };
 
 } // namespace kavo::host::render
+
+#endif

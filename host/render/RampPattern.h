@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_RENDER_RAMPPATTERN_H
+#define KAVO_HOST_RENDER_RAMPPATTERN_H
 
 // The host's v-ramp texture: colour entries placed at positions along v,
 // linearly interpolated between neighbours. Below the first entry the ramp
@@ -36,3 +37,5 @@ private:
 };
 
 } // namespace kavo::host::render
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_RENDER_TEXTURECOORDINATES_H
+#define KAVO_HOST_RENDER_TEXTURECOORDINATES_H
 
 // Helpers shared by the 2-D patterns for turning a (u, v) into a position
 // within one repeat of the pattern. Texture coordinates come straight from
@@ -26,3 +27,5 @@ inline double wrapToUnit(double t)
 }
 
 } // namespace kavo::host::render
+
+#endif

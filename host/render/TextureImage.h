@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_RENDER_TEXTUREIMAGE_H
+#define KAVO_HOST_RENDER_TEXTUREIMAGE_H
 
 // An image file held in memory as float RGB for texture lookups.
 //
@@ -45,3 +46,5 @@ private:
 };
 
 } // namespace kavo::host::render
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_RENDER_TEXTURENODETYPES_H
+#define KAVO_HOST_RENDER_TEXTURENODETYPES_H
 
 // The attributes of the host's 2-D texture nodes, by name, shared by the
 // type announcements and the sampler that reads them.
@@ -30,3 +31,5 @@ inline constexpr const char* kPosition = "position";
 inline constexpr const char* kColor = "color";
 
 } // namespace kavo::host::render::texture_attributes
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_RENDER_TEXTURESAMPLER_H
+#define KAVO_HOST_RENDER_TEXTURESAMPLER_H
 
 // The colour of one of the host's 2-D texture nodes ("file", "checker",
 // "ramp") over texture space. bind() reads the node's settings once (for a
@@ -40,3 +41,5 @@ private:
 };
 
 } // namespace kavo::host::render
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_VIEW_ACTIVEVIEW_H
+#define KAVO_HOST_VIEW_ACTIVEVIEW_H
 
 // Which of the host's 3-D views the user works in. Batch work has none.
 // The host only refers to the view: a view that is closed stops being active.
@@ -22,3 +23,5 @@ private:
 };
 
 } // namespace kavo::host::view
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_VIEW_CAMERA_H
+#define KAVO_HOST_VIEW_CAMERA_H
 
 // A perspective camera for the host's 3-D views: where it stands, where it
 // looks, and how it projects, in the host's conventions (row vectors, point x
@@ -68,3 +69,5 @@ private:
 };
 
 } // namespace kavo::host::view
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_VIEW_COLORTABLES_H
+#define KAVO_HOST_VIEW_COLORTABLES_H
 
 // The host's indexed drawing colours. A view draws an object with a colour
 // picked by index from one of three palettes according to the object's
@@ -26,3 +27,5 @@ public:
 };
 
 } // namespace kavo::host::view
+
+#endif

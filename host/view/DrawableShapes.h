@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_VIEW_DRAWABLESHAPES_H
+#define KAVO_HOST_VIEW_DRAWABLESHAPES_H
 
 // Which DAG nodes a view draws: those whose "visibility" is on for the node
 // and every ancestor, and that are not intermediate objects (shapes kept only
@@ -17,3 +18,5 @@ public:
 };
 
 } // namespace kavo::host::view
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_VIEW_GEOMETRYPREVIEW_H
+#define KAVO_HOST_VIEW_GEOMETRYPREVIEW_H
 
 // How a view shows the scene's polygon meshes, so that what a deformer did
 // can be seen: in the shaded display styles as flat-shaded faces lit by one
@@ -18,3 +19,5 @@ public:
 };
 
 } // namespace kavo::host::view
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_VIEW_OFFSCREENCONTEXT_H
+#define KAVO_HOST_VIEW_OFFSCREENCONTEXT_H
 
 // An OpenGL context that renders into memory instead of a window, so the
 // host's 3-D views can draw (and tests can look at the pixels) on machines
@@ -53,3 +54,5 @@ private:
 };
 
 } // namespace kavo::host::view
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_VIEW_OPENGLLIBRARY_H
+#define KAVO_HOST_VIEW_OPENGLLIBRARY_H
 
 // The OpenGL implementation the host draws with (OSMesa, rendering into
 // memory) and the LLVM compiler it brings take most of a short run's start-up
@@ -55,3 +56,5 @@ private:
 };
 
 } // namespace kavo::host::view
+
+#endif

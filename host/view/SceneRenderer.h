@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_VIEW_SCENERENDERER_H
+#define KAVO_HOST_VIEW_SCENERENDERER_H
 
 // Draws the scene into a 3-D view the way the host refreshes a viewport:
 // clear to the background, load the camera, draw the meshes (see
@@ -23,3 +24,5 @@ public:
 };
 
 } // namespace kavo::host::view
+
+#endif

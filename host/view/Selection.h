@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_VIEW_SELECTION_H
+#define KAVO_HOST_VIEW_SELECTION_H
 
 // The host's active selection: the DAG nodes the user picked. A shape is
 // drawn as selected when it or one of its ancestors is picked, so picking a
@@ -34,3 +35,5 @@ private:
 };
 
 } // namespace kavo::host::view
+
+#endif

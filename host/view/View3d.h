@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_HOST_VIEW_VIEW3D_H
+#define KAVO_HOST_VIEW_VIEW3D_H
 
 // One of the host's 3-D views: an offscreen OpenGL buffer, the camera it
 // looks through and how it shows objects. Plug-ins reach it through
@@ -82,3 +83,5 @@ private:
 };
 
 } // namespace kavo::host::view
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_TESTS_APP_APPTEST_H
+#define KAVO_TESTS_APP_APPTEST_H
 
 // A test that runs kavo-deform in a scratch folder of its own.
 
@@ -36,3 +37,5 @@ private:
 };
 
 } // namespace kavo::test
+
+#endif

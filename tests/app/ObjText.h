@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_TESTS_APP_OBJTEXT_H
+#define KAVO_TESTS_APP_OBJTEXT_H
 
 // An OBJ file as the tests look at it: the values of its v, vt and vn
 // statements, the corners of its faces, and every other statement's words.
@@ -30,3 +31,5 @@ struct ObjText
 };
 
 } // namespace kavo::test
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_TESTS_GEOMETRY_GEOMETRYDATABUILDERS_H
+#define KAVO_TESTS_GEOMETRY_GEOMETRYDATABUILDERS_H
 
 #include "geometry/PolygonMesh.h"
 
@@ -45,3 +46,5 @@ inline MObject subdDataFrom(const kavo::host::geometry::PolygonMesh& base, bool 
     EXPECT_EQ(status, MStatus::kSuccess);
     return data;
 }
+
+#endif

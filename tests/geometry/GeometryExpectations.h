@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_TESTS_GEOMETRY_GEOMETRYEXPECTATIONS_H
+#define KAVO_TESTS_GEOMETRY_GEOMETRYEXPECTATIONS_H
 
 #include <maya/MPoint.h>
 #include <maya/MVector.h>
@@ -25,3 +26,5 @@ inline ::testing::AssertionResult isNear(const MPoint& actual, const MPoint& exp
 {
     return isNear(MVector(actual), MVector(expected), tolerance);
 }
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_TESTS_GEOMETRY_NURBSTESTSUPPORT_H
+#define KAVO_TESTS_GEOMETRY_NURBSTESTSUPPORT_H
 
 // Building blocks for the NURBS function-set tests: host arrays from lists,
 // and a placement with rotation, non-uniform scale and translation, so that
@@ -43,3 +44,5 @@ inline MPoint placed(const MPoint& cv, const MMatrix& matrix)
 {
     return MPoint(cv.x, cv.y, cv.z) * matrix;
 }
+
+#endif

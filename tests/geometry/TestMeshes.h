@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_TESTS_GEOMETRY_TESTMESHES_H
+#define KAVO_TESTS_GEOMETRY_TESTMESHES_H
 
 #include "geometry/PolygonMesh.h"
 
@@ -35,3 +36,5 @@ inline kavo::host::geometry::PolygonMesh planeGridMesh(int cells)
     }
     return grid;
 }
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_TESTS_HOST_OFFSCREENRENDERING_H
+#define KAVO_TESTS_HOST_OFFSCREENRENDERING_H
 
 // Reading pixels back from an offscreen context in tests.
 
@@ -39,3 +40,5 @@ private:
 };
 
 } // namespace kavo::test
+
+#endif

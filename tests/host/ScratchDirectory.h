@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_TESTS_HOST_SCRATCHDIRECTORY_H
+#define KAVO_TESTS_HOST_SCRATCHDIRECTORY_H
 
 // A fresh directory for the files one test writes, removed with its contents
 // when the test ends; its own name keeps side-by-side test processes apart.
@@ -26,3 +27,5 @@ private:
 };
 
 } // namespace kavo::test
+
+#endif

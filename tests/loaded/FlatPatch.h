@@ -1,4 +1,5 @@
-#pragma once
+#ifndef KAVO_TESTS_LOADED_FLATPATCH_H
+#define KAVO_TESTS_LOADED_FLATPATCH_H
 
 // A bicubic NURBS patch of 4 x 4 CVs in the plane y = 0, spanning
 // [-0.45, 0.45] in x and z: inside the handle's unit cube, with the object
@@ -31,3 +32,5 @@ inline MObject flatPatchData()
 }
 
 } // namespace kavo::test
+
+#endif
