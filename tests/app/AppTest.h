@@ -5,7 +5,7 @@
 
 #include "app/AppRun.h"
 #include "app/ObjText.h"
-#include "host/ScratchDirectory.h"
+#include "support/ScratchDirectory.h"
 
 #include <gtest/gtest.h>
 

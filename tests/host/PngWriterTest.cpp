@@ -1,6 +1,6 @@
 // Saving what a view drew as a PNG file.
 
-#include "host/ScratchDirectory.h"
+#include "support/ScratchDirectory.h"
 #include "render/PngWriter.h"
 #include "render/TextureImage.h"
 

@@ -1,6 +1,6 @@
 // Image textures as the host's file node reads and samples them.
 
-#include "host/ScratchDirectory.h"
+#include "support/ScratchDirectory.h"
 #include "render/PngWriter.h"
 #include "render/TextureImage.h"
 

@@ -3,7 +3,7 @@
 // The pass is called directly, as the host's compute would, with the fault
 // armed only around it, so the host's own reads and writes use none of it.
 #include "FlatPatch.h"
-#include "test_deformer_fixture.h"
+#include "DeformerFixture.h"
 
 #include "graph/Data.h"
 #include "graph/Faults.h"

@@ -3,7 +3,7 @@
 // in the space of that first pass) stays, while points and noise follow the
 // new space.
 #include "FlatPatch.h"
-#include "test_deformer_fixture.h"
+#include "DeformerFixture.h"
 
 #include "graph/Data.h"
 

@@ -1,6 +1,6 @@
 // The identity the plug-in itself gives the host when it loads: the host
 // shows it in its plug-in manager and saved scenes record it.
-#include "test_deformer_fixture.h"
+#include "DeformerFixture.h"
 
 #include "graph/Plugin.h"
 #include "session/PluginLoader.h"

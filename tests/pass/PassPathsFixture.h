@@ -14,7 +14,7 @@
 #include "graph/Node.h"
 #include "graph/Plugin.h"
 #include "graph/Scene.h"
-#include "host/ScratchDirectory.h"
+#include "support/ScratchDirectory.h"
 #include "render/PngWriter.h"
 #include "session/Host.h"
 #include "support/GridQuads.h"

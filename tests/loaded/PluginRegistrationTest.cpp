@@ -1,4 +1,4 @@
-#include "test_deformer_fixture.h"
+#include "DeformerFixture.h"
 
 #include "graph/Faults.h"
 #include "graph/NodeTypeRegistry.h"

@@ -2,7 +2,7 @@
 // sample's (u, v), and the failures a plug-in must be able to tell apart.
 
 #include "graph/Scene.h"
-#include "host/ScratchDirectory.h"
+#include "support/ScratchDirectory.h"
 #include "render/PngWriter.h"
 #include "session/Host.h"
 

@@ -1,9 +1,9 @@
 // The deform pass end to end: the plug-in loaded from its library, geometry
 // built in the host, outputs pulled through the dependency graph.
 #include "FlatPatch.h"
-#include "test_deformer_fixture.h"
+#include "DeformerFixture.h"
 
-#include "host/ScratchDirectory.h"
+#include "support/ScratchDirectory.h"
 #include "support/GridQuads.h"
 
 #include "graph/Data.h"

@@ -1,4 +1,4 @@
-#include "ScratchDirectory.h"
+#include "support/ScratchDirectory.h"
 
 #include "graph/Faults.h"
 #include "graph/NodeTypeRegistry.h"

@@ -1,5 +1,5 @@
-#ifndef KAVO_TESTS_HOST_SCRATCHDIRECTORY_H
-#define KAVO_TESTS_HOST_SCRATCHDIRECTORY_H
+#ifndef KAVO_TESTS_SUPPORT_SCRATCHDIRECTORY_H
+#define KAVO_TESTS_SUPPORT_SCRATCHDIRECTORY_H
 
 // A fresh directory for the files one test writes, removed with its contents
 // when the test ends; its own name keeps side-by-side test processes apart.
