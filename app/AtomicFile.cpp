@@ -45,7 +45,8 @@ AtomicFile::AtomicFile(std::string target) : m_target(std::move(target))
 }
 
 AtomicFile::AtomicFile(AtomicFile&& other) noexcept
-    : m_target(std::move(other.m_target)), m_temporary(std::move(other.m_temporary))
+    : m_target(std::move(other.m_target))
+    , m_temporary(std::move(other.m_temporary))
 {
     other.m_temporary.clear();
 }

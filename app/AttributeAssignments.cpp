@@ -119,7 +119,8 @@ std::optional<short> parseEnum(const Attribute& attribute, const std::string& te
 } // namespace
 
 AttributeAssignments::AttributeAssignments(host::graph::Node& deformer)
-    : m_deformer(deformer), m_attributes(deformer.type())
+    : m_deformer(deformer)
+    , m_attributes(deformer.type())
 {
 }
 
@@ -132,8 +133,8 @@ void AttributeAssignments::apply(const std::string& assignment)
     const std::string text = trimmed(assignment.substr(equals + 1));
     const Attribute* attribute = m_attributes.find(name);
     if (!attribute)
-        throw AppError::usage("unknown attribute \"" + name + "\"; the deformer's attributes are: " +
-                              m_attributes.namesText());
+        throw AppError::usage("unknown attribute \"" + name +
+                              "\"; the deformer's attributes are: " + m_attributes.namesText());
     refuseIfDriven(*attribute);
     if (DeformerAttributes::isTriple(*attribute))
         applyTriple(*attribute, text);
@@ -143,8 +144,7 @@ void AttributeAssignments::apply(const std::string& assignment)
 
 void AttributeAssignments::refuseIfDriven(const Attribute& attribute) const
 {
-    const std::vector<host::graph::Connection> feeds =
-        Scene::instance().incoming(m_deformer, PlugPath{&attribute, {}});
+    const std::vector<host::graph::Connection> feeds = Scene::instance().incoming(m_deformer, PlugPath{&attribute, {}});
     if (attribute.kind == AttributeKind::Unit && attribute.unitType == MFnUnitAttribute::kTime)
         throw AppError::usage(attribute.longName + " follows the scene time: choose frames with --frame or --frames");
     if (attribute.kind == AttributeKind::Matrix)

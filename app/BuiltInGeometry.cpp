@@ -23,7 +23,7 @@ constexpr long long kMaxElements = 4'000'000;
 struct Resolution
 {
     int first;
-    int second;  // 0 for examples with a single number
+    int second; // 0 for examples with a single number
 };
 
 struct Example
@@ -75,10 +75,20 @@ const std::array<Example, 8> kExamples = {{
     {"sphere", "sphere", GeometryKind::Mesh, "segments around x rings", {32, 16}, {3, 2}, buildSphere},
     {"torus", "torus", GeometryKind::Mesh, "segments around x around the tube", {32, 16}, {3, 3}, buildTorus},
     {"nurbs-plane", "nurbsPlane", GeometryKind::NurbsSurface, "CVs in U x V", {8, 8}, {4, 4}, buildNurbsPlane},
-    {"nurbs-sphere", "nurbsSphere", GeometryKind::NurbsSurface, "CVs around (periodic) x pole to pole", {8, 6},
-     {3, 4}, buildNurbsSphere},
+    {"nurbs-sphere",
+     "nurbsSphere",
+     GeometryKind::NurbsSurface,
+     "CVs around (periodic) x pole to pole",
+     {8, 6},
+     {3, 4},
+     buildNurbsSphere},
     {"helix", "helix", GeometryKind::NurbsCurve, "CVs", {32, 0}, {4, 0}, buildHelix},
-    {"subd-cube", "subdCube", GeometryKind::Subdivision, "quads along each edge of the cage", {1, 0}, {1, 0},
+    {"subd-cube",
+     "subdCube",
+     GeometryKind::Subdivision,
+     "quads along each edge of the cage",
+     {1, 0},
+     {1, 0},
      buildSubdCube},
     {"particles", "particles", GeometryKind::Particles, "particles", {1000, 0}, {1, 0}, buildParticles},
 }};
@@ -106,7 +116,7 @@ std::optional<Resolution> parseResolution(const Example& example, const std::str
         return std::nullopt;
     const std::optional<long long> first = NumberText::integer(text.substr(0, cross));
     // A single number on a two-number example means a square resolution.
-    const std::optional<long long> second = !twoNumbers                   ? std::optional<long long>(0)
+    const std::optional<long long> second = !twoNumbers                  ? std::optional<long long>(0)
                                             : cross == std::string::npos ? first
                                                                          : NumberText::integer(text.substr(cross + 1));
     if (!first || !second || *first > kMaxElements || *second > kMaxElements ||
@@ -121,10 +131,10 @@ Resolution resolutionOf(const Example& example, const std::string& argument, siz
         return example.fallback;
     const std::optional<Resolution> resolution = parseResolution(example, argument.substr(colon + 1));
     if (!resolution || resolution->first < example.minimum.first || resolution->second < example.minimum.second)
-        throw AppError::usage("bad resolution in \"" + argument + "\": @" + example.name + " takes " +
-                              example.meaning + ", at least " + resolutionText(example, example.minimum) +
-                              " and at most " + std::to_string(kMaxElements) + " in all (for example @" +
-                              example.name + ":" + resolutionText(example, example.fallback) + ")");
+        throw AppError::usage("bad resolution in \"" + argument + "\": @" + example.name + " takes " + example.meaning +
+                              ", at least " + resolutionText(example, example.minimum) + " and at most " +
+                              std::to_string(kMaxElements) + " in all (for example @" + example.name + ":" +
+                              resolutionText(example, example.fallback) + ")");
     return *resolution;
 }
 

@@ -26,10 +26,10 @@ const char* kDescription =
     "and writes the deformed geometry of every frame asked for.\n\n"
     "Inputs are OBJ files (polygon meshes) or built-in examples:\n";
 
-const char* kFooter =
-    "\nOutputs: .obj for meshes, subdivision cages and NURBS (free-form curv/surf), .ply for particles; one per input,\n"
-    "in input order. In output and preview names a run of # becomes the zero-padded frame number.\n"
-    "Exit status: 0 done, 2 bad usage or input, 1 the evaluation failed.";
+const char* kFooter = "\nOutputs: .obj for meshes, subdivision cages and NURBS (free-form curv/surf), .ply for "
+                      "particles; one per input,\n"
+                      "in input order. In output and preview names a run of # becomes the zero-padded frame number.\n"
+                      "Exit status: 0 done, 2 bad usage or input, 1 the evaluation failed.";
 
 // A "x,y,z" option, read into `target` when given.
 void addTriple(CLI::App& app, const std::string& name, std::optional<std::array<double, 3>>& target,
@@ -53,8 +53,8 @@ void readPreviewSize(const std::string& text, Options& options)
     const std::optional<long long> height =
         cross == std::string::npos ? std::nullopt : NumberText::integer(text.substr(cross + 1));
     if (!width || !height || *width < 1 || *height < 1 || *width > kLargestPreview || *height > kLargestPreview)
-        throw CLI::ValidationError("--preview-size", "expected WIDTHxHEIGHT from 1x1 to 8192x8192, got \"" + text +
-                                                         "\"");
+        throw CLI::ValidationError("--preview-size",
+                                   "expected WIDTHxHEIGHT from 1x1 to 8192x8192, got \"" + text + "\"");
     options.previewWidth = static_cast<int>(*width);
     options.previewHeight = static_cast<int>(*height);
 }
@@ -155,8 +155,8 @@ void CommandLine::check(const Options& options)
         throw AppError::usage("\"" + options.previewPath + "\": previews are written as " +
                               PreviewImage::extensionsText() + ", chosen by the name's extension");
     if (options.outputs.size() != options.inputs.size())
-        throw AppError::usage("give one output per input: " + std::to_string(options.inputs.size()) +
-                              " input(s), " + std::to_string(options.outputs.size()) + " output(s)");
+        throw AppError::usage("give one output per input: " + std::to_string(options.inputs.size()) + " input(s), " +
+                              std::to_string(options.outputs.size()) + " output(s)");
     if (options.frames.isSingleFrame())
         return;
     for (const std::string& output : options.outputs)

@@ -57,7 +57,8 @@ bool sameFile(const std::string& first, const std::string& second)
 } // namespace
 
 DeformJob::DeformJob(Options options)
-    : m_options(std::move(options)), m_frames(m_options.task.pick(m_options.frames.frames()))
+    : m_options(std::move(options))
+    , m_frames(m_options.task.pick(m_options.frames.frames()))
 {
 }
 
@@ -187,7 +188,8 @@ void DeformJob::writeGeometry(const MObject& data, GeometryKind kind, AtomicFile
 {
     std::ofstream out;
     file.openByName([&](const std::string& path) { out.open(path, std::ios::binary); });
-    const bool written = kind == GeometryKind::Particles ? PlyWriter::write(data, out) : ObjWriter::write(data, kind, out);
+    const bool written =
+        kind == GeometryKind::Particles ? PlyWriter::write(data, out) : ObjWriter::write(data, kind, out);
     out.close();
     if (!written || !out)
         throw AppError::evaluation("could not write \"" + file.target() + "\"");

@@ -40,10 +40,10 @@ private:
     void writeGeometry(const MObject& data, GeometryKind kind, AtomicFile& file) const;
 
     Options m_options;
-    std::vector<long long> m_frames;  // this task's share of the range
+    std::vector<long long> m_frames; // this task's share of the range
     std::vector<InputGeometry> m_inputs;
     std::vector<double> m_weights;
-    std::vector<std::vector<unsigned int>> m_members;  // per input; none: every point
+    std::vector<std::vector<unsigned int>> m_members; // per input; none: every point
 };
 
 } // namespace kavo::app

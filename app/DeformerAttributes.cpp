@@ -70,20 +70,15 @@ std::string DeformerAttributes::kindText(const Attribute& attribute)
     if (isTriple(attribute))
         return attribute.flags.usedAsColor ? "colour" : "vector";
     switch (attribute.kind) {
-    case AttributeKind::Enum:
-        return "enum";
-    case AttributeKind::Matrix:
-        return "matrix";
+    case AttributeKind::Enum: return "enum";
+    case AttributeKind::Matrix: return "matrix";
     case AttributeKind::Unit:
         return attribute.unitType == MFnUnitAttribute::kTime    ? "time"
                : attribute.unitType == MFnUnitAttribute::kAngle ? "angle"
                                                                 : "distance";
-    case AttributeKind::Compound:
-        return "compound";
-    case AttributeKind::Numeric:
-        break;
-    default:
-        return "data";
+    case AttributeKind::Compound: return "compound";
+    case AttributeKind::Numeric: break;
+    default: return "data";
     }
     if (attribute.numericType == MFnNumericData::kBoolean)
         return "boolean";

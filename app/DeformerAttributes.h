@@ -11,7 +11,7 @@
 namespace kavo::host::graph {
 class Attribute;
 class NodeType;
-}
+} // namespace kavo::host::graph
 
 namespace kavo::app {
 

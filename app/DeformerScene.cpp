@@ -108,8 +108,8 @@ DeformerScene::DeformerScene(const std::vector<InputGeometry>& inputs,
 {
     for (const InputGeometry& input : m_inputs) {
         MStatus status;
-        const MObject shape = session::GeometryShapes::create(shapeTypeOf(input.kind), input.nodeName, input.data,
-                                                              &status);
+        const MObject shape =
+            session::GeometryShapes::create(shapeTypeOf(input.kind), input.nodeName, input.data, &status);
         if (!status)
             throw AppError::evaluation("the host could not make a shape for \"" + input.argument + "\"");
         m_shapes.push_back(nodeOf(shape).name());

@@ -57,8 +57,7 @@ FrameRange FrameRange::parse(const std::string& text)
     for (size_t k = 0; k < parts.size(); ++k) {
         const std::optional<long long> value = NumberText::integer(parts[k]);
         if (!value)
-            throw badRange(text, parts[k].empty() ? "a field is empty"
-                                                  : "\"" + parts[k] + "\" is not a whole number");
+            throw badRange(text, parts[k].empty() ? "a field is empty" : "\"" + parts[k] + "\" is not a whole number");
         if (std::llabs(*value) > kFrameLimit)
             throw badRange(text, "\"" + parts[k] + "\" is out of range (frames go from " +
                                      std::to_string(-kFrameLimit) + " to " + std::to_string(kFrameLimit) + ")");

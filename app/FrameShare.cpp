@@ -67,8 +67,8 @@ FrameShare FrameShare::fromSlurm(const Environment& environment)
     // Stepped or listed arrays (--array=0-9:3, --array=1,5) number their
     // tasks with gaps, which would leave frames to no task.
     if (count < 1 || id < first || id - first >= count)
-        throw AppError::usage("--task slurm: task " + std::to_string(id) + " of an array of " +
-                              std::to_string(count) + " from " + std::to_string(first) +
+        throw AppError::usage("--task slurm: task " + std::to_string(id) + " of an array of " + std::to_string(count) +
+                              " from " + std::to_string(first) +
                               " is out of place; the array's ids must be consecutive (sbatch --array=FIRST-LAST)");
     return FrameShare(id - first + 1, count);
 }

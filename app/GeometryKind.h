@@ -21,16 +21,11 @@ enum class GeometryKind
 inline const char* shapeTypeOf(GeometryKind kind)
 {
     switch (kind) {
-    case GeometryKind::Mesh:
-        return "mesh";
-    case GeometryKind::NurbsSurface:
-        return "nurbsSurface";
-    case GeometryKind::NurbsCurve:
-        return "nurbsCurve";
-    case GeometryKind::Subdivision:
-        return "subdiv";
-    case GeometryKind::Particles:
-        break;
+    case GeometryKind::Mesh: return "mesh";
+    case GeometryKind::NurbsSurface: return "nurbsSurface";
+    case GeometryKind::NurbsCurve: return "nurbsCurve";
+    case GeometryKind::Subdivision: return "subdiv";
+    case GeometryKind::Particles: break;
     }
     return "vectorArrayShape";
 }
@@ -46,16 +41,11 @@ inline const char* outputExtensionOf(GeometryKind kind)
 inline const char* describe(GeometryKind kind)
 {
     switch (kind) {
-    case GeometryKind::Mesh:
-        return "polygon mesh";
-    case GeometryKind::NurbsSurface:
-        return "NURBS surface";
-    case GeometryKind::NurbsCurve:
-        return "NURBS curve";
-    case GeometryKind::Subdivision:
-        return "subdivision surface";
-    case GeometryKind::Particles:
-        break;
+    case GeometryKind::Mesh: return "polygon mesh";
+    case GeometryKind::NurbsSurface: return "NURBS surface";
+    case GeometryKind::NurbsCurve: return "NURBS curve";
+    case GeometryKind::Subdivision: return "subdivision surface";
+    case GeometryKind::Particles: break;
     }
     return "particles";
 }

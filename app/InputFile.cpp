@@ -83,7 +83,8 @@ const InputFile::Kind InputFile::kTexture{"texture image", 4 * kGiB};
 
 void InputFile::check(const std::string& path, const Kind& kind)
 {
-    struct stat status {};
+    struct stat status
+    {};
     if (stat(path.c_str(), &status) != 0)
         throw unreadable(path, kind, errno);
     checkStatus(path, kind, status);
@@ -97,7 +98,8 @@ std::string InputFile::read(const std::string& path, const Kind& kind)
     const Descriptor file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.get() < 0)
         throw unreadable(path, kind, errno);
-    struct stat status {};
+    struct stat status
+    {};
     if (fstat(file.get(), &status) != 0)
         throw unreadable(path, kind, errno);
     checkStatus(path, kind, status);

@@ -17,7 +17,7 @@ public:
     // What a file is for, named in messages, and how large it may be.
     struct Kind
     {
-        const char* description;  // "OBJ file", "weights file", "texture image"
+        const char* description; // "OBJ file", "weights file", "texture image"
         std::uintmax_t sizeLimit;
     };
 

@@ -15,8 +15,8 @@ namespace kavo::app {
 
 struct InputGeometry
 {
-    std::string argument;  // as given: a file path or "@sphere:16x8"
-    std::string nodeName;  // the transform the scene gives it
+    std::string argument; // as given: a file path or "@sphere:16x8"
+    std::string nodeName; // the transform the scene gives it
     GeometryKind kind = GeometryKind::Mesh;
     MObject data;
 };

@@ -29,7 +29,7 @@ public:
 
 private:
     std::string m_text;
-    std::vector<std::pair<unsigned long long, unsigned long long>> m_ranges;  // inclusive
+    std::vector<std::pair<unsigned long long, unsigned long long>> m_ranges; // inclusive
 };
 
 } // namespace kavo::app

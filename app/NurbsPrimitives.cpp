@@ -68,8 +68,8 @@ MObject NurbsPrimitives::sphere(int sectors, int rows, MStatus& status)
         const double azimuth = 2.0 * kPi * (u % sectors) / sectors;
         for (int v = 0; v < rows; ++v) {
             const double polar = kPi * (1.0 - static_cast<double>(v) / (rows - 1));
-            cvs.append(MPoint(std::sin(polar) * std::cos(azimuth), std::cos(polar),
-                              -std::sin(polar) * std::sin(azimuth)));
+            cvs.append(
+                MPoint(std::sin(polar) * std::cos(azimuth), std::cos(polar), -std::sin(polar) * std::sin(azimuth)));
         }
     }
     MFnNurbsSurfaceData dataCreator;

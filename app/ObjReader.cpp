@@ -71,7 +71,7 @@ private:
     // An element list as faces refer to it.
     struct List
     {
-        const char* name;  // "vertex", "texture coordinate", "normal"
+        const char* name; // "vertex", "texture coordinate", "normal"
         size_t count = 0;
     };
 
@@ -231,8 +231,7 @@ void ObjParse::checkForwardReferences() const
     for (const ForwardReference& reference : m_forward)
         if (static_cast<unsigned long long>(reference.index) > reference.list->count)
             fail(reference.line, std::string(reference.list->name) + " " + std::to_string(reference.index) +
-                                     " does not exist (the file has " + std::to_string(reference.list->count) +
-                                     ")");
+                                     " does not exist (the file has " + std::to_string(reference.list->count) + ")");
 }
 
 void ObjParse::fail(size_t line, const std::string& what) const

@@ -129,7 +129,8 @@ void writeCorner(int point, int uv, int normal, BufferedText& out)
 
 // What a mesh's face lines need besides the UVs: the faces and the normal
 // group of every corner, kept in the arrays the host fills.
-struct MeshFaces {
+struct MeshFaces
+{
     MIntArray counts;
     MIntArray vertices;
     MIntArray normalGroups;
@@ -155,16 +156,11 @@ bool readFaces(const MFnMesh& mesh, MeshFaces& faces)
 bool ObjWriter::write(const MObject& data, GeometryKind kind, std::ostream& out)
 {
     switch (kind) {
-    case GeometryKind::Mesh:
-        return writeMesh(data, out);
-    case GeometryKind::Subdivision:
-        return writeSubdivisionCage(data, out);
-    case GeometryKind::NurbsSurface:
-        return ObjFreeFormWriter::writeSurface(data, out);
-    case GeometryKind::NurbsCurve:
-        return ObjFreeFormWriter::writeCurve(data, out);
-    case GeometryKind::Particles:
-        break;
+    case GeometryKind::Mesh: return writeMesh(data, out);
+    case GeometryKind::Subdivision: return writeSubdivisionCage(data, out);
+    case GeometryKind::NurbsSurface: return ObjFreeFormWriter::writeSurface(data, out);
+    case GeometryKind::NurbsCurve: return ObjFreeFormWriter::writeCurve(data, out);
+    case GeometryKind::Particles: break;
     }
     return false;
 }
@@ -184,8 +180,8 @@ bool ObjWriter::writeMesh(const MObject& data, std::ostream& stream)
         MPointArray points;
         if (!mesh.getPoints(points))
             return false;
-        normals = RecomputedNormals::compute(points, faces.counts, faces.vertices, faces.normalGroups,
-                                             faces.groupCount);
+        normals =
+            RecomputedNormals::compute(points, faces.counts, faces.vertices, faces.normalGroups, faces.groupCount);
         out << "# polygon mesh: " << static_cast<long long>(points.length()) << " vertices, "
             << static_cast<long long>(faces.counts.length()) << " faces";
         out.endLine();
@@ -235,8 +231,8 @@ bool ObjWriter::writeSubdivisionCage(const MObject& data, std::ostream& stream)
     }
     if (!status)
         return false;
-    const std::vector<MVector> normals = RecomputedNormals::compute(points, faceCounts, faceVertices, faceVertices,
-                                                                    static_cast<int>(points.length()));
+    const std::vector<MVector> normals =
+        RecomputedNormals::compute(points, faceCounts, faceVertices, faceVertices, static_cast<int>(points.length()));
 
     BufferedText out(stream);
     out << "# subdivision surface cage: " << static_cast<long long>(points.length()) << " vertices, "

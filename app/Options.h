@@ -20,21 +20,21 @@ struct Options
     std::vector<std::string> inputs;
     std::vector<std::string> outputs;
     std::string pluginPath;
-    std::vector<std::string> assignments;  // NAME=VALUE, in command-line order
+    std::vector<std::string> assignments; // NAME=VALUE, in command-line order
     std::optional<std::array<double, 3>> handleTranslate;
-    std::optional<std::array<double, 3>> handleRotate;  // degrees, XYZ order
+    std::optional<std::array<double, 3>> handleRotate; // degrees, XYZ order
     std::optional<std::array<double, 3>> handleScale;
-    std::optional<std::string> envelope;  // set like an attribute, after the assignments
+    std::optional<std::string> envelope; // set like an attribute, after the assignments
     std::string weightsPath;
-    std::optional<MemberList> members;  // none: every point
+    std::optional<MemberList> members; // none: every point
     std::string texturePath;
     FrameRange frames;
-    FrameShare task;  // the part of `frames` this run evaluates
+    FrameShare task; // the part of `frames` this run evaluates
     std::string previewPath;
     int previewWidth = 640;
     int previewHeight = 480;
     bool quiet = false;
-    unsigned int threads = 0;  // the most the deform passes may use; 0: every core
+    unsigned int threads = 0; // the most the deform passes may use; 0: every core
     bool listAttributes = false;
 };
 

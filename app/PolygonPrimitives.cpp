@@ -128,14 +128,15 @@ PolygonMeshDescription PolygonPrimitives::cube(int divisions)
 {
     // Each side: the axis it faces, and two axes along it whose cross product
     // points outward, so the quads wind counter-clockwise seen from outside.
-    struct Side {
+    struct Side
+    {
         int normalAxis;
         bool positive;
         int a;
         int b;
     };
-    constexpr std::array<Side, 6> kSides = {{{0, true, 1, 2}, {0, false, 2, 1}, {1, true, 2, 0},
-                                             {1, false, 0, 2}, {2, true, 0, 1}, {2, false, 1, 0}}};
+    constexpr std::array<Side, 6> kSides = {
+        {{0, true, 1, 2}, {0, false, 2, 1}, {1, true, 2, 0}, {1, false, 0, 2}, {2, true, 0, 1}, {2, false, 1, 0}}};
     PolygonMeshDescription mesh;
     // Points on the lattice of the cube's surface, shared between sides.
     std::map<std::array<int, 3>, int> pointAt;
@@ -153,8 +154,8 @@ PolygonMeshDescription PolygonPrimitives::cube(int divisions)
     for (const Side& side : kSides)
         for (int i = 0; i < divisions; ++i)
             for (int j = 0; j < divisions; ++j)
-                mesh.addFace({point(side, i, j), point(side, i + 1, j), point(side, i + 1, j + 1),
-                              point(side, i, j + 1)});
+                mesh.addFace(
+                    {point(side, i, j), point(side, i + 1, j), point(side, i + 1, j + 1), point(side, i, j + 1)});
     return mesh;
 }
 

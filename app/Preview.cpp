@@ -137,7 +137,8 @@ std::vector<std::uint8_t> Preview::render(const std::vector<MObject>& deformed)
 void Preview::write(const std::vector<MObject>& deformed, const AtomicFile& file)
 {
     const std::vector<std::uint8_t> rgba = render(deformed);
-    file.openByName([&](const std::string& path) { PreviewImage::write(path, m_view->width(), m_view->height(), rgba); });
+    file.openByName(
+        [&](const std::string& path) { PreviewImage::write(path, m_view->width(), m_view->height(), rgba); });
 }
 
 } // namespace kavo::app

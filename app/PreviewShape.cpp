@@ -106,21 +106,11 @@ PreviewShape PreviewShape::of(const MObject& data, GeometryKind kind)
 {
     PreviewShape shape;
     switch (kind) {
-    case GeometryKind::Mesh:
-        addMesh(shape, data);
-        break;
-    case GeometryKind::Subdivision:
-        addCage(shape, data);
-        break;
-    case GeometryKind::NurbsSurface:
-        addSurface(shape, data);
-        break;
-    case GeometryKind::NurbsCurve:
-        addCurve(shape, data);
-        break;
-    case GeometryKind::Particles:
-        addParticles(shape, data);
-        break;
+    case GeometryKind::Mesh: addMesh(shape, data); break;
+    case GeometryKind::Subdivision: addCage(shape, data); break;
+    case GeometryKind::NurbsSurface: addSurface(shape, data); break;
+    case GeometryKind::NurbsCurve: addCurve(shape, data); break;
+    case GeometryKind::Particles: addParticles(shape, data); break;
     }
     return shape;
 }

@@ -51,8 +51,8 @@ struct DeformKernel::Block
     static constexpr std::size_t kCapacity = 64;
 
     std::size_t count = 0;
-    MVector normal;                // the adapter's answer for the point at hand
-    std::size_t point[kCapacity];  // the point's position in the pass's arrays
+    MVector normal;               // the adapter's answer for the point at hand
+    std::size_t point[kCapacity]; // the point's position in the pass's arrays
     // In the handle's frame divided by the deformer's scales.
     double qx[kCapacity], qy[kCapacity], qz[kCapacity];
     double falloff[kCapacity], weight[kCapacity];
@@ -191,8 +191,7 @@ void DeformKernel::noiseOf(Block& block) const
         block.z[k] = static_cast<float>(block.qz[k]);
         block.w[k] = s.seconds;
     }
-    PerlinNoise::calcNoiseBatch(s.permutations, block.x, block.y, block.z, block.w, block.value, count,
-                                m_simdTarget);
+    PerlinNoise::calcNoiseBatch(s.permutations, block.x, block.y, block.z, block.w, block.value, count, m_simdTarget);
     for (std::size_t k = 0; k < count; ++k)
         sum[k] = octaveValue(k);
 
@@ -279,14 +278,28 @@ bool sameValue(double a, double b)
 std::vector<double> probeValues()
 {
     using Limits = std::numeric_limits<double>;
-    std::vector<double> values = {0.0,          -0.0,         1.0,          -1.0,           0.1,
-                                  1.0 / 3.0,    1e300,        -1e300,       Limits::max(),  -Limits::max(),
-                                  1e-300,       Limits::min(), Limits::denorm_min(), -1e-310, 1e-10,
-                                  Limits::infinity(), -Limits::infinity(), Limits::quiet_NaN()};
+    std::vector<double> values = {0.0,
+                                  -0.0,
+                                  1.0,
+                                  -1.0,
+                                  0.1,
+                                  1.0 / 3.0,
+                                  1e300,
+                                  -1e300,
+                                  Limits::max(),
+                                  -Limits::max(),
+                                  1e-300,
+                                  Limits::min(),
+                                  Limits::denorm_min(),
+                                  -1e-310,
+                                  1e-10,
+                                  Limits::infinity(),
+                                  -Limits::infinity(),
+                                  Limits::quiet_NaN()};
     std::uint64_t state = 0x2545F4914F6CDD1DULL;
     for (int k = 0; k < 46; ++k) {
         state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-        const double unit = static_cast<double>(state >> 11) / 9007199254740992.0;  // [0, 1)
+        const double unit = static_cast<double>(state >> 11) / 9007199254740992.0; // [0, 1)
         const int exponent = static_cast<int>((state >> 3) % 40) - 20;
         values.push_back((unit - 0.5) * std::ldexp(1.0, exponent));
     }

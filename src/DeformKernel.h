@@ -38,7 +38,7 @@ public:
     struct Settings
     {
         MMatrix worldMatrix;
-        bool worldSpace = false;  // the noise sees world-space positions
+        bool worldSpace = false; // the noise sees world-space positions
         MMatrix handleInverseMatrix;
         MMatrix scaleMatrix;
         float envelope = 1.0f;
@@ -64,8 +64,8 @@ public:
     // The pass's points, one entry per point of the host's iterator.
     struct Points
     {
-        const MPoint* positions = nullptr;  // object space
-        const int* indices = nullptr;       // the iterator's index of each point; null: the point's position
+        const MPoint* positions = nullptr; // object space
+        const int* indices = nullptr;      // the iterator's index of each point; null: the point's position
         const float* paintedWeights = nullptr;
         // Holds the positions (it may be the positions array itself: each
         // point is read before it is written); deformRange overwrites x, y, z

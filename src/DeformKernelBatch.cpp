@@ -13,7 +13,7 @@
 
 #undef HWY_TARGET_INCLUDE
 #define HWY_TARGET_INCLUDE "DeformKernelBatch.cpp"
-#include <hwy/foreach_target.h>  // IWYU pragma: keep
+#include <hwy/foreach_target.h> // IWYU pragma: keep
 
 #include <hwy/highway.h>
 

@@ -25,8 +25,7 @@ bool runParallel(const DeformKernel& kernel, std::size_t count)
     context.capture_fp_settings();
     tbb::parallel_for(
         tbb::blocked_range<std::size_t>(0, count, kPointsPerRange),
-        [&](const tbb::blocked_range<std::size_t>& range) { kernel.deformRange(range.begin(), range.end()); },
-        context);
+        [&](const tbb::blocked_range<std::size_t>& range) { kernel.deformRange(range.begin(), range.end()); }, context);
     return !context.is_group_execution_cancelled();
 }
 

@@ -18,8 +18,8 @@ PLUGIN_EXPORT MStatus initializePlugin(MObject plugin)
     MFnPlugin fnPlugin(plugin, "Kavo Studio, Inc.", "1.2", "Any");
     // The batch pass writes some of the host's arithmetic out itself; where
     // the host rounds it otherwise, only the literal pass gives its points.
-    NoiseDeformerNode::m_passPath = DeformKernel::agreesWithHost() ? NoiseDeformerNode::PassPath::batch
-                                                                   : NoiseDeformerNode::PassPath::literal;
+    NoiseDeformerNode::m_passPath =
+        DeformKernel::agreesWithHost() ? NoiseDeformerNode::PassPath::batch : NoiseDeformerNode::PassPath::literal;
 
     status = fnPlugin.registerNode("noiseDeformer", NoiseDeformerNode::m_id, NoiseDeformerNode::creator,
                                    NoiseDeformerNode::initialize, MPxNode::kDeformerNode);

@@ -23,11 +23,11 @@ void reportLocatedError(const MStatus& status, const char* file, int line);
 // the source file (relative to the repository root, as the build maps
 // __FILE__) and the line. It only reports: it neither returns nor changes the
 // status, and the statement after it runs whatever the outcome.
-#define KAVO_CHECK_MSTATUS(status)                                         \
-    do {                                                                   \
-        const MStatus& kavoCheckedStatus_ = (status);                      \
-        if (kavoCheckedStatus_ != MStatus::kSuccess)                       \
-            kavo::reportLocatedError(kavoCheckedStatus_, __FILE__, __LINE__); \
+#define KAVO_CHECK_MSTATUS(status)                                                                                     \
+    do {                                                                                                               \
+        const MStatus& kavoCheckedStatus_ = (status);                                                                  \
+        if (kavoCheckedStatus_ != MStatus::kSuccess)                                                                   \
+            kavo::reportLocatedError(kavoCheckedStatus_, __FILE__, __LINE__);                                          \
     } while (false)
 
 #endif

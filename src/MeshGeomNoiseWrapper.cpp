@@ -8,10 +8,7 @@
 
 #include <algorithm>
 
-MeshGeomNoiseWrapper::MeshGeomNoiseWrapper()
-    : m_numPoints(0)
-{
-}
+MeshGeomNoiseWrapper::MeshGeomNoiseWrapper() : m_numPoints(0) {}
 
 MeshGeomNoiseWrapper::~MeshGeomNoiseWrapper() = default;
 

@@ -19,10 +19,7 @@ double cvParameter(int cvIndex, int cvCount, int form, int degree, double range)
 
 } // namespace
 
-NcurveGeomNoiseWrapper::NcurveGeomNoiseWrapper()
-    : m_numPoints(0)
-{
-}
+NcurveGeomNoiseWrapper::NcurveGeomNoiseWrapper() : m_numPoints(0) {}
 
 NcurveGeomNoiseWrapper::~NcurveGeomNoiseWrapper() = default;
 

@@ -42,8 +42,8 @@ MPoint evaluateOctave(INoise& noise, bool absolute, const MPoint& p, float time,
 
 namespace NoiseCalculation {
 
-MPoint calculateNoise(INoise& noise, float iterations, float roughness, bool absolute, bool sine, MPoint p,
-                      float time, ...)
+MPoint calculateNoise(INoise& noise, float iterations, float roughness, bool absolute, bool sine, MPoint p, float time,
+                      ...)
 {
     // va_start after a float: see PerlinNoise::noise, which shares the shape.
     va_list args;
@@ -59,8 +59,7 @@ MPoint calculateNoise(INoise& noise, float iterations, float roughness, bool abs
     return result;
 }
 
-MPoint fractalNoise(INoise& noise, float iterations, float roughness, bool absolute, MPoint p, float time,
-                    va_list args)
+MPoint fractalNoise(INoise& noise, float iterations, float roughness, bool absolute, MPoint p, float time, va_list args)
 {
     MPoint result = evaluateOctave(noise, absolute, p, time, args);
 
@@ -104,8 +103,7 @@ float octaveWeight(int octave, float iterations, float roughness)
 
 MPoint absNoise(INoise& noise, bool absolute, MPoint p, float time, va_list args)
 {
-    MPoint value = noise.vaNoise(static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z), time,
-                                 args);
+    MPoint value = noise.vaNoise(static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z), time, args);
     if (absolute) {
         value.x = std::fabs(value.x);
         value.y = std::fabs(value.y);

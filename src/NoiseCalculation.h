@@ -15,8 +15,8 @@ namespace NoiseCalculation {
 // The fractal sum of the source's octaves at p and time; with sine set, each
 // axis of the sum is added to the position and passed through sine. Extra
 // arguments are handed unchanged to every evaluation of the source.
-MPoint calculateNoise(INoise& noise, float iterations, float roughness, bool absolute, bool sine, MPoint p,
-                      float time, ...);
+MPoint calculateNoise(INoise& noise, float iterations, float roughness, bool absolute, bool sine, MPoint p, float time,
+                      ...);
 
 // Octave i (counting from 0) evaluates the source at (2^i p, 2^i time) and
 // weighs it 2^(i (roughness - 1)). There are iterations octaves rounded up,

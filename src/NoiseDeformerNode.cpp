@@ -172,18 +172,12 @@ MStatus readTimeAndHandle(MDataBlock& block, PassSettings& settings)
 std::shared_ptr<IGeomNoiseWrapper> createWrapper(MFn::Type dataType)
 {
     switch (dataType) {
-    case MFn::kMeshData:
-        return std::make_shared<MeshGeomNoiseWrapper>();
-    case MFn::kNurbsSurfaceData:
-        return std::make_shared<NsurfGeomNoiseWrapper>();
-    case MFn::kNurbsCurveData:
-        return std::make_shared<NcurveGeomNoiseWrapper>();
-    case MFn::kSubdivData:
-        return std::make_shared<SubdGeomNoiseWrapper>();
-    case MFn::kVectorArrayData:
-        return std::make_shared<ParticleGeomNoiseWrapper>();
-    default:
-        return nullptr;
+    case MFn::kMeshData: return std::make_shared<MeshGeomNoiseWrapper>();
+    case MFn::kNurbsSurfaceData: return std::make_shared<NsurfGeomNoiseWrapper>();
+    case MFn::kNurbsCurveData: return std::make_shared<NcurveGeomNoiseWrapper>();
+    case MFn::kSubdivData: return std::make_shared<SubdGeomNoiseWrapper>();
+    case MFn::kVectorArrayData: return std::make_shared<ParticleGeomNoiseWrapper>();
+    default: return nullptr;
     }
 }
 
@@ -249,11 +243,7 @@ std::mutex NoiseDeformerNode::m_noiseSeedMutex;
 // ---------------------------------------------------------------------------
 // Life cycle and host hooks
 
-NoiseDeformerNode::NoiseDeformerNode()
-    : m_sampleCount(0)
-    , m_callbackId(0)
-{
-}
+NoiseDeformerNode::NoiseDeformerNode() : m_sampleCount(0), m_callbackId(0) {}
 
 NoiseDeformerNode::~NoiseDeformerNode()
 {
@@ -314,8 +304,7 @@ int NoiseDeformerNode::schedulingType() const
 #endif
 {
     const MPlug noiseType(thisMObject(), m_attrNoiseType);
-    return noiseType.asShort(MDGContext::fsNormal) == kTextureDisplacement ? kUntrustedScheduling
-                                                                            : kParallelScheduling;
+    return noiseType.asShort(MDGContext::fsNormal) == kTextureDisplacement ? kUntrustedScheduling : kParallelScheduling;
 }
 
 // ---------------------------------------------------------------------------
@@ -351,7 +340,7 @@ struct EnumAttributeRow
     const char* name;
     const char* shortName;
     short defaultValue;
-    std::vector<const char*> fields;  // in value order from 0
+    std::vector<const char*> fields; // in value order from 0
 };
 
 // A numeric attribute, storable and keyable, with optional hard limits.
@@ -419,8 +408,8 @@ MStatus createTimeAttribute(MStatus& status)
 {
     using Node = NoiseDeformerNode;
     MFnUnitAttribute unit;
-    Node::m_attrTime = unit.create(Node::m_nameTime, Node::m_snameTime, MFnUnitAttribute::kTime, Node::m_defTime,
-                                   &status);
+    Node::m_attrTime =
+        unit.create(Node::m_nameTime, Node::m_snameTime, MFnUnitAttribute::kTime, Node::m_defTime, &status);
     if (Node::formatErrorMessage(Node::m_errCreateAttr, Node::m_nameTime, status) != MStatus::kSuccess)
         return MStatus::kFailure;
     return Node::addAttrAndCheck(Node::m_attrTime, Node::m_nameTime, status);
@@ -430,8 +419,8 @@ MStatus createHandleSpaceAttribute(MStatus& status)
 {
     using Node = NoiseDeformerNode;
     MFnMatrixAttribute matrix;
-    Node::m_attrHandleSpace = matrix.create(Node::m_nameHandleSpace, Node::m_snameHandleSpace,
-                                            MFnMatrixAttribute::kDouble, &status);
+    Node::m_attrHandleSpace =
+        matrix.create(Node::m_nameHandleSpace, Node::m_snameHandleSpace, MFnMatrixAttribute::kDouble, &status);
     if (Node::formatErrorMessage(Node::m_errCreateAttr, Node::m_nameHandleSpace, status) != MStatus::kSuccess)
         return MStatus::kFailure;
     matrix.setStorable(false);
@@ -447,7 +436,10 @@ MStatus NoiseDeformerNode::initialize()
 
     const EnumAttributeRow enumerations[] = {
         {m_space, "space", "space", kLocalSpace, {"Local", "World"}},
-        {m_attrNoiseType, m_nameNoiseType, m_snameNoiseType, m_defNoiseType,
+        {m_attrNoiseType,
+         m_nameNoiseType,
+         m_snameNoiseType,
+         m_defNoiseType,
          {m_enum0NoiseType, m_enum1NoiseType, m_enum2NoiseType, m_enum3NoiseType, m_enum4NoiseType}},
     };
     for (const EnumAttributeRow& row : enumerations)
@@ -460,28 +452,27 @@ MStatus NoiseDeformerNode::initialize()
         {m_attrScaleX, m_nameScaleX, m_snameScaleX, Numeric::kFloat, m_defScaleX, true, m_minScaleX, false, 0.0},
         {m_attrScaleY, m_nameScaleY, m_snameScaleY, Numeric::kFloat, m_defScaleY, true, m_minScaleY, false, 0.0},
         {m_attrScaleZ, m_nameScaleZ, m_snameScaleZ, Numeric::kFloat, m_defScaleZ, true, m_minScaleZ, false, 0.0},
-        {m_attrFractalState, m_nameFractalState, m_snameFractalState, Numeric::kBoolean, m_defFractalState, false,
-         0.0, false, 0.0},
+        {m_attrFractalState, m_nameFractalState, m_snameFractalState, Numeric::kBoolean, m_defFractalState, false, 0.0,
+         false, 0.0},
         {m_attrRoughness, m_nameRoughness, m_snameRoughness, Numeric::kFloat, m_defRoughness, true, m_minRoughness,
          true, m_maxRoughness},
-        {m_attrIterations, m_nameIterations, m_snameIterations, Numeric::kFloat, m_defIterations, true,
-         m_minIterations, false, 0.0},
-        {m_attrAlongNormals, m_nameAlongNormals, m_snameAlongNormals, Numeric::kBoolean, m_defAlongNormals, false,
-         0.0, false, 0.0},
-        {m_attrAmplitude, m_nameAmplitude, m_snameAmplitude, Numeric::kFloat, m_defAmplitude, false, 0.0, false,
+        {m_attrIterations, m_nameIterations, m_snameIterations, Numeric::kFloat, m_defIterations, true, m_minIterations,
+         false, 0.0},
+        {m_attrAlongNormals, m_nameAlongNormals, m_snameAlongNormals, Numeric::kBoolean, m_defAlongNormals, false, 0.0,
+         false, 0.0},
+        {m_attrAmplitude, m_nameAmplitude, m_snameAmplitude, Numeric::kFloat, m_defAmplitude, false, 0.0, false, 0.0},
+        {m_attrAmplitudeX, m_nameAmplitudeX, m_snameAmplitudeX, Numeric::kFloat, m_defAmplitudeX, false, 0.0, false,
          0.0},
-        {m_attrAmplitudeX, m_nameAmplitudeX, m_snameAmplitudeX, Numeric::kFloat, m_defAmplitudeX, false, 0.0,
-         false, 0.0},
-        {m_attrAmplitudeY, m_nameAmplitudeY, m_snameAmplitudeY, Numeric::kFloat, m_defAmplitudeY, false, 0.0,
-         false, 0.0},
-        {m_attrAmplitudeZ, m_nameAmplitudeZ, m_snameAmplitudeZ, Numeric::kFloat, m_defAmplitudeZ, false, 0.0,
-         false, 0.0},
+        {m_attrAmplitudeY, m_nameAmplitudeY, m_snameAmplitudeY, Numeric::kFloat, m_defAmplitudeY, false, 0.0, false,
+         0.0},
+        {m_attrAmplitudeZ, m_nameAmplitudeZ, m_snameAmplitudeZ, Numeric::kFloat, m_defAmplitudeZ, false, 0.0, false,
+         0.0},
         {m_attrBoundingBoxState, m_nameBoundingBoxState, m_snameBoundingBoxState, Numeric::kBoolean,
          m_defBoundingBoxState, false, 0.0, false, 0.0},
         {m_attrFalloff, m_nameFalloff, m_snameFalloff, Numeric::kFloat, m_defFalloff, true, m_minFalloff, true,
          m_maxFalloff},
-        {m_attrAnimationState, m_nameAnimationState, m_snameAnimationState, Numeric::kBoolean,
-         m_defAnimationState, false, 0.0, false, 0.0},
+        {m_attrAnimationState, m_nameAnimationState, m_snameAnimationState, Numeric::kBoolean, m_defAnimationState,
+         false, 0.0, false, 0.0},
         {m_attrFrequency, m_nameFrequency, m_snameFrequency, Numeric::kFloat, m_defFrequency, true, m_minFrequency,
          false, 0.0},
         {m_attrPhase, m_namePhase, m_snamePhase, Numeric::kFloat, m_defPhase, false, 0.0, false, 0.0},
@@ -535,21 +526,14 @@ MPoint NoiseDeformerNode::deformPoint(DEFORMPOINT& dp, const MPoint& samplePoint
 void NoiseDeformerNode::calculateNoiseType(int noiseType, bool& absolute, bool& sine, bool& texture)
 {
     switch (noiseType) {
-    case kAbsoluteValue:
-        absolute = true;
-        break;
-    case kSine:
-        sine = true;
-        break;
+    case kAbsoluteValue: absolute = true; break;
+    case kSine: sine = true; break;
     case kSineAbsoluteValue:
         absolute = true;
         sine = true;
         break;
-    case kTextureDisplacement:
-        texture = true;
-        break;
-    default:
-        break;
+    case kTextureDisplacement: texture = true; break;
+    default: break;
     }
 }
 
@@ -598,7 +582,7 @@ struct NoiseDeformerNode::Pass
     IGeomNoiseWrapper& wrapper;
     MSpace::Space space;
     DeformKernel::Settings settings;
-    MStatus status;  // the running status as the points' loop starts
+    MStatus status; // the running status as the points' loop starts
 };
 
 bool NoiseDeformerNode::sampleTexture(IGeomNoiseWrapper& wrapper, const MPlug& source, const MPointArray& points,
@@ -817,9 +801,8 @@ void NoiseDeformerNode::deformPointByPoint(Pass& pass, DEFORMPOINT& record)
         } else {
             record.direction = MVector::one;
         }
-        record.falloff = settings.boundingBoxState
-                             ? calculateFalloff(settings.falloff, handlePoint, center, kFalloffRadius)
-                             : 1.0f;
+        record.falloff =
+            settings.boundingBoxState ? calculateFalloff(settings.falloff, handlePoint, center, kFalloffRadius) : 1.0f;
         record.weight = weight;
         record.point = position;
         record.index = index;

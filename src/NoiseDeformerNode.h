@@ -46,23 +46,23 @@
 // is set once per pass.
 struct DEFORMPOINT
 {
-    MPoint& point;              // object-space position that gets displaced; its w is passed through
-    MVector& direction;         // unit normal along normals, else (1, 1, 1)
-    MMatrix& scaleMatrix;       // divides handle-space positions by the deformer's scales
+    MPoint& point;        // object-space position that gets displaced; its w is passed through
+    MVector& direction;   // unit normal along normals, else (1, 1, 1)
+    MMatrix& scaleMatrix; // divides handle-space positions by the deformer's scales
     INoise& noiseSource;
     float iterations;
     float roughness;
     bool absolute;
     bool sine;
-    float seconds;              // the noise's fourth coordinate
-    bool alongNormals;          // already folded into direction and amplitude
+    float seconds;     // the noise's fourth coordinate
+    bool alongNormals; // already folded into direction and amplitude
     MVector& amplitude;
-    MMatrix& handleMatrix;      // the handle's matrix with its scale set to 1
+    MMatrix& handleMatrix; // the handle's matrix with its scale set to 1
     MMatrix& handleInverseMatrix;
     float falloff;
-    float weight;               // envelope times painted weight
-    bool texture;               // take the sampled colour instead of computing noise
-    int index;                  // the point's index, which selects its sampled colour
+    float weight; // envelope times painted weight
+    bool texture; // take the sampled colour instead of computing noise
+    int index;    // the point's index, which selects its sampled colour
 };
 
 // The attribute-changed callback of every deformer: a change of "noiseType"
@@ -95,8 +95,7 @@ public:
 
     void postConstructor() override;
     MStatus setDependentsDirty(const MPlug& plug, MPlugArray& plugArray) override;
-    MStatus deform(MDataBlock& block, MItGeometry& iter, const MMatrix& worldMatrix,
-                   unsigned int multiIndex) override;
+    MStatus deform(MDataBlock& block, MItGeometry& iter, const MMatrix& worldMatrix, unsigned int multiIndex) override;
     MObject& accessoryAttribute() const override;
     MStatus accessoryNodeSetup(MDagModifier& modifier) override;
 
@@ -104,8 +103,7 @@ public:
     virtual void calculateNoiseType(int noiseType, bool& absolute, bool& sine, bool& texture);
     // The noise's time: scene time shifted by phase frames when animated,
     // else the time of frame phase + 1; either one multiplied by frequency.
-    virtual float calculateSeconds(MTime& time, bool animated, float phase, float frequency,
-                                   float secondsPerFrame);
+    virtual float calculateSeconds(MTime& time, bool animated, float phase, float frequency, float secondsPerFrame);
     // Per-axis amplitude: the same on every axis along normals, else the
     // per-axis factors times the amplitude.
     virtual MVector calculateAmplitude(bool alongNormals, float amplitude, float amplitudeX, float amplitudeY,

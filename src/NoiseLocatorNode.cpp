@@ -14,8 +14,8 @@
 // centred on the origin and its twelve edges (top face, bottom face, then the
 // four joining them), and the ends of the three axes with one edge per axis.
 static const double fsVertexCubeList[8][3] = {
-    {0.5, 0.5, 0.5},   {-0.5, 0.5, 0.5},   {-0.5, 0.5, -0.5},  {0.5, 0.5, -0.5},
-    {0.5, -0.5, 0.5},  {-0.5, -0.5, 0.5},  {-0.5, -0.5, -0.5}, {0.5, -0.5, -0.5},
+    {0.5, 0.5, 0.5},  {-0.5, 0.5, 0.5},  {-0.5, 0.5, -0.5},  {0.5, 0.5, -0.5},
+    {0.5, -0.5, 0.5}, {-0.5, -0.5, 0.5}, {-0.5, -0.5, -0.5}, {0.5, -0.5, -0.5},
 };
 
 static const int fsEdgeCubeLoop[12][2] = {
@@ -78,7 +78,8 @@ MStatus NoiseLocatorNode::initialize()
     MFnNumericAttribute numeric;
 
     m_aEnableTransparencySort = numeric.create("transparencySort", "ts", MFnNumericData::kBoolean, 1.0, &status);
-    kavo::McheckErr(status, "ERROR NoiseLocatorNode initialize; failed to create enable transparency sort attribute.\n");
+    kavo::McheckErr(status,
+                    "ERROR NoiseLocatorNode initialize; failed to create enable transparency sort attribute.\n");
     numeric.setKeyable(true);
     numeric.setReadable(true);
     numeric.setWritable(true);

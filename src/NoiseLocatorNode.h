@@ -24,8 +24,7 @@ public:
     virtual void postConstructor();
     // Answers kUnknownParameter for every plug: the node has no outputs.
     virtual MStatus compute(const MPlug& plug, MDataBlock& data);
-    virtual void draw(M3dView& view, const MDagPath& path, M3dView::DisplayStyle style,
-                      M3dView::DisplayStatus status);
+    virtual void draw(M3dView& view, const MDagPath& path, M3dView::DisplayStyle style, M3dView::DisplayStatus status);
     virtual bool isBounded() const;
     virtual MBoundingBox boundingBox() const;
     virtual bool isTransparent() const;

@@ -21,8 +21,14 @@ double cvParameter(int cvIndex, int cvCount, int form, int degree, double range)
 } // namespace
 
 NsurfGeomNoiseWrapper::NsurfGeomNoiseWrapper()
-    : m_numCVsInU(0), m_numCVsInV(0), m_rangeU(0.0), m_rangeV(0.0), m_formInU(0), m_formInV(0), m_degreeU(0),
-      m_degreeV(0)
+    : m_numCVsInU(0)
+    , m_numCVsInV(0)
+    , m_rangeU(0.0)
+    , m_rangeV(0.0)
+    , m_formInU(0)
+    , m_formInV(0)
+    , m_degreeU(0)
+    , m_degreeV(0)
 {
 }
 

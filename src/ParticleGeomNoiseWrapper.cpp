@@ -2,10 +2,7 @@
 
 #include "MAYA_General.h"
 
-ParticleGeomNoiseWrapper::ParticleGeomNoiseWrapper()
-    : m_hasFunctionSet(false)
-{
-}
+ParticleGeomNoiseWrapper::ParticleGeomNoiseWrapper() : m_hasFunctionSet(false) {}
 
 ParticleGeomNoiseWrapper::~ParticleGeomNoiseWrapper()
 {

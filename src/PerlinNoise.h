@@ -34,10 +34,7 @@ public:
     // Reads the class-wide working table.
     PerlinNoise() = default;
     // Reads the given table, which must outlive the object.
-    explicit PerlinNoise(const Permutations& permutations)
-        : m_table(permutations.data())
-    {
-    }
+    explicit PerlinNoise(const Permutations& permutations) : m_table(permutations.data()) {}
 
     MPoint noise(float x, float y, float z, float w, ...) override;
     // The argument list is accepted and never read: this source takes no
@@ -62,9 +59,8 @@ public:
     static void calcNoiseBatch(const float* x, const float* y, const float* z, const float* w, float* n,
                                std::size_t count, SimdTarget::Id target = SimdTarget::chosen());
     // calcNoiseBatch reading the given working table.
-    static void calcNoiseBatch(const int* permutations, const float* x, const float* y, const float* z,
-                               const float* w, float* n, std::size_t count,
-                               SimdTarget::Id target = SimdTarget::chosen());
+    static void calcNoiseBatch(const int* permutations, const float* x, const float* y, const float* z, const float* w,
+                               float* n, std::size_t count, SimdTarget::Id target = SimdTarget::chosen());
 
     // SimdTarget's choice under the names tests and benchmarks use:
     // SimdTarget::runnableNames, the chosen one's name, SimdTarget::choose.

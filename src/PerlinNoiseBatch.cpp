@@ -13,7 +13,7 @@
 
 #undef HWY_TARGET_INCLUDE
 #define HWY_TARGET_INCLUDE "PerlinNoiseBatch.cpp"
-#include <hwy/foreach_target.h>  // IWYU pragma: keep
+#include <hwy/foreach_target.h> // IWYU pragma: keep
 
 #include <hwy/highway.h>
 
@@ -46,7 +46,7 @@ HWY_INLINE void latticePosition(FloatVec coordinate, IntVec& cell, FloatVec& fra
     // kernels convert lane by lane in C++, where converting it is undefined.
     // +0 gives cell 0 and fraction +0, as calcNoise does for it.
     const FloatVec placed = hn::IfThenElseZero(fits, coordinate);
-    IntVec roundedDown = hn::ConvertTo(di, placed);  // toward zero
+    IntVec roundedDown = hn::ConvertTo(di, placed); // toward zero
     const auto above = hn::RebindMask(di, hn::ConvertTo(df, roundedDown) > placed);
     roundedDown = hn::IfThenElse(above, roundedDown - hn::Set(di, 1), roundedDown);
     cell = hn::And(roundedDown, hn::Set(di, 255));
@@ -164,8 +164,8 @@ std::size_t noiseBatch(const float* x, const float* y, const float* z, const flo
     const std::size_t lanes = hn::Lanes(df);
     std::size_t i = 0;
     for (; i + lanes <= count; i += lanes) {
-        const FloatVec value = noiseLanes(hn::LoadU(df, x + i), hn::LoadU(df, y + i), hn::LoadU(df, z + i),
-                                          hn::LoadU(df, w + i), table);
+        const FloatVec value =
+            noiseLanes(hn::LoadU(df, x + i), hn::LoadU(df, y + i), hn::LoadU(df, z + i), hn::LoadU(df, w + i), table);
         hn::StoreU(value, df, n + i);
     }
     return i;

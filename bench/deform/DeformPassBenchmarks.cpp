@@ -30,8 +30,8 @@ void BM_DeformPass(benchmark::State& state, const DeformSetting& setting)
     grid.checkDeformation(setting);
     if (!grid.timeEvaluations(state))
         return;
-    state.counters["points"] = benchmark::Counter(
-        static_cast<double>(state.iterations()) * grid.pointCount(), benchmark::Counter::kIsRate);
+    state.counters["points"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * grid.pointCount(), benchmark::Counter::kIsRate);
 }
 
 void gridSizes(benchmark::internal::Benchmark* benchmark)
@@ -63,8 +63,8 @@ void BM_HostShare(benchmark::State& state, const DeformSetting& setting)
     const double heapHeld = heapInUse() - heapBefore;
     if (!grid.timeEvaluations(state))
         return;
-    state.counters["points"] = benchmark::Counter(
-        static_cast<double>(state.iterations()) * grid.pointCount(), benchmark::Counter::kIsRate);
+    state.counters["points"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * grid.pointCount(), benchmark::Counter::kIsRate);
     state.counters["bytes_per_vertex"] = heapHeld / grid.pointCount();
 }
 

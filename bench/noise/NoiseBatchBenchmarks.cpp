@@ -47,8 +47,8 @@ void BM_PerlinCalcNoiseBatch(benchmark::State& state, const std::string& target)
         benchmark::DoNotOptimize(values.data());
     }
     PerlinNoise::useSimdTarget(nullptr);
-    state.counters["points"] = benchmark::Counter(static_cast<double>(state.iterations()) * values.size(),
-                                                  benchmark::Counter::kIsRate);
+    state.counters["points"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * values.size(), benchmark::Counter::kIsRate);
 }
 
 BENCHMARK_CAPTURE(BM_PerlinCalcNoiseBatch, AVX512, std::string("AVX-512"))->Unit(benchmark::kMicrosecond)->MinTime(0.2);

@@ -50,9 +50,9 @@ void BM_PerlinCalcNoise(benchmark::State& state)
     const std::vector<NoiseSample>& samples = noiseSamples();
     for (auto _ : state) {
         for (const NoiseSample& sample : samples) {
-            MPoint value = PerlinNoise::calcNoise(static_cast<float>(sample.position.x),
-                                                  static_cast<float>(sample.position.y),
-                                                  static_cast<float>(sample.position.z), sample.time);
+            MPoint value =
+                PerlinNoise::calcNoise(static_cast<float>(sample.position.x), static_cast<float>(sample.position.y),
+                                       static_cast<float>(sample.position.z), sample.time);
             benchmark::DoNotOptimize(value);
         }
     }

@@ -39,17 +39,17 @@ MStatus initializeDeformer()
     compound.addChild(MPxDeformerNode::weights);
     compound.setArray(true);
 
-    for (const MObject* attribute : {&MPxDeformerNode::input, &MPxDeformerNode::outputGeom,
-                                     &MPxDeformerNode::envelope, &MPxDeformerNode::weightList})
+    for (const MObject* attribute : {&MPxDeformerNode::input, &MPxDeformerNode::outputGeom, &MPxDeformerNode::envelope,
+                                     &MPxDeformerNode::weightList})
         MPxNode::addAttribute(*attribute);
-    for (const MObject* cause : {&MPxDeformerNode::inputGeom, &MPxDeformerNode::groupId,
-                                 &MPxDeformerNode::envelope, &MPxDeformerNode::weights})
+    for (const MObject* cause : {&MPxDeformerNode::inputGeom, &MPxDeformerNode::groupId, &MPxDeformerNode::envelope,
+                                 &MPxDeformerNode::weights})
         MPxNode::attributeAffects(*cause, MPxDeformerNode::outputGeom);
     return MStatus::kSuccess;
 }
 
-graph::TypeAnnouncement deformer{{"deformer", "dependNode", MTypeId(), MPxNode::kDeformerNode,
-                                  MFn::kWeightGeometryFilt, nullptr, initializeDeformer}};
+graph::TypeAnnouncement deformer{{"deformer", "dependNode", MTypeId(), MPxNode::kDeformerNode, MFn::kWeightGeometryFilt,
+                                  nullptr, initializeDeformer}};
 
 } // namespace
 } // namespace kavo::host::anim

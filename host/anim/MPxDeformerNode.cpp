@@ -36,8 +36,7 @@ MStatus MPxDeformerNode::compute(const MPlug& plug, MDataBlock& dataBlock)
     MDataHandle output = dataBlock.outputValue(plug);
 
     MArrayDataHandle inputs = dataBlock.inputArrayValue(input);
-    if (!inputs.jumpToElement(index))
-    {
+    if (!inputs.jumpToElement(index)) {
         // Nothing feeds this output: it stays empty.
         output.set(MObject());
         output.setClean();
@@ -47,8 +46,7 @@ MStatus MPxDeformerNode::compute(const MPlug& plug, MDataBlock& dataBlock)
     MDataHandle geometry = element.child(inputGeom);
     const unsigned int group = static_cast<unsigned int>(element.child(groupId).asInt());
     auto source = objectAs<Data>(geometry.data());
-    if (!source)
-    {
+    if (!source) {
         output.set(MObject());
         output.setClean();
         return MStatus::kSuccess;

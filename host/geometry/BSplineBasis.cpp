@@ -50,8 +50,7 @@ void BSplineBasis::fillDerivatives(const Triangle& ndu)
         m_values[0][j] = ndu[j][p];
 
     for (int r = 0; r <= p; ++r) {
-        std::array<std::vector<double>, 2> a{std::vector<double>(p + 1, 0.0),
-                                             std::vector<double>(p + 1, 0.0)};
+        std::array<std::vector<double>, 2> a{std::vector<double>(p + 1, 0.0), std::vector<double>(p + 1, 0.0)};
         int s1 = 0;
         int s2 = 1;
         a[0][0] = 1.0;
@@ -87,4 +86,4 @@ void BSplineBasis::fillDerivatives(const Triangle& ndu)
     }
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry

@@ -11,7 +11,8 @@ namespace kavo::host::geometry {
 // The degree + 1 B-spline basis functions that are non-zero at one parameter,
 // with their first and second derivatives (Cox-de Boor, in the triangular form
 // that computes all of them together, Piegl and Tiller's A2.3).
-class BSplineBasis {
+class BSplineBasis
+{
 public:
     static constexpr int kMaxDerivative = 2;
 
@@ -37,6 +38,6 @@ private:
     std::array<std::vector<double>, kMaxDerivative + 1> m_values;
 };
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

@@ -25,9 +25,8 @@ double controlNetExtent(const std::vector<MPoint>& cvs)
 bool hasUsableCVs(const std::vector<MPoint>& cvs)
 {
     return std::all_of(cvs.begin(), cvs.end(), [](const MPoint& cv) {
-        return std::isfinite(cv.x) && std::isfinite(cv.y) && std::isfinite(cv.z) && std::isfinite(cv.w) &&
-               cv.w > 0.0;
+        return std::isfinite(cv.x) && std::isfinite(cv.y) && std::isfinite(cv.z) && std::isfinite(cv.w) && cv.w > 0.0;
     });
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry

@@ -18,6 +18,6 @@ double controlNetExtent(const std::vector<MPoint>& cvs);
 // is then positive everywhere and the rational division is safe.
 bool hasUsableCVs(const std::vector<MPoint>& cvs);
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

@@ -31,6 +31,6 @@ inline MPoint cvFromSpace(const MPoint& cv, const MMatrix& world, MSpace::Space 
     return space == MSpace::kWorld ? transformedCV(cv, world.inverse()) : cv;
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

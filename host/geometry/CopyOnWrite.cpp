@@ -8,7 +8,7 @@ namespace {
 
 std::atomic<unsigned long long> copies{0};
 
-}  // namespace
+} // namespace
 
 unsigned long long sharedStorageCopies()
 {
@@ -20,4 +20,4 @@ void detail::countSharedStorageCopy()
     copies.fetch_add(1, std::memory_order_relaxed);
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry

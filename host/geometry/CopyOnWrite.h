@@ -59,6 +59,6 @@ private:
     std::shared_ptr<T> m_value;
 };
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

@@ -39,6 +39,6 @@ inline MVector normalFromSpace(const graph::Data& data, const MVector& normal, M
     return (normal * data.transform.transpose()).normal();
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

@@ -45,6 +45,6 @@ private:
     std::vector<MVector> m_normals;
 };
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

@@ -64,4 +64,4 @@ MStatus computeGeometryOutput(graph::Node& node, const graph::PlugPath& plug)
     return MStatus::kSuccess;
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry

@@ -17,7 +17,8 @@ namespace kavo::host::geometry {
 // connected to, or of the stored value) that carries the shape's world
 // matrix, so that whoever reads it knows where the geometry stands.
 
-struct GeometryAttributeNames {
+struct GeometryAttributeNames
+{
     const char* inputLong;
     const char* inputShort;
     const char* outputLong;
@@ -32,7 +33,8 @@ MStatus addGeometryAttributes(const GeometryAttributeNames& names, MFnData::Type
 
 // A shape type's geometry input and output: the data attribute that affects
 // another data attribute, and that one. Both null for a type without.
-struct GeometryPlugs {
+struct GeometryPlugs
+{
     const graph::Attribute* input = nullptr;
     const graph::Attribute* output = nullptr;
 };
@@ -42,6 +44,6 @@ GeometryPlugs geometryPlugsOf(const graph::NodeType& type);
 // any other plug.
 MStatus computeGeometryOutput(graph::Node& node, const graph::PlugPath& plug);
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

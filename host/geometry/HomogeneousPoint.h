@@ -9,7 +9,8 @@ namespace kavo::host::geometry {
 // A rational CV lifted into homogeneous space, (x w, y w, z w, w). B-spline
 // sums of these, and of their derivatives, are linear; the cartesian curve
 // and its derivatives follow by the quotient rule (RationalDerivatives).
-struct HomogeneousPoint {
+struct HomogeneousPoint
+{
     double x = 0.0;
     double y = 0.0;
     double z = 0.0;
@@ -30,6 +31,6 @@ struct HomogeneousPoint {
     MVector xyz() const { return MVector(x, y, z); }
 };
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

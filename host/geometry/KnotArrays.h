@@ -35,6 +35,6 @@ inline void copyKnots(const NurbsKnots& knots, MDoubleArray& array)
         array[k] = values[k];
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

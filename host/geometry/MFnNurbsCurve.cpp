@@ -1,8 +1,8 @@
 #include "geometry/ControlNet.h"
 #include "geometry/ControlPointSpace.h"
 #include "geometry/KnotArrays.h"
-#include "geometry/ReturnStatus.h"
 #include "geometry/NurbsCurveData.h"
+#include "geometry/ReturnStatus.h"
 #include "geometry/ShapeGeometryAccess.h"
 
 #include <maya/MFnNurbsCurve.h>
@@ -32,7 +32,7 @@ MStatus availability(const std::shared_ptr<NurbsCurveData>& curve)
     return curve ? MStatus::kSuccess : MStatus::kInvalidParameter;
 }
 
-}  // namespace
+} // namespace
 
 MFnNurbsCurve::MFnNurbsCurve() = default;
 

@@ -2,8 +2,8 @@
 #include "geometry/ControlPointSpace.h"
 #include "geometry/DataSpace.h"
 #include "geometry/KnotArrays.h"
-#include "geometry/ReturnStatus.h"
 #include "geometry/NurbsSurfaceData.h"
+#include "geometry/ReturnStatus.h"
 #include "geometry/ShapeGeometryAccess.h"
 
 #include <maya/MFnNurbsSurface.h>
@@ -59,7 +59,7 @@ double knotAt(const NurbsKnots* direction, unsigned int index, MStatus* ReturnSt
     return withStatus(ReturnStatus, MStatus::kSuccess, direction->knots()[index]);
 }
 
-}  // namespace
+} // namespace
 
 MFnNurbsSurface::MFnNurbsSurface() = default;
 
@@ -167,14 +167,14 @@ int MFnNurbsSurface::numKnotsInU(MStatus* ReturnStatus) const
 {
     auto surface = surfaceOf(m_object);
     return withStatus(ReturnStatus, availability(surface),
-                  surface ? static_cast<int>(surface->knotsU().knots().size()) : 0);
+                      surface ? static_cast<int>(surface->knotsU().knots().size()) : 0);
 }
 
 int MFnNurbsSurface::numKnotsInV(MStatus* ReturnStatus) const
 {
     auto surface = surfaceOf(m_object);
     return withStatus(ReturnStatus, availability(surface),
-                  surface ? static_cast<int>(surface->knotsV().knots().size()) : 0);
+                      surface ? static_cast<int>(surface->knotsV().knots().size()) : 0);
 }
 
 int MFnNurbsSurface::degreeU(MStatus* ReturnStatus) const
@@ -193,14 +193,14 @@ MFnNurbsSurface::Form MFnNurbsSurface::formInU(MStatus* ReturnStatus) const
 {
     auto surface = surfaceOf(m_object);
     return withStatus(ReturnStatus, availability(surface),
-                  surface ? static_cast<Form>(surface->knotsU().form()) : kInvalid);
+                      surface ? static_cast<Form>(surface->knotsU().form()) : kInvalid);
 }
 
 MFnNurbsSurface::Form MFnNurbsSurface::formInV(MStatus* ReturnStatus) const
 {
     auto surface = surfaceOf(m_object);
     return withStatus(ReturnStatus, availability(surface),
-                  surface ? static_cast<Form>(surface->knotsV().form()) : kInvalid);
+                      surface ? static_cast<Form>(surface->knotsV().form()) : kInvalid);
 }
 
 MStatus MFnNurbsSurface::getKnotsInU(MDoubleArray& keyValues) const
@@ -290,8 +290,7 @@ MStatus MFnNurbsSurface::setCV(unsigned int indexU, unsigned int indexV, const M
     });
 }
 
-MStatus MFnNurbsSurface::getPointAtParam(double paramInU, double paramInV, MPoint& point,
-                                         MSpace::Space space) const
+MStatus MFnNurbsSurface::getPointAtParam(double paramInU, double paramInV, MPoint& point, MSpace::Space space) const
 {
     auto surface = surfaceOf(m_object);
     if (!surface)

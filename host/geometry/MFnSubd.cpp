@@ -92,8 +92,8 @@ MStatus MFnSubd::setObject(const MObject& object)
 }
 
 MObject MFnSubd::createBaseMesh(bool reverseNormal, int numVertices, int numPolygons, const MPointArray& vertexArray,
-                                const MIntArray& polygonCounts, const MIntArray& polygonConnects,
-                                MObject parentOrOwner, MStatus* ReturnStatus)
+                                const MIntArray& polygonCounts, const MIntArray& polygonConnects, MObject parentOrOwner,
+                                MStatus* ReturnStatus)
 {
     const bool consistent = numVertices >= 0 && static_cast<unsigned int>(numVertices) == vertexArray.length() &&
                             numPolygons >= 0 && static_cast<unsigned int>(numPolygons) == polygonCounts.length();

@@ -1,10 +1,10 @@
-#include "geometry/SubdData.h"
 #include "geometry/ReturnStatus.h"
+#include "geometry/SubdData.h"
 
 #include <maya/MFnSubdData.h>
 
-using kavo::host::geometry::SubdData;
 using kavo::host::geometry::setReturnStatus;
+using kavo::host::geometry::SubdData;
 using kavo::host::geometry::withStatus;
 using kavo::host::graph::objectAs;
 

@@ -60,8 +60,8 @@ void MItGeometry::walkGroup(unsigned int groupId)
 {
     m_members = m_data ? m_data->objectGroup(groupId) : nullptr;
     if (m_members)
-        m_count = static_cast<unsigned int>(
-            std::lower_bound(m_members->begin(), m_members->end(), m_count) - m_members->begin());
+        m_count = static_cast<unsigned int>(std::lower_bound(m_members->begin(), m_members->end(), m_count) -
+                                            m_members->begin());
 }
 
 bool MItGeometry::isDone(MStatus* ReturnStatus) const
@@ -107,8 +107,7 @@ int MItGeometry::exactCount(MStatus* ReturnStatus)
 
 MPoint MItGeometry::position(MSpace::Space space, MStatus* ReturnStatus) const
 {
-    if (isDone())
-    {
+    if (isDone()) {
         setStatus(ReturnStatus, MStatus::kFailure);
         return MPoint();
     }
@@ -131,7 +130,7 @@ MStatus MItGeometry::allPositions(MPointArray& points, MSpace::Space space) cons
         return MStatus::kFailure;
     const MPoint* stored = m_data->storedPoints();
     if (stored && !m_members && space != MSpace::kWorld) {
-        points = MPointArray(stored, m_count);  // one pass, no default points first
+        points = MPointArray(stored, m_count); // one pass, no default points first
         return MStatus::kSuccess;
     }
     points.setLength(m_count);

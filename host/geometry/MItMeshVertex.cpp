@@ -17,8 +17,7 @@ const UVSet* uvSetOf(const MeshData& mesh, const MString* uvSet)
 
 } // namespace
 
-MItMeshVertex::MItMeshVertex(MObject& polyObject, MStatus* ReturnStatus)
-    : m_mesh(objectAs<MeshData>(polyObject))
+MItMeshVertex::MItMeshVertex(MObject& polyObject, MStatus* ReturnStatus) : m_mesh(objectAs<MeshData>(polyObject))
 {
     if (!m_mesh) {
         setReturnStatus(ReturnStatus, MStatus::kInvalidParameter);

@@ -5,9 +5,7 @@
 
 namespace kavo::host::geometry {
 
-MeshData::MeshData()
-    : currentUVSet(kDefaultUVSet)
-    , m_polygons(std::make_shared<const Polygons>())
+MeshData::MeshData() : currentUVSet(kDefaultUVSet), m_polygons(std::make_shared<const Polygons>())
 {
     addUVSet(UVSet{kDefaultUVSet, {}, {}, {}});
 }
@@ -95,4 +93,4 @@ UVSet* MeshData::editUVSet(const std::string& name)
     return &*std::find_if(sets.begin(), sets.end(), [&](const UVSet& set) { return set.name == name; });
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry

@@ -78,10 +78,11 @@ public:
 
 private:
     // Polygons never change in place: setPolygons() replaces them.
-    struct Polygons {
+    struct Polygons
+    {
         std::vector<int> faceVertexCounts;
         std::vector<int> faceVertexIndices;
-        std::vector<int> firstFaceVertex;  // per polygon
+        std::vector<int> firstFaceVertex; // per polygon
     };
 
     CopyOnWrite<std::vector<MPoint>> m_points;
@@ -90,6 +91,6 @@ private:
     CopyOnWrite<std::vector<UVSet>> m_uvSets;
 };
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

@@ -55,7 +55,7 @@ std::vector<int> numberNormals(const MeshData& mesh, NewNormal newNormal)
     return ids;
 }
 
-}  // namespace
+} // namespace
 
 MeshNormalList MeshNormalList::of(const MeshData& mesh)
 {
@@ -75,4 +75,4 @@ std::vector<int> MeshNormalList::idsOf(const MeshData& mesh)
     return numberNormals(mesh, [](int) {});
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry

@@ -14,7 +14,8 @@ class MeshData;
 // a normal of their own share their vertex's smooth normal; those with one
 // share an id with the other face-vertices of the same vertex given the same
 // normal. Ids are numbered in the order the face-vertices are met.
-struct MeshNormalList {
+struct MeshNormalList
+{
     std::vector<MVector> normals;
     std::vector<int> faceVertexNormalIds;
 
@@ -24,6 +25,6 @@ struct MeshNormalList {
     static std::vector<int> idsOf(const MeshData& mesh);
 };
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

@@ -14,7 +14,7 @@ constexpr double kZeroArea = 1e-12;
 // Unit normals that sum to less than this cancel out.
 constexpr double kCancelled = 1e-12;
 
-}  // namespace
+} // namespace
 
 MVector newellNormal(const std::vector<MPoint>& points, const int* corners, int count)
 {
@@ -60,4 +60,4 @@ std::vector<MVector> smoothVertexNormals(const std::vector<MPoint>& points, cons
     return sums;
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry

@@ -29,6 +29,6 @@ MStatus smoothVertexNormals(const PolygonMesh& mesh, std::vector<MVector>& norma
 std::vector<MVector> smoothVertexNormals(const std::vector<MPoint>& points, const std::vector<int>& faceVertexCounts,
                                          const std::vector<int>& faceVertexIndices);
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

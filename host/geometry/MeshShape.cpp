@@ -24,5 +24,5 @@ MStatus initializeMeshShape()
 graph::TypeAnnouncement announcement{{"mesh", "shape", MTypeId(0x444d5348), MPxNode::kDependNode, MFn::kMesh,
                                       MeshShapeNode::creator, initializeMeshShape, true, true, computeGeometryOutput}};
 
-}  // namespace
-}  // namespace kavo::host::geometry
+} // namespace
+} // namespace kavo::host::geometry

@@ -76,4 +76,4 @@ std::shared_ptr<const NurbsCurveShape> NurbsCurveData::shape(MSpace::Space space
     });
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry

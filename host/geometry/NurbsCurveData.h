@@ -64,6 +64,6 @@ private:
     mutable ShapeCache<NurbsCurveShape> m_shapes;
 };
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

@@ -22,8 +22,8 @@ MStatus initializeNurbsCurve()
 }
 
 graph::TypeAnnouncement announcement{{"nurbsCurve", "shape", MTypeId(0x4e435256), MPxNode::kDependNode,
-                                      MFn::kNurbsCurve, NurbsCurveNode::creator, initializeNurbsCurve, true,
-                                      true, computeGeometryOutput}};
+                                      MFn::kNurbsCurve, NurbsCurveNode::creator, initializeNurbsCurve, true, true,
+                                      computeGeometryOutput}};
 
-}  // namespace
-}  // namespace kavo::host::geometry
+} // namespace
+} // namespace kavo::host::geometry

@@ -36,13 +36,13 @@ MVector unitOrthogonalTo(const MVector& unitTangent)
     return orthogonal / orthogonal.length();
 }
 
-}  // namespace
+} // namespace
 
 NurbsCurveShape::NurbsCurveShape(NurbsKnots knots, std::vector<MPoint> cvs)
-    : m_knots(std::move(knots)), m_cvs(std::move(cvs))
+    : m_knots(std::move(knots))
+    , m_cvs(std::move(cvs))
 {
-    m_valid = m_knots.isValid() && m_cvs.size() == static_cast<size_t>(m_knots.numCVs()) &&
-              hasUsableCVs(m_cvs);
+    m_valid = m_knots.isValid() && m_cvs.size() == static_cast<size_t>(m_knots.numCVs()) && hasUsableCVs(m_cvs);
     m_extent = controlNetExtent(m_cvs);
 }
 
@@ -64,8 +64,7 @@ MStatus NurbsCurveShape::evaluate(double t, Sample& sample) const
     const MVector position = cartesianPosition(sum[0]);
     sample.position = MPoint(position);
     sample.firstDerivative = cartesianFirstDerivative(sum[0], sum[1], position);
-    sample.secondDerivative =
-        cartesianSecondDerivative(sum[0], sum[1], sum[2], position, sample.firstDerivative);
+    sample.secondDerivative = cartesianSecondDerivative(sum[0], sum[1], sum[2], position, sample.firstDerivative);
     return MStatus::kSuccess;
 }
 
@@ -87,4 +86,4 @@ MStatus NurbsCurveShape::principalNormal(double t, MVector& normal) const
     return MStatus::kSuccess;
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry

@@ -19,9 +19,11 @@ namespace kavo::host::geometry {
 //
 // Evaluation is exact: the rational curve is summed in homogeneous space and
 // its derivatives follow from the quotient rule.
-class NurbsCurveShape {
+class NurbsCurveShape
+{
 public:
-    struct Sample {
+    struct Sample
+    {
         MPoint position;
         MVector firstDerivative;
         MVector secondDerivative;
@@ -58,6 +60,6 @@ private:
     bool m_valid = false;
 };
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

@@ -10,8 +10,13 @@ namespace kavo::host::geometry {
 //   kClosed    the first and last CV coincide, the seam may show a crease;
 //   kPeriodic  the last `degree` CVs repeat the first ones and the direction
 //              is smooth across the seam; parameters wrap around the domain.
-enum class NurbsForm : int { kOpen = 1, kClosed = 2, kPeriodic = 3 };
+enum class NurbsForm : int
+{
+    kOpen = 1,
+    kClosed = 2,
+    kPeriodic = 3
+};
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

@@ -7,27 +7,34 @@
 namespace kavo::host::geometry {
 
 NurbsKnots::NurbsKnots(int degree, int numCVs, NurbsForm form, std::vector<double> knots)
-    : m_degree(degree), m_numCVs(numCVs), m_form(form), m_knots(std::move(knots))
+    : m_degree(degree)
+    , m_numCVs(numCVs)
+    , m_form(form)
+    , m_knots(std::move(knots))
 {
     m_valid = hasValidLayout();
 }
 
 bool NurbsKnots::hasValidLayout() const
 {
-    const bool knownForm = m_form == NurbsForm::kOpen || m_form == NurbsForm::kClosed ||
-                           m_form == NurbsForm::kPeriodic;
+    const bool knownForm = m_form == NurbsForm::kOpen || m_form == NurbsForm::kClosed || m_form == NurbsForm::kPeriodic;
     if (!knownForm || m_degree < 1 || m_numCVs < m_degree + 1)
         return false;
     if (m_knots.size() != static_cast<size_t>(m_numCVs + m_degree - 1))
         return false;
-    const bool allFinite =
-        std::all_of(m_knots.begin(), m_knots.end(), [](double k) { return std::isfinite(k); });
+    const bool allFinite = std::all_of(m_knots.begin(), m_knots.end(), [](double k) { return std::isfinite(k); });
     return allFinite && std::is_sorted(m_knots.begin(), m_knots.end()) && domainLength() > 0.0;
 }
 
-double NurbsKnots::domainStart() const { return m_knots[m_degree - 1]; }
+double NurbsKnots::domainStart() const
+{
+    return m_knots[m_degree - 1];
+}
 
-double NurbsKnots::domainEnd() const { return m_knots[m_numCVs - 1]; }
+double NurbsKnots::domainEnd() const
+{
+    return m_knots[m_numCVs - 1];
+}
 
 double NurbsKnots::toDomain(double t) const
 {
@@ -50,7 +57,7 @@ int NurbsKnots::findSpan(double t) const
     // knot greater than t closes t's span; its host index is the textbook
     // index of the span's opening knot.
     const auto first = m_knots.begin() + (m_degree - 1);
-    const auto last = m_knots.begin() + m_numCVs;  // one past the domain's end knot
+    const auto last = m_knots.begin() + m_numCVs; // one past the domain's end knot
     const auto closing = std::upper_bound(first, last, t);
     if (closing != last)
         return static_cast<int>(closing - m_knots.begin());
@@ -62,4 +69,4 @@ int NurbsKnots::findSpan(double t) const
     return span;
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry

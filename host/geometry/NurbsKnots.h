@@ -17,7 +17,8 @@ namespace kavo::host::geometry {
 // wrapped by the domain's length on a periodic direction and clamped to the
 // nearer end on an open or closed one: a query a little past the end gets the
 // end point, and nothing is ever extrapolated.
-class NurbsKnots {
+class NurbsKnots
+{
 public:
     NurbsKnots() = default;
     NurbsKnots(int degree, int numCVs, NurbsForm form, std::vector<double> knots);
@@ -59,6 +60,6 @@ private:
     bool m_valid = false;
 };
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

@@ -90,4 +90,4 @@ std::shared_ptr<const NurbsSurfaceShape> NurbsSurfaceData::shape(MSpace::Space s
     });
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry

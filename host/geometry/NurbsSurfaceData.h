@@ -67,6 +67,6 @@ private:
     mutable ShapeCache<NurbsSurfaceShape> m_shapes;
 };
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

@@ -22,8 +22,8 @@ MStatus initializeNurbsSurface()
 }
 
 graph::TypeAnnouncement announcement{{"nurbsSurface", "shape", MTypeId(0x4e535246), MPxNode::kDependNode,
-                                      MFn::kNurbsSurface, NurbsSurfaceNode::creator, initializeNurbsSurface, true,
-                                      true, computeGeometryOutput}};
+                                      MFn::kNurbsSurface, NurbsSurfaceNode::creator, initializeNurbsSurface, true, true,
+                                      computeGeometryOutput}};
 
-}  // namespace
-}  // namespace kavo::host::geometry
+} // namespace
+} // namespace kavo::host::geometry

@@ -16,10 +16,12 @@ namespace {
 // patch spanning the control net over both domains would have counts as zero.
 constexpr double kZeroCross = 1e-10;
 
-}  // namespace
+} // namespace
 
 NurbsSurfaceShape::NurbsSurfaceShape(NurbsKnots knotsU, NurbsKnots knotsV, std::vector<MPoint> cvs)
-    : m_knotsU(std::move(knotsU)), m_knotsV(std::move(knotsV)), m_cvs(std::move(cvs))
+    : m_knotsU(std::move(knotsU))
+    , m_knotsV(std::move(knotsV))
+    , m_cvs(std::move(cvs))
 {
     const size_t expectedCVs = static_cast<size_t>(m_knotsU.numCVs()) * static_cast<size_t>(m_knotsV.numCVs());
     m_valid = m_knotsU.isValid() && m_knotsV.isValid() && m_cvs.size() == expectedCVs && hasUsableCVs(m_cvs);
@@ -75,4 +77,4 @@ MStatus NurbsSurfaceShape::normal(double u, double v, MVector& normal) const
     return MStatus::kSuccess;
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry

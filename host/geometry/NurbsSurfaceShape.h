@@ -17,9 +17,11 @@ namespace kavo::host::geometry {
 // whose x, y, z is its cartesian position and whose w is its weight (1 for a
 // non-rational surface). A direction that is periodic repeats its first
 // `degree` rows (or columns) of CVs at the end.
-class NurbsSurfaceShape {
+class NurbsSurfaceShape
+{
 public:
-    struct Sample {
+    struct Sample
+    {
         MPoint position;
         MVector derivativeU;
         MVector derivativeV;
@@ -56,6 +58,6 @@ private:
     bool m_valid = false;
 };
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

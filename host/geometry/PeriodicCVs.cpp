@@ -9,9 +9,12 @@ namespace {
 
 constexpr double kSameCV = 1e-9;
 
-int period(const NurbsKnots& knots) { return knots.numCVs() - knots.degree(); }
+int period(const NurbsKnots& knots)
+{
+    return knots.numCVs() - knots.degree();
+}
 
-}  // namespace
+} // namespace
 
 int leadingCopyOf(const NurbsKnots& knots, int index)
 {
@@ -34,4 +37,4 @@ bool isSameCV(const MPoint& a, const MPoint& b, double extent)
     return distance <= kSameCV * extent && std::abs(a.w - b.w) <= kSameCV * std::max(a.w, b.w);
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry

@@ -23,6 +23,6 @@ std::vector<int> copiesOf(const NurbsKnots& knots, int index);
 // billionth of the control net's extent and equal weights to the same share.
 bool isSameCV(const MPoint& a, const MPoint& b, double extent);
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

@@ -18,4 +18,4 @@ bool PolygonMesh::isValid() const
                        [numPoints](int index) { return index >= 0 && index < numPoints; });
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry

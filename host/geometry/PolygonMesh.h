@@ -10,7 +10,8 @@ namespace kavo::host::geometry {
 // A polygon mesh as plain lists, the host's layout: the points, the number of
 // corners of each face, and the point index of every corner, face after face.
 // This is the input of the mesh normals and of the subdivision limit.
-struct PolygonMesh {
+struct PolygonMesh
+{
     std::vector<MPoint> points;
     std::vector<int> faceVertexCounts;
     std::vector<int> faceVertexIndices;
@@ -20,6 +21,6 @@ struct PolygonMesh {
     bool isValid() const;
 };
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

@@ -12,10 +12,12 @@ namespace kavo::host::geometry {
 //   C'  = (A'.xyz  - w' C) / w
 //   C'' = (A''.xyz - 2 w' C' - w'' C) / w
 // Callers make sure w is not zero.
-inline MVector cartesianPosition(const HomogeneousPoint& a) { return a.xyz() / a.w; }
+inline MVector cartesianPosition(const HomogeneousPoint& a)
+{
+    return a.xyz() / a.w;
+}
 
-inline MVector cartesianFirstDerivative(const HomogeneousPoint& a, const HomogeneousPoint& da,
-                                        const MVector& position)
+inline MVector cartesianFirstDerivative(const HomogeneousPoint& a, const HomogeneousPoint& da, const MVector& position)
 {
     return (da.xyz() - position * da.w) / a.w;
 }
@@ -27,6 +29,6 @@ inline MVector cartesianSecondDerivative(const HomogeneousPoint& a, const Homoge
     return (dda.xyz() - firstDerivative * (2.0 * da.w) - position * dda.w) / a.w;
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

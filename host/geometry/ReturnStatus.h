@@ -20,6 +20,6 @@ T withStatus(MStatus* ReturnStatus, MStatus status, T value)
     return value;
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

@@ -25,14 +25,12 @@ public:
     std::shared_ptr<const Shape> get(MSpace::Space space, const MMatrix& world, Build build)
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (space != MSpace::kWorld)
-        {
+        if (space != MSpace::kWorld) {
             if (!m_object)
                 m_object = std::make_shared<const Shape>(build(MMatrix::identity));
             return m_object;
         }
-        if (!m_world || m_worldMatrix != world)
-        {
+        if (!m_world || m_worldMatrix != world) {
             m_world = std::make_shared<const Shape>(build(world));
             m_worldMatrix = world;
         }
@@ -53,6 +51,6 @@ private:
     MMatrix m_worldMatrix;
 };
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

@@ -18,7 +18,7 @@ std::shared_ptr<graph::Data> dataIn(const graph::Slot* slot)
     return held ? graph::objectAs<graph::Data>(*held) : nullptr;
 }
 
-}  // namespace
+} // namespace
 
 std::shared_ptr<graph::Data> shapeOutput(Node& shape)
 {
@@ -71,4 +71,4 @@ MObject createdShapeResult(Node& shape, const MObject& parent)
     return parent.isNull() && shape.dagParent() ? shape.dagParent()->handle() : shape.handle();
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry

@@ -72,6 +72,6 @@ MStatus editAttachedGeometry(const MObject& object, Edit edit)
     return status ? setShapeInput(*node, copy) : status;
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

@@ -66,4 +66,4 @@ std::shared_ptr<const SubdivisionLimit> SubdData::limit() const
     return m_limit;
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry

@@ -47,6 +47,6 @@ private:
     mutable std::shared_ptr<const SubdivisionLimit> m_limit;
 };
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

@@ -23,7 +23,8 @@ MStatus initializeSubdivShape()
 }
 
 graph::TypeAnnouncement announcement{{"subdiv", "shape", MTypeId(0x53424456), MPxNode::kDependNode, MFn::kSubdiv,
-                                      SubdivShapeNode::creator, initializeSubdivShape, true, true, computeGeometryOutput}};
+                                      SubdivShapeNode::creator, initializeSubdivShape, true, true,
+                                      computeGeometryOutput}};
 
-}  // namespace
-}  // namespace kavo::host::geometry
+} // namespace
+} // namespace kavo::host::geometry

@@ -21,7 +21,8 @@ namespace Sdc = OpenSubdiv::Sdc;
 constexpr double kZeroCross = 1e-12;
 
 // The vertex type OpenSubdiv's primvar refiner interpolates.
-struct LimitVertex {
+struct LimitVertex
+{
     double x = 0.0;
     double y = 0.0;
     double z = 0.0;
@@ -57,7 +58,7 @@ std::unique_ptr<Far::TopologyRefiner> createRefiner(const PolygonMesh& base)
 void refineOnceForLimit(Far::TopologyRefiner& refiner)
 {
     Far::TopologyRefiner::UniformOptions options(1);
-    options.fullTopologyInLastLevel = true;  // the limit masks walk the last level's edges and faces
+    options.fullTopologyInLastLevel = true; // the limit masks walk the last level's edges and faces
     refiner.RefineUniform(options);
 }
 
@@ -68,7 +69,7 @@ MVector unitNormal(const MVector& tangent1, const MVector& tangent2, double mesh
     return length > kZeroCross * meshSize * meshSize ? cross / length : MVector::zero;
 }
 
-}  // namespace
+} // namespace
 
 MStatus computeSubdivisionLimit(const PolygonMesh& base, SubdivisionLimit& limit)
 {
@@ -111,4 +112,4 @@ MStatus computeSubdivisionLimit(const PolygonMesh& base, SubdivisionLimit& limit
     return MStatus::kSuccess;
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry

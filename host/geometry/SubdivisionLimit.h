@@ -14,9 +14,10 @@ namespace kavo::host::geometry {
 // Where the Catmull-Clark limit surface of a base (level 0) polygon mesh passes
 // each base vertex, and its unit normal there. Boundaries interpolate their
 // edges and corners, as the host's subdivision surfaces do.
-struct SubdivisionLimit {
-    std::vector<MPoint> positions;  // one per base vertex
-    std::vector<MVector> normals;   // one per base vertex, unit or zero
+struct SubdivisionLimit
+{
+    std::vector<MPoint> positions; // one per base vertex
+    std::vector<MVector> normals;  // one per base vertex, unit or zero
 };
 
 // Computes the limit at every base vertex with OpenSubdiv. The normal is the
@@ -28,6 +29,6 @@ struct SubdivisionLimit {
 // topology; `limit` is untouched then.
 MStatus computeSubdivisionLimit(const PolygonMesh& base, SubdivisionLimit& limit);
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

@@ -9,7 +9,8 @@ namespace kavo::host::geometry {
 // One named set of texture coordinates of a polygon mesh: a list of (u, v)
 // pairs and, for every face-vertex of the mesh, the id of its pair in the
 // list or kNone.
-struct UVSet {
+struct UVSet
+{
     static constexpr int kNone = -1;
 
     std::string name;
@@ -21,6 +22,6 @@ struct UVSet {
     bool hasUV(int faceVertex) const { return faceVertexUVs[faceVertex] != kNone; }
 };
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

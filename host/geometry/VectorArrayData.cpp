@@ -24,4 +24,4 @@ void VectorArrayData::setPoints(const MPoint* points)
         stored[k] = MVector(MPoint(points[k]).cartesianize());
 }
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry

@@ -33,6 +33,6 @@ private:
     CopyOnWrite<MVectorArray> m_vectors;
 };
 
-}  // namespace kavo::host::geometry
+} // namespace kavo::host::geometry
 
 #endif

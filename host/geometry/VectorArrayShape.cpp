@@ -23,8 +23,9 @@ MStatus initializeVectorArrayShape()
     return addGeometryAttributes({"inPositions", "ipo", "outPositions", "opo"}, MFnData::kVectorArray);
 }
 
-graph::TypeAnnouncement announcement{{"vectorArrayShape", "shape", MTypeId(0x56415348), MPxNode::kDependNode, MFn::kParticle,
-                                      VectorArrayShapeNode::creator, initializeVectorArrayShape, true, true, computeGeometryOutput}};
+graph::TypeAnnouncement announcement{{"vectorArrayShape", "shape", MTypeId(0x56415348), MPxNode::kDependNode,
+                                      MFn::kParticle, VectorArrayShapeNode::creator, initializeVectorArrayShape, true,
+                                      true, computeGeometryOutput}};
 
-}  // namespace
-}  // namespace kavo::host::geometry
+} // namespace
+} // namespace kavo::host::geometry

@@ -5,14 +5,15 @@
 namespace kavo::host::graph {
 
 Attribute::Attribute(AttributeKind kind, std::string longName, std::string shortName)
-    : kind(kind), longName(std::move(longName)), shortName(std::move(shortName))
+    : kind(kind)
+    , longName(std::move(longName))
+    , shortName(std::move(shortName))
 {
 }
 
 MFn::Type Attribute::apiType() const
 {
-    switch (kind)
-    {
+    switch (kind) {
     case AttributeKind::Numeric: return MFn::kNumericAttribute;
     case AttributeKind::Enum: return MFn::kEnumAttribute;
     case AttributeKind::Unit: return MFn::kUnitAttribute;

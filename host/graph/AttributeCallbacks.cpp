@@ -48,8 +48,7 @@ void AttributeCallbacks::notify(Node& node, int message, MPlug& plug, MPlug& oth
     for (const auto& [id, registration] : m_registrations)
         if (registration.node == &node)
             ids.push_back(id);
-    for (MCallbackId id : ids)
-    {
+    for (MCallbackId id : ids) {
         auto found = m_registrations.find(id);
         if (found != m_registrations.end())
             found->second.function(static_cast<MNodeMessage::AttributeMessage>(message), plug, otherPlug,

@@ -12,17 +12,15 @@ namespace kavo::host::graph {
 
 // What every attribute function set's create does: consult fault injection,
 // make the attribute, and report the outcome.
-inline std::shared_ptr<Attribute> createAttribute(AttributeKind kind, const MString& longName,
-                                                  const MString& shortName, MStatus* status)
+inline std::shared_ptr<Attribute> createAttribute(AttributeKind kind, const MString& longName, const MString& shortName,
+                                                  MStatus* status)
 {
-    if (auto fault = Faults::check("attributeCreate"))
-    {
+    if (auto fault = Faults::check("attributeCreate")) {
         if (status)
             *status = *fault;
         return nullptr;
     }
-    if (longName.length() == 0 || shortName.length() == 0)
-    {
+    if (longName.length() == 0 || shortName.length() == 0) {
         if (status)
             *status = MStatus::kInvalidParameter;
         return nullptr;

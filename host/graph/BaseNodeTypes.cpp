@@ -24,8 +24,8 @@ MStatus initializeDependNode()
     enumeration.addField("Normal", 0);
     enumeration.addField("HasNoEffect", 1);
     enumeration.addField("Blocking", 2);
-    for (const MObject* attribute : {&MPxNode::message, &MPxNode::isHistoricallyInteresting, &MPxNode::caching,
-                                     &MPxNode::state})
+    for (const MObject* attribute :
+         {&MPxNode::message, &MPxNode::isHistoricallyInteresting, &MPxNode::caching, &MPxNode::state})
         MPxNode::addAttribute(*attribute);
     return MStatus::kSuccess;
 }
@@ -51,12 +51,12 @@ MStatus initializeDagNode()
     return MStatus::kSuccess;
 }
 
-TypeAnnouncement dependNode{{"dependNode", "", MTypeId(), MPxNode::kDependNode, MFn::kDependencyNode, nullptr,
-                             initializeDependNode}};
+TypeAnnouncement dependNode{
+    {"dependNode", "", MTypeId(), MPxNode::kDependNode, MFn::kDependencyNode, nullptr, initializeDependNode}};
 TypeAnnouncement dagNode{{"dagNode", "dependNode", MTypeId(), MPxNode::kDependNode, MFn::kDagNode, nullptr,
                           initializeDagNode, true, false, computeDagMatrices}};
-TypeAnnouncement shape{{"shape", "dagNode", MTypeId(), MPxNode::kDependNode, MFn::kShape, nullptr, nullptr, true,
-                        true}};
+TypeAnnouncement shape{
+    {"shape", "dagNode", MTypeId(), MPxNode::kDependNode, MFn::kShape, nullptr, nullptr, true, true}};
 
 } // namespace
 } // namespace kavo::host::graph

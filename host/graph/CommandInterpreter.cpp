@@ -53,8 +53,7 @@ MStatus CommandInterpreter::execute(const std::string& commandLine, bool echo)
 {
     if (echo)
         std::cerr << commandLine << std::endl;
-    for (const std::string& statement : splitStatements(commandLine))
-    {
+    for (const std::string& statement : splitStatements(commandLine)) {
         const std::vector<std::string> words = splitWords(statement);
         if (words.empty())
             continue;
@@ -74,8 +73,7 @@ MStatus CommandInterpreter::executeOne(const std::vector<std::string>& words)
 MStatus CommandInterpreter::evaluationManager(const std::vector<std::string>& words)
 {
     bool invalidate = false;
-    for (size_t k = 1; k < words.size(); k += 2)
-    {
+    for (size_t k = 1; k < words.size(); k += 2) {
         if (words[k] != "-invalidate")
             return fail("evaluationManager: unknown flag: " + words[k]);
         if (k + 1 == words.size())

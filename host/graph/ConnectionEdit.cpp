@@ -5,7 +5,9 @@
 namespace kavo::host::graph {
 
 ConnectionEdit::ConnectionEdit(Action action, PlugEnd source, PlugEnd destination)
-    : m_action(action), m_source(std::move(source)), m_destination(std::move(destination))
+    : m_action(action)
+    , m_source(std::move(source))
+    , m_destination(std::move(destination))
 {
 }
 

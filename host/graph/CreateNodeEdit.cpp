@@ -7,7 +7,8 @@
 namespace kavo::host::graph {
 
 CreateNodeEdit::CreateNodeEdit(std::shared_ptr<Node> node, std::shared_ptr<Node> parent)
-    : m_node(std::move(node)), m_parent(std::move(parent))
+    : m_node(std::move(node))
+    , m_parent(std::move(parent))
 {
     UnplacedNodes::instance().add(m_node.get());
 }
@@ -20,9 +21,9 @@ CreateNodeEdit::~CreateNodeEdit()
 MStatus CreateNodeEdit::doIt()
 {
     if (m_parent && !m_parent->inScene)
-        return MStatus::kInvalidParameter;  // the parent was deleted in the meantime
+        return MStatus::kInvalidParameter; // the parent was deleted in the meantime
     if (!reviveBehaviour(*m_node))
-        return MStatus::kFailure;  // the node's type was deregistered since
+        return MStatus::kFailure; // the node's type was deregistered since
     UnplacedNodes::instance().remove(m_node.get());
     Scene& scene = Scene::instance();
     scene.add(m_node);

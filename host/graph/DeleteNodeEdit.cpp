@@ -7,10 +7,7 @@
 
 namespace kavo::host::graph {
 
-DeleteNodeEdit::DeleteNodeEdit(std::shared_ptr<Node> node)
-    : m_node(std::move(node))
-{
-}
+DeleteNodeEdit::DeleteNodeEdit(std::shared_ptr<Node> node) : m_node(std::move(node)) {}
 
 MStatus DeleteNodeEdit::doIt()
 {
@@ -30,11 +27,9 @@ MStatus DeleteNodeEdit::undoIt()
 {
     Scene& scene = Scene::instance();
     MStatus result;
-    for (const Removed& removed : m_removed)
-    {
+    for (const Removed& removed : m_removed) {
         const bool underMissingParent = removed.parent && !removed.parent->inScene && removed.node != m_node;
-        if (underMissingParent || !reviveBehaviour(*removed.node))
-        {
+        if (underMissingParent || !reviveBehaviour(*removed.node)) {
             result = MStatus::kFailure;
             continue;
         }
@@ -68,8 +63,7 @@ void DeleteNodeEdit::rememberConnections()
                                    PlugEnd{sharedNode(*c.destination), c.destinationPlug}});
     };
     for (const Removed& removed : m_removed)
-        for (const Attribute* attribute : removed.node->type().attributes())
-        {
+        for (const Attribute* attribute : removed.node->type().attributes()) {
             const PlugPath whole{attribute, {}};
             for (const Connection& c : scene.incoming(*removed.node, whole))
                 remember(c);

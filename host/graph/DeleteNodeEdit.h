@@ -37,7 +37,7 @@ private:
     void rememberConnections();
 
     std::shared_ptr<Node> m_node;
-    std::vector<Removed> m_removed;  // parents before children
+    std::vector<Removed> m_removed; // parents before children
     std::vector<Link> m_links;
 };
 

@@ -21,8 +21,7 @@ namespace kavo::host::graph {
 class Faults
 {
 public:
-    static void failOn(const std::string& operation, int nthCall,
-                       MStatus::MStatusCode code = MStatus::kFailure);
+    static void failOn(const std::string& operation, int nthCall, MStatus::MStatusCode code = MStatus::kFailure);
     static void clear();
 
     // Counts a call of `operation`; the status to fail it with, if armed.

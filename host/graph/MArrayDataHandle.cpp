@@ -5,7 +5,9 @@
 using kavo::host::graph::Slot;
 
 MArrayDataHandle::MArrayDataHandle(const MDataHandle& in, MStatus* ReturnStatus)
-    : m_array(in), m_positioned(false), m_logicalIndex(0)
+    : m_array(in)
+    , m_positioned(false)
+    , m_logicalIndex(0)
 {
     Slot* slot = in.hostSlot();
     const bool isArray = slot && slot->holdsElements();
@@ -13,8 +15,7 @@ MArrayDataHandle::MArrayDataHandle(const MDataHandle& in, MStatus* ReturnStatus)
         *ReturnStatus = isArray ? MStatus::kSuccess : MStatus::kInvalidParameter;
     if (!isArray)
         m_array = MDataHandle();
-    else if (!slot->elements.empty())
-    {
+    else if (!slot->elements.empty()) {
         m_positioned = true;
         m_logicalIndex = slot->elements.begin()->first;
     }
@@ -58,8 +59,7 @@ MStatus MArrayDataHandle::next()
     if (!array || !m_positioned)
         return MStatus::kFailure;
     auto found = array->elements.upper_bound(m_logicalIndex);
-    if (found == array->elements.end())
-    {
+    if (found == array->elements.end()) {
         m_positioned = false;
         return MStatus::kFailure;
     }

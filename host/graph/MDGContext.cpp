@@ -2,15 +2,9 @@
 
 MDGContext MDGContext::fsNormal;
 
-MDGContext::MDGContext()
-    : m_normal(true)
-{
-}
+MDGContext::MDGContext() : m_normal(true) {}
 
-MDGContext::MDGContext(const MTime& when)
-    : m_normal(false), m_time(when)
-{
-}
+MDGContext::MDGContext(const MTime& when) : m_normal(false), m_time(when) {}
 
 MDGContext::MDGContext(const MDGContext& other) = default;
 MDGContext::~MDGContext() = default;

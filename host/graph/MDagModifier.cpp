@@ -8,14 +8,14 @@
 #include <maya/MDagModifier.h>
 
 using kavo::host::graph::CreateNodeEdit;
+using kavo::host::graph::failedCreation;
 using kavo::host::graph::Faults;
 using kavo::host::graph::Node;
 using kavo::host::graph::NodeType;
 using kavo::host::graph::NodeTypeRegistry;
+using kavo::host::graph::objectAs;
 using kavo::host::graph::ReparentNodeEdit;
 using kavo::host::graph::Scene;
-using kavo::host::graph::failedCreation;
-using kavo::host::graph::objectAs;
 using kavo::host::graph::typeNameOf;
 
 namespace {
@@ -58,8 +58,7 @@ MObject MDagModifier::create(const MString& typeName, const MObject& parent, MSt
     const bool needsTransform = type->shape && !parentNode;
     MStatus status;
     std::shared_ptr<Node> transform;
-    if (needsTransform)
-    {
+    if (needsTransform) {
         transform = scene.instantiate("transform", type->name + "1", &status);
         if (!transform)
             return failedCreation(status, ReturnStatus);

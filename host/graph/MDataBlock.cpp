@@ -20,10 +20,7 @@ bool failOnRequest(const char* operation, MStatus* ReturnStatus)
 
 } // namespace
 
-MDataBlock::MDataBlock(Node* node)
-    : m_node(node)
-{
-}
+MDataBlock::MDataBlock(Node* node) : m_node(node) {}
 
 MDataBlock::~MDataBlock() = default;
 

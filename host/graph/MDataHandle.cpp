@@ -42,30 +42,22 @@ void scatterVector(Slot* slot, double x, double y, double z)
 {
     if (!slot)
         return;
-    if (slot->children.size() == 3)
-    {
+    if (slot->children.size() == 3) {
         const double components[3] = {x, y, z};
         for (unsigned int k = 0; k < 3; ++k)
             slot->children[k].value = withNumericValue(slot->children[k].value, components[k]);
-    }
-    else
+    } else
         slot->value = MVector(x, y, z);
 }
 
 } // namespace
 
-MDataHandle::MDataHandle()
-    : m_node(nullptr), m_slot(nullptr)
-{
-}
+MDataHandle::MDataHandle() : m_node(nullptr), m_slot(nullptr) {}
 
 MDataHandle::MDataHandle(const MDataHandle& other) = default;
 MDataHandle& MDataHandle::operator=(const MDataHandle& other) = default;
 
-MDataHandle::MDataHandle(Node* node, Slot* slot)
-    : m_node(node), m_slot(slot)
-{
-}
+MDataHandle::MDataHandle(Node* node, Slot* slot) : m_node(node), m_slot(slot) {}
 
 MFnNumericData::Type MDataHandle::numericType() const
 {
@@ -76,8 +68,7 @@ MFnData::Type MDataHandle::type() const
 {
     if (!m_slot)
         return MFnData::kInvalid;
-    switch (m_slot->attribute()->kind)
-    {
+    switch (m_slot->attribute()->kind) {
     case AttributeKind::Typed: return m_slot->attribute()->dataType;
     case AttributeKind::Matrix: return MFnData::kMatrix;
     case AttributeKind::Numeric:
@@ -101,25 +92,82 @@ void MDataHandle::setClean()
         m_slot->setDirtyRecursively(false);
 }
 
-bool& MDataHandle::asBool() const { return coerce<bool>(valueOf(m_slot)); }
-char& MDataHandle::asChar() const { return coerce<char>(valueOf(m_slot)); }
-short& MDataHandle::asShort() const { return coerce<short>(valueOf(m_slot)); }
-int& MDataHandle::asInt() const { return coerce<int>(valueOf(m_slot)); }
-MInt64& MDataHandle::asInt64() const { return coerce<MInt64>(valueOf(m_slot)); }
-float& MDataHandle::asFloat() const { return coerce<float>(valueOf(m_slot)); }
-double& MDataHandle::asDouble() const { return coerce<double>(valueOf(m_slot)); }
-MDistance MDataHandle::asDistance() const { return MDistance(numericValue(valueOf(m_slot))); }
-MAngle MDataHandle::asAngle() const { return MAngle(numericValue(valueOf(m_slot))); }
-MTime MDataHandle::asTime() const { return coerce<MTime>(valueOf(m_slot)); }
-MVector& MDataHandle::asVector() const { return gatherVector<MVector>(m_slot); }
-MFloatVector& MDataHandle::asFloatVector() const { return gatherVector<MFloatVector>(m_slot); }
-MMatrix& MDataHandle::asMatrix() const { return coerce<MMatrix>(valueOf(m_slot)); }
-MFloatMatrix& MDataHandle::asFloatMatrix() const { return coerce<MFloatMatrix>(valueOf(m_slot)); }
-MString& MDataHandle::asString() const { return coerce<MString>(valueOf(m_slot)); }
-MObject MDataHandle::asMesh() const { return const_cast<MDataHandle*>(this)->data(); }
-MObject MDataHandle::asNurbsSurface() const { return const_cast<MDataHandle*>(this)->data(); }
-MObject MDataHandle::asNurbsCurve() const { return const_cast<MDataHandle*>(this)->data(); }
-MObject MDataHandle::asSubdSurface() const { return const_cast<MDataHandle*>(this)->data(); }
+bool& MDataHandle::asBool() const
+{
+    return coerce<bool>(valueOf(m_slot));
+}
+char& MDataHandle::asChar() const
+{
+    return coerce<char>(valueOf(m_slot));
+}
+short& MDataHandle::asShort() const
+{
+    return coerce<short>(valueOf(m_slot));
+}
+int& MDataHandle::asInt() const
+{
+    return coerce<int>(valueOf(m_slot));
+}
+MInt64& MDataHandle::asInt64() const
+{
+    return coerce<MInt64>(valueOf(m_slot));
+}
+float& MDataHandle::asFloat() const
+{
+    return coerce<float>(valueOf(m_slot));
+}
+double& MDataHandle::asDouble() const
+{
+    return coerce<double>(valueOf(m_slot));
+}
+MDistance MDataHandle::asDistance() const
+{
+    return MDistance(numericValue(valueOf(m_slot)));
+}
+MAngle MDataHandle::asAngle() const
+{
+    return MAngle(numericValue(valueOf(m_slot)));
+}
+MTime MDataHandle::asTime() const
+{
+    return coerce<MTime>(valueOf(m_slot));
+}
+MVector& MDataHandle::asVector() const
+{
+    return gatherVector<MVector>(m_slot);
+}
+MFloatVector& MDataHandle::asFloatVector() const
+{
+    return gatherVector<MFloatVector>(m_slot);
+}
+MMatrix& MDataHandle::asMatrix() const
+{
+    return coerce<MMatrix>(valueOf(m_slot));
+}
+MFloatMatrix& MDataHandle::asFloatMatrix() const
+{
+    return coerce<MFloatMatrix>(valueOf(m_slot));
+}
+MString& MDataHandle::asString() const
+{
+    return coerce<MString>(valueOf(m_slot));
+}
+MObject MDataHandle::asMesh() const
+{
+    return const_cast<MDataHandle*>(this)->data();
+}
+MObject MDataHandle::asNurbsSurface() const
+{
+    return const_cast<MDataHandle*>(this)->data();
+}
+MObject MDataHandle::asNurbsCurve() const
+{
+    return const_cast<MDataHandle*>(this)->data();
+}
+MObject MDataHandle::asSubdSurface() const
+{
+    return const_cast<MDataHandle*>(this)->data();
+}
 
 const MMatrix& MDataHandle::geometryTransformMatrix() const
 {
@@ -130,23 +178,74 @@ const MMatrix& MDataHandle::geometryTransformMatrix() const
     return MMatrix::identity;
 }
 
-void MDataHandle::set(bool value) { valueOf(m_slot) = value; }
-void MDataHandle::set(char value) { valueOf(m_slot) = value; }
-void MDataHandle::set(short value) { valueOf(m_slot) = value; }
-void MDataHandle::set(int value) { valueOf(m_slot) = value; }
-void MDataHandle::set(MInt64 value) { valueOf(m_slot) = value; }
-void MDataHandle::set(float value) { valueOf(m_slot) = value; }
-void MDataHandle::set(double value) { valueOf(m_slot) = value; }
-void MDataHandle::set(const MMatrix& value) { valueOf(m_slot) = value; }
-void MDataHandle::set(const MFloatMatrix& value) { valueOf(m_slot) = value; }
-void MDataHandle::set(const MDistance& value) { valueOf(m_slot) = value.as(MDistance::kCentimeters); }
-void MDataHandle::set(const MAngle& value) { valueOf(m_slot) = value.asRadians(); }
-void MDataHandle::set(const MTime& value) { valueOf(m_slot) = value; }
-void MDataHandle::set(const MString& value) { valueOf(m_slot) = value; }
-void MDataHandle::set(const MVector& value) { scatterVector(m_slot, value.x, value.y, value.z); }
-void MDataHandle::set(const MFloatVector& value) { scatterVector(m_slot, value.x, value.y, value.z); }
-void MDataHandle::set(float x, float y, float z) { scatterVector(m_slot, x, y, z); }
-void MDataHandle::set(double x, double y, double z) { scatterVector(m_slot, x, y, z); }
+void MDataHandle::set(bool value)
+{
+    valueOf(m_slot) = value;
+}
+void MDataHandle::set(char value)
+{
+    valueOf(m_slot) = value;
+}
+void MDataHandle::set(short value)
+{
+    valueOf(m_slot) = value;
+}
+void MDataHandle::set(int value)
+{
+    valueOf(m_slot) = value;
+}
+void MDataHandle::set(MInt64 value)
+{
+    valueOf(m_slot) = value;
+}
+void MDataHandle::set(float value)
+{
+    valueOf(m_slot) = value;
+}
+void MDataHandle::set(double value)
+{
+    valueOf(m_slot) = value;
+}
+void MDataHandle::set(const MMatrix& value)
+{
+    valueOf(m_slot) = value;
+}
+void MDataHandle::set(const MFloatMatrix& value)
+{
+    valueOf(m_slot) = value;
+}
+void MDataHandle::set(const MDistance& value)
+{
+    valueOf(m_slot) = value.as(MDistance::kCentimeters);
+}
+void MDataHandle::set(const MAngle& value)
+{
+    valueOf(m_slot) = value.asRadians();
+}
+void MDataHandle::set(const MTime& value)
+{
+    valueOf(m_slot) = value;
+}
+void MDataHandle::set(const MString& value)
+{
+    valueOf(m_slot) = value;
+}
+void MDataHandle::set(const MVector& value)
+{
+    scatterVector(m_slot, value.x, value.y, value.z);
+}
+void MDataHandle::set(const MFloatVector& value)
+{
+    scatterVector(m_slot, value.x, value.y, value.z);
+}
+void MDataHandle::set(float x, float y, float z)
+{
+    scatterVector(m_slot, x, y, z);
+}
+void MDataHandle::set(double x, double y, double z)
+{
+    scatterVector(m_slot, x, y, z);
+}
 
 MStatus MDataHandle::set(const MObject& data)
 {

@@ -52,29 +52,95 @@ MFn::Type MFnAttribute::type() const
     return MFn::kAttribute;
 }
 
-bool MFnAttribute::isReadable(MStatus* s) const { return readFlag(m_object, &AttributeFlags::readable, s); }
-bool MFnAttribute::isWritable(MStatus* s) const { return readFlag(m_object, &AttributeFlags::writable, s); }
-bool MFnAttribute::isConnectable(MStatus* s) const { return readFlag(m_object, &AttributeFlags::connectable, s); }
-bool MFnAttribute::isStorable(MStatus* s) const { return readFlag(m_object, &AttributeFlags::storable, s); }
-bool MFnAttribute::isCached(MStatus* s) const { return readFlag(m_object, &AttributeFlags::cached, s); }
-bool MFnAttribute::isArray(MStatus* s) const { return readFlag(m_object, &AttributeFlags::array, s); }
-bool MFnAttribute::indexMatters(MStatus* s) const { return readFlag(m_object, &AttributeFlags::indexMatters, s); }
-bool MFnAttribute::isKeyable(MStatus* s) const { return readFlag(m_object, &AttributeFlags::keyable, s); }
-bool MFnAttribute::isChannelBoxFlagSet(MStatus* s) const { return readFlag(m_object, &AttributeFlags::channelBox, s); }
-bool MFnAttribute::isHidden(MStatus* s) const { return readFlag(m_object, &AttributeFlags::hidden, s); }
-bool MFnAttribute::isUsedAsColor(MStatus* s) const { return readFlag(m_object, &AttributeFlags::usedAsColor, s); }
+bool MFnAttribute::isReadable(MStatus* s) const
+{
+    return readFlag(m_object, &AttributeFlags::readable, s);
+}
+bool MFnAttribute::isWritable(MStatus* s) const
+{
+    return readFlag(m_object, &AttributeFlags::writable, s);
+}
+bool MFnAttribute::isConnectable(MStatus* s) const
+{
+    return readFlag(m_object, &AttributeFlags::connectable, s);
+}
+bool MFnAttribute::isStorable(MStatus* s) const
+{
+    return readFlag(m_object, &AttributeFlags::storable, s);
+}
+bool MFnAttribute::isCached(MStatus* s) const
+{
+    return readFlag(m_object, &AttributeFlags::cached, s);
+}
+bool MFnAttribute::isArray(MStatus* s) const
+{
+    return readFlag(m_object, &AttributeFlags::array, s);
+}
+bool MFnAttribute::indexMatters(MStatus* s) const
+{
+    return readFlag(m_object, &AttributeFlags::indexMatters, s);
+}
+bool MFnAttribute::isKeyable(MStatus* s) const
+{
+    return readFlag(m_object, &AttributeFlags::keyable, s);
+}
+bool MFnAttribute::isChannelBoxFlagSet(MStatus* s) const
+{
+    return readFlag(m_object, &AttributeFlags::channelBox, s);
+}
+bool MFnAttribute::isHidden(MStatus* s) const
+{
+    return readFlag(m_object, &AttributeFlags::hidden, s);
+}
+bool MFnAttribute::isUsedAsColor(MStatus* s) const
+{
+    return readFlag(m_object, &AttributeFlags::usedAsColor, s);
+}
 
-MStatus MFnAttribute::setReadable(bool state) { return writeFlag(m_object, &AttributeFlags::readable, state); }
-MStatus MFnAttribute::setWritable(bool state) { return writeFlag(m_object, &AttributeFlags::writable, state); }
-MStatus MFnAttribute::setConnectable(bool state) { return writeFlag(m_object, &AttributeFlags::connectable, state); }
-MStatus MFnAttribute::setStorable(bool state) { return writeFlag(m_object, &AttributeFlags::storable, state); }
-MStatus MFnAttribute::setCached(bool state) { return writeFlag(m_object, &AttributeFlags::cached, state); }
-MStatus MFnAttribute::setArray(bool state) { return writeFlag(m_object, &AttributeFlags::array, state); }
-MStatus MFnAttribute::setIndexMatters(bool state) { return writeFlag(m_object, &AttributeFlags::indexMatters, state); }
-MStatus MFnAttribute::setKeyable(bool state) { return writeFlag(m_object, &AttributeFlags::keyable, state); }
-MStatus MFnAttribute::setChannelBox(bool state) { return writeFlag(m_object, &AttributeFlags::channelBox, state); }
-MStatus MFnAttribute::setHidden(bool state) { return writeFlag(m_object, &AttributeFlags::hidden, state); }
-MStatus MFnAttribute::setUsedAsColor(bool state) { return writeFlag(m_object, &AttributeFlags::usedAsColor, state); }
+MStatus MFnAttribute::setReadable(bool state)
+{
+    return writeFlag(m_object, &AttributeFlags::readable, state);
+}
+MStatus MFnAttribute::setWritable(bool state)
+{
+    return writeFlag(m_object, &AttributeFlags::writable, state);
+}
+MStatus MFnAttribute::setConnectable(bool state)
+{
+    return writeFlag(m_object, &AttributeFlags::connectable, state);
+}
+MStatus MFnAttribute::setStorable(bool state)
+{
+    return writeFlag(m_object, &AttributeFlags::storable, state);
+}
+MStatus MFnAttribute::setCached(bool state)
+{
+    return writeFlag(m_object, &AttributeFlags::cached, state);
+}
+MStatus MFnAttribute::setArray(bool state)
+{
+    return writeFlag(m_object, &AttributeFlags::array, state);
+}
+MStatus MFnAttribute::setIndexMatters(bool state)
+{
+    return writeFlag(m_object, &AttributeFlags::indexMatters, state);
+}
+MStatus MFnAttribute::setKeyable(bool state)
+{
+    return writeFlag(m_object, &AttributeFlags::keyable, state);
+}
+MStatus MFnAttribute::setChannelBox(bool state)
+{
+    return writeFlag(m_object, &AttributeFlags::channelBox, state);
+}
+MStatus MFnAttribute::setHidden(bool state)
+{
+    return writeFlag(m_object, &AttributeFlags::hidden, state);
+}
+MStatus MFnAttribute::setUsedAsColor(bool state)
+{
+    return writeFlag(m_object, &AttributeFlags::usedAsColor, state);
+}
 
 MString MFnAttribute::name(MStatus* ReturnStatus) const
 {

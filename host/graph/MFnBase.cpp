@@ -41,8 +41,7 @@ MStatus MFnBase::setObject(const MObject& object)
 
 MStatus MFnBase::attach(const MObject& object, MFn::Type required)
 {
-    if (object.isNull() || !object.hasFn(required))
-    {
+    if (object.isNull() || !object.hasFn(required)) {
         m_object = MObject();
         return MStatus::kInvalidParameter;
     }

@@ -66,8 +66,7 @@ MObject MFnDagNode::parent(unsigned int index, MStatus* ReturnStatus) const
 unsigned int MFnDagNode::childCount(MStatus* ReturnStatus) const
 {
     Node* node = nodeOf(m_object);
-    return report(ReturnStatus, node != nullptr,
-                  node ? static_cast<unsigned int>(node->dagChildren().size()) : 0u);
+    return report(ReturnStatus, node != nullptr, node ? static_cast<unsigned int>(node->dagChildren().size()) : 0u);
 }
 
 MObject MFnDagNode::child(unsigned int index, MStatus* ReturnStatus) const

@@ -29,11 +29,9 @@ MObject MFnMatrixAttribute::create(const MString& fullName, const MString& brief
                                    MStatus* ReturnStatus)
 {
     auto attribute = createAttribute(AttributeKind::Matrix, fullName, briefName, ReturnStatus);
-    if (attribute)
-    {
+    if (attribute) {
         attribute->matrixType = matrixType;
-        attribute->defaultValue =
-            matrixType == kFloat ? Value(MFloatMatrix()) : Value(MMatrix::identity);
+        attribute->defaultValue = matrixType == kFloat ? Value(MFloatMatrix()) : Value(MMatrix::identity);
     }
     m_object = handleOf(attribute);
     return m_object;

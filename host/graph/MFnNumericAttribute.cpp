@@ -14,8 +14,7 @@ Attribute* attributeOf(const MObject& object)
 // The stored form of a number of the given numeric type.
 Value numericDefault(MFnNumericData::Type type, double value)
 {
-    switch (type)
-    {
+    switch (type) {
     case MFnNumericData::kBoolean: return value != 0.0;
     case MFnNumericData::kByte:
     case MFnNumericData::kChar: return static_cast<char>(value);
@@ -30,8 +29,7 @@ Value numericDefault(MFnNumericData::Type type, double value)
 // The type of one component of a two- or three-component numeric type.
 MFnNumericData::Type componentType(MFnNumericData::Type type)
 {
-    switch (type)
-    {
+    switch (type) {
     case MFnNumericData::k2Short:
     case MFnNumericData::k3Short: return MFnNumericData::kShort;
     case MFnNumericData::k2Int:
@@ -47,8 +45,7 @@ MFnNumericData::Type componentType(MFnNumericData::Type type)
 
 unsigned int componentCount(MFnNumericData::Type type)
 {
-    switch (type)
-    {
+    switch (type) {
     case MFnNumericData::k2Short:
     case MFnNumericData::k2Int:
     case MFnNumericData::k2Float:
@@ -82,12 +79,11 @@ std::shared_ptr<Attribute> makeVector(const MString& longName, const MString& sh
         return nullptr;
     attribute->numericType = type;
     const unsigned int count = componentCount(type);
-    for (unsigned int k = 0; k < count; ++k)
-    {
-        auto child = std::make_shared<Attribute>(AttributeKind::Numeric,
-                                                 std::string(longName.asChar()) + suffixes[k],
-                                                 std::string(shortName.asChar()) + static_cast<char>(
-                                                     std::tolower(static_cast<unsigned char>(suffixes[k][0]))));
+    for (unsigned int k = 0; k < count; ++k) {
+        auto child = std::make_shared<Attribute>(
+            AttributeKind::Numeric, std::string(longName.asChar()) + suffixes[k],
+            std::string(shortName.asChar()) +
+                static_cast<char>(std::tolower(static_cast<unsigned char>(suffixes[k][0]))));
         child->numericType = componentType(type);
         child->defaultValue = numericDefault(child->numericType, 0.0);
         attribute->addChild(child);
@@ -124,9 +120,9 @@ MFn::Type MFnNumericAttribute::type() const
 MObject MFnNumericAttribute::create(const MString& fullName, const MString& briefName, MFnNumericData::Type unitType,
                                     double defaultValue, MStatus* ReturnStatus)
 {
-    std::shared_ptr<Attribute> attribute =
-        componentCount(unitType) > 1 ? makeVector(fullName, briefName, unitType, kXyzSuffixes, ReturnStatus)
-                                     : makeNumeric(fullName, briefName, unitType, defaultValue, ReturnStatus);
+    std::shared_ptr<Attribute> attribute = componentCount(unitType) > 1
+                                               ? makeVector(fullName, briefName, unitType, kXyzSuffixes, ReturnStatus)
+                                               : makeNumeric(fullName, briefName, unitType, defaultValue, ReturnStatus);
     m_object = handleOf(attribute);
     return m_object;
 }
@@ -140,17 +136,15 @@ MObject MFnNumericAttribute::create(const MString& fullName, const MString& brie
         return m_object;
     unsigned int count = 0;
     for (const MObject* child : {&child1, &child2, &child3})
-        if (auto childAttribute = objectAs<Attribute>(*child))
-        {
+        if (auto childAttribute = objectAs<Attribute>(*child)) {
             attribute->addChild(childAttribute);
             ++count;
         }
     const MFnNumericData::Type component =
         attribute->children.empty() ? MFnNumericData::kDouble : attribute->children.front()->numericType;
-    attribute->numericType = component == MFnNumericData::kFloat ? (count == 3 ? MFnNumericData::k3Float
-                                                                               : MFnNumericData::k2Float)
-                                                                 : (count == 3 ? MFnNumericData::k3Double
-                                                                               : MFnNumericData::k2Double);
+    attribute->numericType = component == MFnNumericData::kFloat
+                                 ? (count == 3 ? MFnNumericData::k3Float : MFnNumericData::k2Float)
+                                 : (count == 3 ? MFnNumericData::k3Double : MFnNumericData::k2Double);
     return m_object;
 }
 
@@ -182,8 +176,7 @@ MStatus MFnNumericAttribute::setLimit(bool minimum, const double* values, unsign
     Attribute* attribute = attributeOf(m_object);
     if (!attribute)
         return MStatus::kInvalidParameter;
-    if (count == 1 && attribute->children.empty())
-    {
+    if (count == 1 && attribute->children.empty()) {
         (minimum ? attribute->minimum : attribute->maximum) = values[0];
         return MStatus::kSuccess;
     }
@@ -194,16 +187,44 @@ MStatus MFnNumericAttribute::setLimit(bool minimum, const double* values, unsign
     return MStatus::kSuccess;
 }
 
-MStatus MFnNumericAttribute::setMin(double min1) { return setLimit(true, &min1, 1); }
-MStatus MFnNumericAttribute::setMin(double min1, double min2) { const double v[] = {min1, min2}; return setLimit(true, v, 2); }
-MStatus MFnNumericAttribute::setMin(double min1, double min2, double min3) { const double v[] = {min1, min2, min3}; return setLimit(true, v, 3); }
-MStatus MFnNumericAttribute::setMax(double max1) { return setLimit(false, &max1, 1); }
-MStatus MFnNumericAttribute::setMax(double max1, double max2) { const double v[] = {max1, max2}; return setLimit(false, v, 2); }
-MStatus MFnNumericAttribute::setMax(double max1, double max2, double max3) { const double v[] = {max1, max2, max3}; return setLimit(false, v, 3); }
+MStatus MFnNumericAttribute::setMin(double min1)
+{
+    return setLimit(true, &min1, 1);
+}
+MStatus MFnNumericAttribute::setMin(double min1, double min2)
+{
+    const double v[] = {min1, min2};
+    return setLimit(true, v, 2);
+}
+MStatus MFnNumericAttribute::setMin(double min1, double min2, double min3)
+{
+    const double v[] = {min1, min2, min3};
+    return setLimit(true, v, 3);
+}
+MStatus MFnNumericAttribute::setMax(double max1)
+{
+    return setLimit(false, &max1, 1);
+}
+MStatus MFnNumericAttribute::setMax(double max1, double max2)
+{
+    const double v[] = {max1, max2};
+    return setLimit(false, v, 2);
+}
+MStatus MFnNumericAttribute::setMax(double max1, double max2, double max3)
+{
+    const double v[] = {max1, max2, max3};
+    return setLimit(false, v, 3);
+}
 
 // Soft limits only steer sliders in the host's user interface.
-MStatus MFnNumericAttribute::setSoftMin(double) { return attributeOf(m_object) ? MStatus::kSuccess : MStatus::kInvalidParameter; }
-MStatus MFnNumericAttribute::setSoftMax(double) { return attributeOf(m_object) ? MStatus::kSuccess : MStatus::kInvalidParameter; }
+MStatus MFnNumericAttribute::setSoftMin(double)
+{
+    return attributeOf(m_object) ? MStatus::kSuccess : MStatus::kInvalidParameter;
+}
+MStatus MFnNumericAttribute::setSoftMax(double)
+{
+    return attributeOf(m_object) ? MStatus::kSuccess : MStatus::kInvalidParameter;
+}
 
 bool MFnNumericAttribute::hasMin(MStatus* ReturnStatus) const
 {
@@ -244,8 +265,7 @@ MStatus MFnNumericAttribute::setDefaults(const double* values, unsigned int coun
     Attribute* attribute = attributeOf(m_object);
     if (!attribute)
         return MStatus::kInvalidParameter;
-    if (count == 1 && attribute->children.empty())
-    {
+    if (count == 1 && attribute->children.empty()) {
         attribute->defaultValue = numericDefault(attribute->numericType, values[0]);
         return MStatus::kSuccess;
     }
@@ -261,8 +281,7 @@ MStatus MFnNumericAttribute::getDefaults(double* values, unsigned int count) con
     Attribute* attribute = attributeOf(m_object);
     if (!attribute)
         return MStatus::kInvalidParameter;
-    if (count == 1 && attribute->children.empty())
-    {
+    if (count == 1 && attribute->children.empty()) {
         values[0] = numericValue(attribute->defaultValue);
         return MStatus::kSuccess;
     }
@@ -273,17 +292,60 @@ MStatus MFnNumericAttribute::getDefaults(double* values, unsigned int count) con
     return MStatus::kSuccess;
 }
 
-MStatus MFnNumericAttribute::setDefault(bool value) { const double v = value ? 1.0 : 0.0; return setDefaults(&v, 1); }
-MStatus MFnNumericAttribute::setDefault(char value) { const double v = value; return setDefaults(&v, 1); }
-MStatus MFnNumericAttribute::setDefault(int value) { const double v = value; return setDefaults(&v, 1); }
-MStatus MFnNumericAttribute::setDefault(float value) { const double v = value; return setDefaults(&v, 1); }
-MStatus MFnNumericAttribute::setDefault(double value) { return setDefaults(&value, 1); }
-MStatus MFnNumericAttribute::setDefault(int a, int b) { const double v[] = {double(a), double(b)}; return setDefaults(v, 2); }
-MStatus MFnNumericAttribute::setDefault(int a, int b, int c) { const double v[] = {double(a), double(b), double(c)}; return setDefaults(v, 3); }
-MStatus MFnNumericAttribute::setDefault(float a, float b) { const double v[] = {a, b}; return setDefaults(v, 2); }
-MStatus MFnNumericAttribute::setDefault(float a, float b, float c) { const double v[] = {a, b, c}; return setDefaults(v, 3); }
-MStatus MFnNumericAttribute::setDefault(double a, double b) { const double v[] = {a, b}; return setDefaults(v, 2); }
-MStatus MFnNumericAttribute::setDefault(double a, double b, double c) { const double v[] = {a, b, c}; return setDefaults(v, 3); }
+MStatus MFnNumericAttribute::setDefault(bool value)
+{
+    const double v = value ? 1.0 : 0.0;
+    return setDefaults(&v, 1);
+}
+MStatus MFnNumericAttribute::setDefault(char value)
+{
+    const double v = value;
+    return setDefaults(&v, 1);
+}
+MStatus MFnNumericAttribute::setDefault(int value)
+{
+    const double v = value;
+    return setDefaults(&v, 1);
+}
+MStatus MFnNumericAttribute::setDefault(float value)
+{
+    const double v = value;
+    return setDefaults(&v, 1);
+}
+MStatus MFnNumericAttribute::setDefault(double value)
+{
+    return setDefaults(&value, 1);
+}
+MStatus MFnNumericAttribute::setDefault(int a, int b)
+{
+    const double v[] = {double(a), double(b)};
+    return setDefaults(v, 2);
+}
+MStatus MFnNumericAttribute::setDefault(int a, int b, int c)
+{
+    const double v[] = {double(a), double(b), double(c)};
+    return setDefaults(v, 3);
+}
+MStatus MFnNumericAttribute::setDefault(float a, float b)
+{
+    const double v[] = {a, b};
+    return setDefaults(v, 2);
+}
+MStatus MFnNumericAttribute::setDefault(float a, float b, float c)
+{
+    const double v[] = {a, b, c};
+    return setDefaults(v, 3);
+}
+MStatus MFnNumericAttribute::setDefault(double a, double b)
+{
+    const double v[] = {a, b};
+    return setDefaults(v, 2);
+}
+MStatus MFnNumericAttribute::setDefault(double a, double b, double c)
+{
+    const double v[] = {a, b, c};
+    return setDefaults(v, 3);
+}
 
 MStatus MFnNumericAttribute::getDefault(bool& value)
 {

@@ -27,8 +27,7 @@ MFnPlugin::MFnPlugin(MObject& object, const char* vendor, const char* version, c
                      MStatus* ReturnStatus)
 {
     std::shared_ptr<Plugin> plugin = objectAs<Plugin>(object);
-    if (plugin)
-    {
+    if (plugin) {
         m_object = object;
         plugin->setIdentity(textOf(vendor), textOf(version), textOf(requiredApiVersion));
     }
@@ -53,8 +52,8 @@ MStatus MFnPlugin::registerNode(const MString& typeName, const MTypeId& typeId, 
     std::shared_ptr<Plugin> plugin = objectAs<Plugin>(m_object);
     if (!plugin)
         return MStatus::kFailure;
-    MStatus status = NodeTypeRegistry::instance().registerPluginType(typeName.asChar(), typeId, creatorFunction,
-                                                                     initFunction, type);
+    MStatus status =
+        NodeTypeRegistry::instance().registerPluginType(typeName.asChar(), typeId, creatorFunction, initFunction, type);
     if (status)
         plugin->addRegisteredType(typeId);
     return status;

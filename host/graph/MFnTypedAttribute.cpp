@@ -29,8 +29,7 @@ MObject MFnTypedAttribute::create(const MString& fullName, const MString& briefN
                                   const MObject& defaultValue, MStatus* ReturnStatus)
 {
     auto attribute = createAttribute(AttributeKind::Typed, fullName, briefName, ReturnStatus);
-    if (attribute)
-    {
+    if (attribute) {
         attribute->dataType = dataType;
         attribute->defaultValue = defaultValue;
     }

@@ -47,8 +47,7 @@ MObject MFnUnitAttribute::create(const MString& fullName, const MString& briefNa
                                  double defaultValue, MStatus* ReturnStatus)
 {
     auto attribute = createAttribute(AttributeKind::Unit, fullName, briefName, ReturnStatus);
-    if (attribute)
-    {
+    if (attribute) {
         attribute->unitType = unitType;
         attribute->defaultValue = unitValue(unitType, defaultValue);
     }

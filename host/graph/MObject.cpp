@@ -9,10 +9,7 @@ MObject::MObject(const MObject& other) = default;
 MObject::~MObject() = default;
 MObject& MObject::operator=(const MObject& other) = default;
 
-MObject::MObject(std::shared_ptr<kavo::host::graph::Object> object)
-    : m_object(std::move(object))
-{
-}
+MObject::MObject(std::shared_ptr<kavo::host::graph::Object> object) : m_object(std::move(object)) {}
 
 bool MObject::hasFn(MFn::Type type) const
 {
@@ -31,8 +28,7 @@ MFn::Type MObject::apiType() const
 
 const char* MObject::apiTypeStr() const
 {
-    switch (apiType())
-    {
+    switch (apiType()) {
     case MFn::kInvalid: return "kInvalid";
     case MFn::kMeshData: return "kMeshData";
     case MFn::kNurbsSurfaceData: return "kNurbsSurfaceData";

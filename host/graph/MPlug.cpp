@@ -32,13 +32,12 @@ MPlug::MPlug(const MPlug& other) = default;
 MPlug::~MPlug() = default;
 MPlug& MPlug::operator=(const MPlug& other) = default;
 
-MPlug::MPlug(const MObject& node, const MObject& attribute)
-    : m_node(node), m_attribute(attribute)
-{
-}
+MPlug::MPlug(const MObject& node, const MObject& attribute) : m_node(node), m_attribute(attribute) {}
 
 MPlug::MPlug(const MObject& node, const MObject& attribute, std::vector<unsigned int> indices)
-    : m_node(node), m_attribute(attribute), m_indices(std::move(indices))
+    : m_node(node)
+    , m_attribute(attribute)
+    , m_indices(std::move(indices))
 {
 }
 
@@ -64,13 +63,12 @@ Resolved resolve(const MObject& node, const MObject& attribute, const std::vecto
 
 } // namespace
 
-#define KAVO_RESOLVE_OR_RETURN(result)                                                                   \
-    Resolved plug = resolve(m_node, m_attribute, m_indices);                                             \
-    if (!plug)                                                                                           \
-    {                                                                                                    \
-        setStatus(ReturnStatus, MStatus::kInvalidParameter);                                             \
-        return result;                                                                                   \
-    }                                                                                                    \
+#define KAVO_RESOLVE_OR_RETURN(result)                                                                                 \
+    Resolved plug = resolve(m_node, m_attribute, m_indices);                                                           \
+    if (!plug) {                                                                                                       \
+        setStatus(ReturnStatus, MStatus::kInvalidParameter);                                                           \
+        return result;                                                                                                 \
+    }                                                                                                                  \
     setStatus(ReturnStatus, MStatus::kSuccess)
 
 MObject MPlug::attribute(MStatus* ReturnStatus) const
@@ -141,8 +139,7 @@ bool MPlug::isNull(MStatus* ReturnStatus) const
 unsigned int MPlug::logicalIndex(MStatus* ReturnStatus) const
 {
     KAVO_RESOLVE_OR_RETURN(static_cast<unsigned int>(-1));
-    if (!plug.path.isElement())
-    {
+    if (!plug.path.isElement()) {
         setStatus(ReturnStatus, MStatus::kFailure);
         return static_cast<unsigned int>(-1);
     }
@@ -153,8 +150,7 @@ unsigned int MPlug::numElements(MStatus* ReturnStatus) const
 {
     KAVO_RESOLVE_OR_RETURN(0u);
     Slot* slot = plug.node->slot(plug.path, false);
-    if (!isArray())
-    {
+    if (!isArray()) {
         setStatus(ReturnStatus, MStatus::kFailure);
         return 0;
     }
@@ -178,8 +174,7 @@ MPlug MPlug::child(MObject& attr, MStatus* ReturnStatus) const
 {
     KAVO_RESOLVE_OR_RETURN(MPlug());
     const Attribute* childAttribute = attributeOf(attr);
-    if (!childAttribute || childAttribute->parent != plug.path.attribute)
-    {
+    if (!childAttribute || childAttribute->parent != plug.path.attribute) {
         setStatus(ReturnStatus, MStatus::kInvalidParameter);
         return MPlug();
     }
@@ -189,8 +184,7 @@ MPlug MPlug::child(MObject& attr, MStatus* ReturnStatus) const
 MPlug MPlug::child(unsigned int index, MStatus* ReturnStatus) const
 {
     KAVO_RESOLVE_OR_RETURN(MPlug());
-    if (index >= plug.path.attribute->children.size())
-    {
+    if (index >= plug.path.attribute->children.size()) {
         setStatus(ReturnStatus, MStatus::kInvalidParameter);
         return MPlug();
     }
@@ -201,8 +195,7 @@ MPlug MPlug::parent(MStatus* ReturnStatus) const
 {
     KAVO_RESOLVE_OR_RETURN(MPlug());
     PlugPath parentPath = plug.path.parent();
-    if (!parentPath.attribute)
-    {
+    if (!parentPath.attribute) {
         setStatus(ReturnStatus, MStatus::kInvalidParameter);
         return MPlug();
     }
@@ -212,8 +205,7 @@ MPlug MPlug::parent(MStatus* ReturnStatus) const
 MPlug MPlug::array(MStatus* ReturnStatus) const
 {
     KAVO_RESOLVE_OR_RETURN(MPlug());
-    if (!plug.path.isElement())
-    {
+    if (!plug.path.isElement()) {
         setStatus(ReturnStatus, MStatus::kInvalidParameter);
         return MPlug();
     }
@@ -223,8 +215,7 @@ MPlug MPlug::array(MStatus* ReturnStatus) const
 MPlug MPlug::elementByLogicalIndex(unsigned int logicalIndex, MStatus* ReturnStatus) const
 {
     KAVO_RESOLVE_OR_RETURN(MPlug());
-    if (!isArray())
-    {
+    if (!isArray()) {
         setStatus(ReturnStatus, MStatus::kInvalidParameter);
         return MPlug();
     }
@@ -237,8 +228,7 @@ MPlug MPlug::elementByPhysicalIndex(unsigned int physicalIndex, MStatus* ReturnS
 {
     KAVO_RESOLVE_OR_RETURN(MPlug());
     Slot* slot = isArray() ? plug.node->slot(plug.path, false) : nullptr;
-    if (!slot || physicalIndex >= slot->elements.size())
-    {
+    if (!slot || physicalIndex >= slot->elements.size()) {
         setStatus(ReturnStatus, MStatus::kInvalidParameter);
         return MPlug();
     }
@@ -267,8 +257,7 @@ bool MPlug::connectedTo(MPlugArray& array, bool asDst, bool asSrc, MStatus* Retu
 
 namespace {
 
-MStatus readValue(const MObject& node, const MObject& attribute, const std::vector<unsigned int>& indices,
-                  Value& out)
+MStatus readValue(const MObject& node, const MObject& attribute, const std::vector<unsigned int>& indices, Value& out)
 {
     Resolved plug = resolve(node, attribute, indices);
     if (!plug || !plug.path.isComplete())
@@ -301,16 +290,46 @@ MStatus readAs(const MObject& node, const MObject& attribute, const std::vector<
 
 } // namespace
 
-MStatus MPlug::getValue(MObject& value, MDGContext&) const { return readAs(m_node, m_attribute, m_indices, value); }
-MStatus MPlug::getValue(double& value, MDGContext&) const { return readAs(m_node, m_attribute, m_indices, value); }
-MStatus MPlug::getValue(float& value, MDGContext&) const { return readAs(m_node, m_attribute, m_indices, value); }
-MStatus MPlug::getValue(MInt64& value, MDGContext&) const { return readAs(m_node, m_attribute, m_indices, value); }
-MStatus MPlug::getValue(int& value, MDGContext&) const { return readAs(m_node, m_attribute, m_indices, value); }
-MStatus MPlug::getValue(short& value, MDGContext&) const { return readAs(m_node, m_attribute, m_indices, value); }
-MStatus MPlug::getValue(bool& value, MDGContext&) const { return readAs(m_node, m_attribute, m_indices, value); }
-MStatus MPlug::getValue(char& value, MDGContext&) const { return readAs(m_node, m_attribute, m_indices, value); }
-MStatus MPlug::getValue(MString& value, MDGContext&) const { return readAs(m_node, m_attribute, m_indices, value); }
-MStatus MPlug::getValue(MTime& value, MDGContext&) const { return readAs(m_node, m_attribute, m_indices, value); }
+MStatus MPlug::getValue(MObject& value, MDGContext&) const
+{
+    return readAs(m_node, m_attribute, m_indices, value);
+}
+MStatus MPlug::getValue(double& value, MDGContext&) const
+{
+    return readAs(m_node, m_attribute, m_indices, value);
+}
+MStatus MPlug::getValue(float& value, MDGContext&) const
+{
+    return readAs(m_node, m_attribute, m_indices, value);
+}
+MStatus MPlug::getValue(MInt64& value, MDGContext&) const
+{
+    return readAs(m_node, m_attribute, m_indices, value);
+}
+MStatus MPlug::getValue(int& value, MDGContext&) const
+{
+    return readAs(m_node, m_attribute, m_indices, value);
+}
+MStatus MPlug::getValue(short& value, MDGContext&) const
+{
+    return readAs(m_node, m_attribute, m_indices, value);
+}
+MStatus MPlug::getValue(bool& value, MDGContext&) const
+{
+    return readAs(m_node, m_attribute, m_indices, value);
+}
+MStatus MPlug::getValue(char& value, MDGContext&) const
+{
+    return readAs(m_node, m_attribute, m_indices, value);
+}
+MStatus MPlug::getValue(MString& value, MDGContext&) const
+{
+    return readAs(m_node, m_attribute, m_indices, value);
+}
+MStatus MPlug::getValue(MTime& value, MDGContext&) const
+{
+    return readAs(m_node, m_attribute, m_indices, value);
+}
 
 MStatus MPlug::getValue(MDistance& value, MDGContext&) const
 {
@@ -328,19 +347,58 @@ MStatus MPlug::getValue(MAngle& value, MDGContext&) const
     return status;
 }
 
-MStatus MPlug::setValue(MObject& value) { return writeValue(m_node, m_attribute, m_indices, value); }
-MStatus MPlug::setValue(double value) { return writeValue(m_node, m_attribute, m_indices, value); }
-MStatus MPlug::setValue(float value) { return writeValue(m_node, m_attribute, m_indices, value); }
-MStatus MPlug::setValue(MInt64 value) { return writeValue(m_node, m_attribute, m_indices, value); }
-MStatus MPlug::setValue(int value) { return writeValue(m_node, m_attribute, m_indices, value); }
-MStatus MPlug::setValue(short value) { return writeValue(m_node, m_attribute, m_indices, value); }
-MStatus MPlug::setValue(bool value) { return writeValue(m_node, m_attribute, m_indices, value); }
-MStatus MPlug::setValue(char value) { return writeValue(m_node, m_attribute, m_indices, value); }
-MStatus MPlug::setValue(MTime& value) { return writeValue(m_node, m_attribute, m_indices, value); }
-MStatus MPlug::setValue(const MString& value) { return writeValue(m_node, m_attribute, m_indices, value); }
-MStatus MPlug::setValue(const char* value) { return writeValue(m_node, m_attribute, m_indices, MString(value)); }
-MStatus MPlug::setValue(MDistance& value) { return setValue(value.as(MDistance::kCentimeters)); }
-MStatus MPlug::setValue(MAngle& value) { return setValue(value.asRadians()); }
+MStatus MPlug::setValue(MObject& value)
+{
+    return writeValue(m_node, m_attribute, m_indices, value);
+}
+MStatus MPlug::setValue(double value)
+{
+    return writeValue(m_node, m_attribute, m_indices, value);
+}
+MStatus MPlug::setValue(float value)
+{
+    return writeValue(m_node, m_attribute, m_indices, value);
+}
+MStatus MPlug::setValue(MInt64 value)
+{
+    return writeValue(m_node, m_attribute, m_indices, value);
+}
+MStatus MPlug::setValue(int value)
+{
+    return writeValue(m_node, m_attribute, m_indices, value);
+}
+MStatus MPlug::setValue(short value)
+{
+    return writeValue(m_node, m_attribute, m_indices, value);
+}
+MStatus MPlug::setValue(bool value)
+{
+    return writeValue(m_node, m_attribute, m_indices, value);
+}
+MStatus MPlug::setValue(char value)
+{
+    return writeValue(m_node, m_attribute, m_indices, value);
+}
+MStatus MPlug::setValue(MTime& value)
+{
+    return writeValue(m_node, m_attribute, m_indices, value);
+}
+MStatus MPlug::setValue(const MString& value)
+{
+    return writeValue(m_node, m_attribute, m_indices, value);
+}
+MStatus MPlug::setValue(const char* value)
+{
+    return writeValue(m_node, m_attribute, m_indices, MString(value));
+}
+MStatus MPlug::setValue(MDistance& value)
+{
+    return setValue(value.as(MDistance::kCentimeters));
+}
+MStatus MPlug::setValue(MAngle& value)
+{
+    return setValue(value.asRadians());
+}
 
 namespace {
 
@@ -356,16 +414,46 @@ T readOrDefault(const MObject& node, const MObject& attribute, const std::vector
 
 } // namespace
 
-MObject MPlug::asMObject(MDGContext&, MStatus* s) const { return readOrDefault<MObject>(m_node, m_attribute, m_indices, s); }
-double MPlug::asDouble(MDGContext&, MStatus* s) const { return readOrDefault<double>(m_node, m_attribute, m_indices, s); }
-float MPlug::asFloat(MDGContext&, MStatus* s) const { return readOrDefault<float>(m_node, m_attribute, m_indices, s); }
-MInt64 MPlug::asInt64(MDGContext&, MStatus* s) const { return readOrDefault<MInt64>(m_node, m_attribute, m_indices, s); }
-int MPlug::asInt(MDGContext&, MStatus* s) const { return readOrDefault<int>(m_node, m_attribute, m_indices, s); }
-short MPlug::asShort(MDGContext&, MStatus* s) const { return readOrDefault<short>(m_node, m_attribute, m_indices, s); }
-bool MPlug::asBool(MDGContext&, MStatus* s) const { return readOrDefault<bool>(m_node, m_attribute, m_indices, s); }
-char MPlug::asChar(MDGContext&, MStatus* s) const { return readOrDefault<char>(m_node, m_attribute, m_indices, s); }
-MString MPlug::asString(MDGContext&, MStatus* s) const { return readOrDefault<MString>(m_node, m_attribute, m_indices, s); }
-MTime MPlug::asMTime(MDGContext&, MStatus* s) const { return readOrDefault<MTime>(m_node, m_attribute, m_indices, s); }
+MObject MPlug::asMObject(MDGContext&, MStatus* s) const
+{
+    return readOrDefault<MObject>(m_node, m_attribute, m_indices, s);
+}
+double MPlug::asDouble(MDGContext&, MStatus* s) const
+{
+    return readOrDefault<double>(m_node, m_attribute, m_indices, s);
+}
+float MPlug::asFloat(MDGContext&, MStatus* s) const
+{
+    return readOrDefault<float>(m_node, m_attribute, m_indices, s);
+}
+MInt64 MPlug::asInt64(MDGContext&, MStatus* s) const
+{
+    return readOrDefault<MInt64>(m_node, m_attribute, m_indices, s);
+}
+int MPlug::asInt(MDGContext&, MStatus* s) const
+{
+    return readOrDefault<int>(m_node, m_attribute, m_indices, s);
+}
+short MPlug::asShort(MDGContext&, MStatus* s) const
+{
+    return readOrDefault<short>(m_node, m_attribute, m_indices, s);
+}
+bool MPlug::asBool(MDGContext&, MStatus* s) const
+{
+    return readOrDefault<bool>(m_node, m_attribute, m_indices, s);
+}
+char MPlug::asChar(MDGContext&, MStatus* s) const
+{
+    return readOrDefault<char>(m_node, m_attribute, m_indices, s);
+}
+MString MPlug::asString(MDGContext&, MStatus* s) const
+{
+    return readOrDefault<MString>(m_node, m_attribute, m_indices, s);
+}
+MTime MPlug::asMTime(MDGContext&, MStatus* s) const
+{
+    return readOrDefault<MTime>(m_node, m_attribute, m_indices, s);
+}
 
 MDistance MPlug::asMDistance(MDGContext& ctx, MStatus* s) const
 {

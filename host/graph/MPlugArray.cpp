@@ -2,8 +2,7 @@
 
 MPlugArray::MPlugArray() = default;
 MPlugArray::MPlugArray(const MPlugArray& other) = default;
-MPlugArray::MPlugArray(unsigned int initializeSize, const MPlug& initialValue)
-    : m_plugs(initializeSize, initialValue)
+MPlugArray::MPlugArray(unsigned int initializeSize, const MPlug& initialValue) : m_plugs(initializeSize, initialValue)
 {
 }
 MPlugArray::~MPlugArray() = default;
@@ -72,9 +71,7 @@ MStatus MPlugArray::clear()
     return MStatus::kSuccess;
 }
 
-void MPlugArray::setSizeIncrement(unsigned int)
-{
-}
+void MPlugArray::setSizeIncrement(unsigned int) {}
 
 unsigned int MPlugArray::sizeIncrement() const
 {

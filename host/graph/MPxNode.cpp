@@ -17,16 +17,11 @@ MObject MPxNode::isHistoricallyInteresting;
 MObject MPxNode::caching;
 MObject MPxNode::state;
 
-MPxNode::MPxNode()
-    : m_hostNode(nullptr)
-{
-}
+MPxNode::MPxNode() : m_hostNode(nullptr) {}
 
 MPxNode::~MPxNode() = default;
 
-void MPxNode::postConstructor()
-{
-}
+void MPxNode::postConstructor() {}
 
 MStatus MPxNode::compute(const MPlug&, MDataBlock&)
 {
@@ -140,6 +135,4 @@ MDataBlock MPxNode::forceCache(MDGContext&)
     return MDataBlock(m_hostNode);
 }
 
-void MPxNode::setMPSafe(bool)
-{
-}
+void MPxNode::setMPSafe(bool) {}

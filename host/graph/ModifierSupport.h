@@ -16,8 +16,7 @@ namespace kavo::host::graph {
 
 // The plug `attribute` (with the array indices) of `node`, or nothing when
 // either handle is null or the attribute is not one of the node's.
-std::optional<PlugEnd> plugEndOf(const MObject& node, const MObject& attribute,
-                                 std::vector<unsigned int> indices = {});
+std::optional<PlugEnd> plugEndOf(const MObject& node, const MObject& attribute, std::vector<unsigned int> indices = {});
 
 // The name of the node type with this id, empty when there is none.
 std::string typeNameOf(const MTypeId& id);

@@ -6,10 +6,7 @@
 
 namespace kavo::host::graph {
 
-Node::Node(std::shared_ptr<const NodeType> type, std::string name)
-    : m_type(std::move(type)), m_name(std::move(name))
-{
-}
+Node::Node(std::shared_ptr<const NodeType> type, std::string name) : m_type(std::move(type)), m_name(std::move(name)) {}
 
 Node::~Node()
 {
@@ -69,8 +66,7 @@ Slot* Node::slot(const PlugPath& plug, bool create)
     const std::vector<const Attribute*> chain = plug.attribute->chain();
     Slot* current = rootSlot(chain.front(), create);
     size_t index = 0;
-    for (size_t k = 0; current && k < chain.size(); ++k)
-    {
+    for (size_t k = 0; current && k < chain.size(); ++k) {
         if (k > 0)
             current = current->child(chain[k]);
         if (!current || !chain[k]->isArray())
@@ -85,8 +81,7 @@ Slot* Node::slot(const PlugPath& plug, bool create)
 
 void Node::setDagParent(Node* parent)
 {
-    if (m_dagParent)
-    {
+    if (m_dagParent) {
         auto& siblings = m_dagParent->m_dagChildren;
         siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
     }

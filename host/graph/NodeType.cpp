@@ -60,8 +60,7 @@ std::vector<const Attribute*> NodeType::affectedBy(const Attribute* changed) con
 
 bool NodeType::isComputed(const Attribute* attribute) const
 {
-    for (const NodeType* type = this; type; type = type->parent)
-    {
+    for (const NodeType* type = this; type; type = type->parent) {
         for (const auto& [whenChanges, isAffected] : type->m_affects)
             if (attribute->contains(isAffected) || isAffected->contains(attribute))
                 return true;

@@ -11,8 +11,7 @@ namespace {
 // The host base type a plug-in type of each kind inherits from.
 const char* baseTypeName(MPxNode::Type kind)
 {
-    switch (kind)
-    {
+    switch (kind) {
     case MPxNode::kLocatorNode: return "locator";
     case MPxNode::kDeformerNode: return "deformer";
     default: return "dependNode";
@@ -21,8 +20,7 @@ const char* baseTypeName(MPxNode::Type kind)
 
 MFn::Type pluginApiType(MPxNode::Type kind)
 {
-    switch (kind)
-    {
+    switch (kind) {
     case MPxNode::kLocatorNode: return MFn::kPluginLocatorNode;
     case MPxNode::kDeformerNode: return MFn::kPluginDeformerNode;
     default: return MFn::kPluginDependNode;
@@ -45,8 +43,7 @@ void NodeTypeRegistry::announce(NodeTypeDefinition definition)
 void NodeTypeRegistry::setUpAnnounced()
 {
     Faults::Suspension hostWork;
-    while (!m_announced.empty())
-    {
+    while (!m_announced.empty()) {
         NodeTypeDefinition definition = std::move(m_announced.front());
         m_announced.erase(m_announced.begin());
         setUp(definition);
@@ -58,18 +55,15 @@ NodeType* NodeTypeRegistry::setUp(const NodeTypeDefinition& definition)
     if (NodeType* existing = findMutable(definition.name))
         return existing;
     const NodeType* parent = nullptr;
-    if (!definition.parentName.empty())
-    {
+    if (!definition.parentName.empty()) {
         // Parents first, wherever they were announced.
         auto announced = std::find_if(m_announced.begin(), m_announced.end(),
                                       [&](const NodeTypeDefinition& d) { return d.name == definition.parentName; });
-        if (announced != m_announced.end())
-        {
+        if (announced != m_announced.end()) {
             NodeTypeDefinition parentDefinition = *announced;
             m_announced.erase(announced);
             parent = setUp(parentDefinition);
-        }
-        else
+        } else
             parent = findMutable(definition.parentName);
     }
     auto type = std::make_shared<NodeType>();

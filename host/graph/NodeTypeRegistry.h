@@ -18,11 +18,11 @@ namespace kavo::host::graph {
 struct NodeTypeDefinition
 {
     std::string name;
-    std::string parentName;  // empty for the root type "dependNode"
+    std::string parentName; // empty for the root type "dependNode"
     MTypeId id;
     MPxNode::Type kind = MPxNode::kDependNode;
     MFn::Type apiType = MFn::kDependencyNode;
-    MCreatorFunction creator = nullptr;  // null for abstract base types
+    MCreatorFunction creator = nullptr; // null for abstract base types
     MInitializeFunction initializer = nullptr;
     bool dag = false;
     bool shape = false;

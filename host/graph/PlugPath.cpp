@@ -72,8 +72,7 @@ std::string PlugPath::text(bool longNames, bool fullPath) const
     for (size_t k = 0; k < first; ++k)
         index += chain[k]->isArray() ? 1 : 0;
     std::string result;
-    for (size_t k = first; k < chain.size(); ++k)
-    {
+    for (size_t k = first; k < chain.size(); ++k) {
         if (!result.empty())
             result += '.';
         result += longNames ? chain[k]->longName : chain[k]->shortName;

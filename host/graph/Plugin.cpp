@@ -4,18 +4,14 @@
 
 namespace kavo::host::graph {
 
-Plugin::Plugin(std::string path)
-    : m_path(std::move(path))
-{
-}
+Plugin::Plugin(std::string path) : m_path(std::move(path)) {}
 
 MFn::Type Plugin::apiType() const
 {
     return MFn::kPlugin;
 }
 
-void Plugin::setIdentity(const std::string& vendor, const std::string& version,
-                         const std::string& requiredApiVersion)
+void Plugin::setIdentity(const std::string& vendor, const std::string& version, const std::string& requiredApiVersion)
 {
     if (m_hasIdentity)
         return;

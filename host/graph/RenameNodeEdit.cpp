@@ -5,7 +5,8 @@
 namespace kavo::host::graph {
 
 RenameNodeEdit::RenameNodeEdit(std::shared_ptr<Node> node, std::string wantedName)
-    : m_node(std::move(node)), m_wantedName(std::move(wantedName))
+    : m_node(std::move(node))
+    , m_wantedName(std::move(wantedName))
 {
 }
 

@@ -17,7 +17,8 @@ bool isAncestorOrSelf(const Node& candidate, const Node* node)
 } // namespace
 
 ReparentNodeEdit::ReparentNodeEdit(std::shared_ptr<Node> node, std::shared_ptr<Node> newParent)
-    : m_node(std::move(node)), m_newParent(std::move(newParent))
+    : m_node(std::move(node))
+    , m_newParent(std::move(newParent))
 {
 }
 

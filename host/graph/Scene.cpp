@@ -28,8 +28,7 @@ PlugPath pathOf(const MPlug& plug)
 // Marks dirty every slot of `attribute` below `slot`.
 void dirtySlotsOf(Slot& slot, const Attribute* attribute)
 {
-    if (slot.attribute() == attribute)
-    {
+    if (slot.attribute() == attribute) {
         slot.setDirtyRecursively(true);
         return;
     }
@@ -66,12 +65,10 @@ Scene& Scene::instance()
 
 // Nodes ---------------------------------------------------------------------
 
-std::shared_ptr<Node> Scene::instantiate(const std::string& typeName, const std::string& wantedName,
-                                         MStatus* status)
+std::shared_ptr<Node> Scene::instantiate(const std::string& typeName, const std::string& wantedName, MStatus* status)
 {
     std::shared_ptr<const NodeType> type = NodeTypeRegistry::instance().find(typeName);
-    if (!type || !type->creator)
-    {
+    if (!type || !type->creator) {
         if (status)
             *status = MStatus::kInvalidParameter;
         return nullptr;
@@ -94,8 +91,7 @@ void Scene::add(const std::shared_ptr<Node>& node)
     m_nodes.push_back(node);
 }
 
-std::shared_ptr<Node> Scene::createNode(const std::string& typeName, const std::string& wantedName,
-                                        MStatus* status)
+std::shared_ptr<Node> Scene::createNode(const std::string& typeName, const std::string& wantedName, MStatus* status)
 {
     std::shared_ptr<Node> node = instantiate(typeName, wantedName, status);
     if (node)
@@ -174,8 +170,7 @@ void Scene::setDagParent(Node& child, Node* parent)
 
 // Connections ---------------------------------------------------------------
 
-MStatus Scene::connect(Node& source, const PlugPath& sourcePlug, Node& destination,
-                       const PlugPath& destinationPlug)
+MStatus Scene::connect(Node& source, const PlugPath& sourcePlug, Node& destination, const PlugPath& destinationPlug)
 {
     if (!source.type().hasAttribute(sourcePlug.attribute) ||
         !destination.type().hasAttribute(destinationPlug.attribute))
@@ -186,7 +181,7 @@ MStatus Scene::connect(Node& source, const PlugPath& sourcePlug, Node& destinati
     if (!source.slot(sourcePlug, true) || !destination.slot(destinationPlug, true))
         return MStatus::kInvalidParameter;
     if (!incoming(destination, destinationPlug).empty())
-        return MStatus::kFailure;  // a plug has at most one source
+        return MStatus::kFailure; // a plug has at most one source
     m_connections.push_back(Connection{&source, sourcePlug, &destination, destinationPlug});
     dirty(destination, destinationPlug);
     MPlug sourceMPlug = plugOf(source, sourcePlug);
@@ -196,13 +191,12 @@ MStatus Scene::connect(Node& source, const PlugPath& sourcePlug, Node& destinati
     if (destination.behaviour())
         destination.behaviour()->connectionMade(destinationMPlug, sourceMPlug, false);
     notify(source, MNodeMessage::kConnectionMade, sourcePlug, &destination, destinationPlug);
-    notify(destination, MNodeMessage::kConnectionMade | MNodeMessage::kIncomingDirection, destinationPlug,
-           &source, sourcePlug);
+    notify(destination, MNodeMessage::kConnectionMade | MNodeMessage::kIncomingDirection, destinationPlug, &source,
+           sourcePlug);
     return MStatus::kSuccess;
 }
 
-MStatus Scene::disconnect(Node& source, const PlugPath& sourcePlug, Node& destination,
-                          const PlugPath& destinationPlug)
+MStatus Scene::disconnect(Node& source, const PlugPath& sourcePlug, Node& destination, const PlugPath& destinationPlug)
 {
     auto found = std::find_if(m_connections.begin(), m_connections.end(), [&](const Connection& c) {
         return c.source == &source && c.sourcePlug == sourcePlug && c.destination == &destination &&
@@ -219,8 +213,8 @@ MStatus Scene::disconnect(Node& source, const PlugPath& sourcePlug, Node& destin
     if (destination.behaviour())
         destination.behaviour()->connectionBroken(destinationMPlug, sourceMPlug, false);
     notify(source, MNodeMessage::kConnectionBroken, sourcePlug, &destination, destinationPlug);
-    notify(destination, MNodeMessage::kConnectionBroken | MNodeMessage::kIncomingDirection, destinationPlug,
-           &source, sourcePlug);
+    notify(destination, MNodeMessage::kConnectionBroken | MNodeMessage::kIncomingDirection, destinationPlug, &source,
+           sourcePlug);
     return MStatus::kSuccess;
 }
 
@@ -252,7 +246,7 @@ MStatus Scene::setValue(Node& node, const PlugPath& plug, const Value& value)
     if (!plug.attribute->flags.writable)
         return MStatus::kFailure;
     if (!incoming(node, plug).empty())
-        return MStatus::kFailure;  // a connected plug takes its value from its source
+        return MStatus::kFailure; // a connected plug takes its value from its source
     const bool convert = isNumeric(slot->value) && isNumeric(value);
     slot->value = plug.attribute->clamped(convert ? withNumericValue(slot->value, numericValue(value)) : value);
     slot->dirty = false;
@@ -272,8 +266,7 @@ Slot* Scene::evaluate(Node& node, const PlugPath& plug)
 
 void Scene::pullConnections(Node& node, const PlugPath& plug)
 {
-    for (const Connection& c : incoming(node, plug))
-    {
+    for (const Connection& c : incoming(node, plug)) {
         Slot* destination = node.slot(c.destinationPlug, true);
         if (!destination || !destination->anyDirty())
             continue;
@@ -290,8 +283,7 @@ void Scene::computeIfNeeded(Node& node, const PlugPath& plug)
     Slot* slot = node.slot(plug, true);
     if (!slot || !slot->anyDirty())
         return;
-    if (slot->holdsElements())
-    {
+    if (slot->holdsElements()) {
         // A whole computed array: compute each element that is out of date.
         std::vector<unsigned int> dirtyElements;
         for (auto& [index, element] : slot->elements)
@@ -316,8 +308,7 @@ void Scene::compute(Node& node, const PlugPath& plug)
     for (const NodeType* type = &node.type(); type && status == MStatus::kUnknownParameter; type = type->parent)
         if (type->hostCompute)
             status = type->hostCompute(node, plug);
-    if (status == MStatus::kUnknownParameter && node.behaviour())
-    {
+    if (status == MStatus::kUnknownParameter && node.behaviour()) {
         MDataBlock block(&node);
         status = node.behaviour()->compute(plugOf(node, plug), block);
     }
@@ -346,8 +337,7 @@ void Scene::dirty(Node& node, const PlugPath& plug, Visited& visited)
 
 void Scene::dirtyDependents(Node& node, const PlugPath& plug, Visited& visited)
 {
-    if (node.behaviour())
-    {
+    if (node.behaviour()) {
         MPlugArray more;
         node.behaviour()->setDependentsDirty(plugOf(node, plug), more);
         for (unsigned int k = 0; k < more.length(); ++k)
@@ -367,8 +357,8 @@ void Scene::dirtyAttribute(Node& node, const Attribute* attribute, Visited& visi
     if (Slot* root = node.rootSlot(topLevelOf(attribute), false))
         dirtySlotsOf(*root, attribute);
     for (const Connection& c : std::vector<Connection>(m_connections))
-        if (c.source == &node && (attribute->contains(c.sourcePlug.attribute) ||
-                                  c.sourcePlug.attribute->contains(attribute)))
+        if (c.source == &node &&
+            (attribute->contains(c.sourcePlug.attribute) || c.sourcePlug.attribute->contains(attribute)))
             dirty(*c.destination, c.destinationPlug, visited);
     for (const Attribute* affected : node.type().affectedBy(attribute))
         dirtyAttribute(node, affected, visited);

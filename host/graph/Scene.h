@@ -58,8 +58,7 @@ public:
 
     // Connections ------------------------------------------------------
     MStatus connect(Node& source, const PlugPath& sourcePlug, Node& destination, const PlugPath& destinationPlug);
-    MStatus disconnect(Node& source, const PlugPath& sourcePlug, Node& destination,
-                       const PlugPath& destinationPlug);
+    MStatus disconnect(Node& source, const PlugPath& sourcePlug, Node& destination, const PlugPath& destinationPlug);
     // Connections into the plug, or into something above or below it.
     std::vector<Connection> incoming(const Node& node, const PlugPath& plug) const;
     // Connections out of the plug, or out of something above or below it.

@@ -4,13 +4,11 @@
 
 namespace kavo::host::graph {
 
-Slot::Slot(const Attribute* attribute, bool arrayLevel)
-    : m_attribute(attribute), m_arrayLevel(arrayLevel)
+Slot::Slot(const Attribute* attribute, bool arrayLevel) : m_attribute(attribute), m_arrayLevel(arrayLevel)
 {
     if (arrayLevel)
         return;
-    if (attribute->isCompound() || !attribute->children.empty())
-    {
+    if (attribute->isCompound() || !attribute->children.empty()) {
         children.reserve(attribute->children.size());
         for (const auto& child : attribute->children)
             children.emplace_back(child.get(), child->isArray());

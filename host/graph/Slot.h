@@ -24,7 +24,7 @@ public:
     bool holdsElements() const { return m_arrayLevel; }
 
     Value value;
-    bool dirty = true;  // a new slot has never been computed or pulled
+    bool dirty = true; // a new slot has never been computed or pulled
     std::map<unsigned int, Slot> elements;
     std::vector<Slot> children;
 

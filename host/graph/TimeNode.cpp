@@ -21,8 +21,8 @@ MStatus initializeTime()
     return MPxNode::addAttribute(outTime);
 }
 
-TypeAnnouncement time{{"time", "dependNode", MTypeId(0x54494d45), MPxNode::kDependNode, MFn::kTime,
-                       TimeNode::creator, initializeTime}};
+TypeAnnouncement time{
+    {"time", "dependNode", MTypeId(0x54494d45), MPxNode::kDependNode, MFn::kTime, TimeNode::creator, initializeTime}};
 
 } // namespace
 } // namespace kavo::host::graph

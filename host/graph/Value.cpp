@@ -19,8 +19,7 @@ double numericValue(const Value& value)
 
 bool isNumeric(const Value& value)
 {
-    return std::visit([](const auto& held) { return std::is_arithmetic_v<std::decay_t<decltype(held)>>; },
-                      value);
+    return std::visit([](const auto& held) { return std::is_arithmetic_v<std::decay_t<decltype(held)>>; }, value);
 }
 
 Value withNumericValue(const Value& like, double number)

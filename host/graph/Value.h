@@ -16,8 +16,8 @@ namespace kavo::host::graph {
 
 // One stored value of a leaf attribute. Data objects (geometry) are held as
 // MObject handles; numbers keep the type their attribute declares.
-using Value = std::variant<std::monostate, bool, char, short, int, MInt64, float, double, MMatrix,
-                           MFloatMatrix, MTime, MObject, MString, MVector, MFloatVector>;
+using Value = std::variant<std::monostate, bool, char, short, int, MInt64, float, double, MMatrix, MFloatMatrix, MTime,
+                           MObject, MString, MVector, MFloatVector>;
 
 // The numeric content of a value, 0 when it has none.
 double numericValue(const Value& value);

@@ -11,7 +11,8 @@ const double kGimbalCosine = 1e-12;
 
 // The axes in the order they are applied, and whether that order is an odd
 // permutation of x, y, z (which flips the sense of the relabelled formulas).
-struct AxisSequence {
+struct AxisSequence
+{
     int first;
     int second;
     int third;

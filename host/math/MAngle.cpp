@@ -18,7 +18,10 @@ double unitsPerHalfTurn(MAngle::Unit unit)
     }
 }
 
-bool isAngleUnit(MAngle::Unit unit) { return unitsPerHalfTurn(unit) != 0.0; }
+bool isAngleUnit(MAngle::Unit unit)
+{
+    return unitsPerHalfTurn(unit) != 0.0;
+}
 
 } // namespace
 
@@ -28,8 +31,14 @@ MAngle::MAngle(double value, Unit unit) : m_value(value), m_unit(unit) {}
 MAngle::~MAngle() = default;
 MAngle& MAngle::operator=(const MAngle& other) = default;
 
-MAngle::Unit MAngle::unit() const { return m_unit; }
-double MAngle::value() const { return m_value; }
+MAngle::Unit MAngle::unit() const
+{
+    return m_unit;
+}
+double MAngle::value() const
+{
+    return m_value;
+}
 
 MStatus MAngle::setUnit(Unit unit)
 {
@@ -57,7 +66,19 @@ double MAngle::as(Unit unit, MStatus* ReturnStatus) const
     return m_value * unitsPerHalfTurn(unit) / unitsPerHalfTurn(m_unit);
 }
 
-double MAngle::asRadians() const { return as(kRadians); }
-double MAngle::asDegrees() const { return as(kDegrees); }
-double MAngle::asAngMinutes() const { return as(kAngMinutes); }
-double MAngle::asAngSeconds() const { return as(kAngSeconds); }
+double MAngle::asRadians() const
+{
+    return as(kRadians);
+}
+double MAngle::asDegrees() const
+{
+    return as(kDegrees);
+}
+double MAngle::asAngMinutes() const
+{
+    return as(kAngMinutes);
+}
+double MAngle::asAngSeconds() const
+{
+    return as(kAngSeconds);
+}

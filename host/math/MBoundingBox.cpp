@@ -39,8 +39,7 @@ void MBoundingBox::transformUsing(const MMatrix& matrix)
     const MPoint high = m_max;
     clear();
     for (int corner = 0; corner < 8; ++corner) {
-        const MPoint point((corner & 1) ? high.x : low.x, (corner & 2) ? high.y : low.y,
-                           (corner & 4) ? high.z : low.z);
+        const MPoint point((corner & 1) ? high.x : low.x, (corner & 2) ? high.y : low.y, (corner & 4) ? high.z : low.z);
         expand(point * matrix);
     }
 }
@@ -71,18 +70,32 @@ bool MBoundingBox::contains(const MPoint& point) const
     if (m_empty)
         return false;
     const MPoint p = cartesian(point);
-    return p.x >= m_min.x && p.x <= m_max.x && p.y >= m_min.y && p.y <= m_max.y && p.z >= m_min.z &&
-           p.z <= m_max.z;
+    return p.x >= m_min.x && p.x <= m_max.x && p.y >= m_min.y && p.y <= m_max.y && p.z >= m_min.z && p.z <= m_max.z;
 }
 
-double MBoundingBox::width() const { return m_max.x - m_min.x; }
-double MBoundingBox::height() const { return m_max.y - m_min.y; }
-double MBoundingBox::depth() const { return m_max.z - m_min.z; }
+double MBoundingBox::width() const
+{
+    return m_max.x - m_min.x;
+}
+double MBoundingBox::height() const
+{
+    return m_max.y - m_min.y;
+}
+double MBoundingBox::depth() const
+{
+    return m_max.z - m_min.z;
+}
 
 MPoint MBoundingBox::center() const
 {
     return MPoint((m_min.x + m_max.x) * 0.5, (m_min.y + m_max.y) * 0.5, (m_min.z + m_max.z) * 0.5);
 }
 
-MPoint MBoundingBox::min() const { return m_min; }
-MPoint MBoundingBox::max() const { return m_max; }
+MPoint MBoundingBox::min() const
+{
+    return m_min;
+}
+MPoint MBoundingBox::max() const
+{
+    return m_max;
+}

@@ -9,4 +9,7 @@ bool MColor::operator==(const MColor& other) const
     return r == other.r && g == other.g && b == other.b && a == other.a;
 }
 
-bool MColor::operator!=(const MColor& other) const { return !(*this == other); }
+bool MColor::operator!=(const MColor& other) const
+{
+    return !(*this == other);
+}

@@ -23,7 +23,10 @@ UnitRatio unitsPerMeter(MDistance::Unit unit)
     }
 }
 
-bool isDistanceUnit(MDistance::Unit unit) { return unitsPerMeter(unit).numerator != 0; }
+bool isDistanceUnit(MDistance::Unit unit)
+{
+    return unitsPerMeter(unit).numerator != 0;
+}
 
 } // namespace
 
@@ -33,8 +36,14 @@ MDistance::MDistance(double value, Unit unit) : m_value(value), m_unit(unit) {}
 MDistance::~MDistance() = default;
 MDistance& MDistance::operator=(const MDistance& other) = default;
 
-MDistance::Unit MDistance::unit() const { return m_unit; }
-double MDistance::value() const { return m_value; }
+MDistance::Unit MDistance::unit() const
+{
+    return m_unit;
+}
+double MDistance::value() const
+{
+    return m_value;
+}
 
 MStatus MDistance::setUnit(Unit unit)
 {
@@ -60,6 +69,15 @@ double MDistance::as(Unit unit, MStatus* ReturnStatus) const
     return convertUnits(m_value, unitsPerMeter(m_unit), unitsPerMeter(unit));
 }
 
-double MDistance::asCentimeters() const { return as(kCentimeters); }
-double MDistance::asMeters() const { return as(kMeters); }
-double MDistance::asInches() const { return as(kInches); }
+double MDistance::asCentimeters() const
+{
+    return as(kCentimeters);
+}
+double MDistance::asMeters() const
+{
+    return as(kMeters);
+}
+double MDistance::asInches() const
+{
+    return as(kInches);
+}

@@ -16,17 +16,20 @@ MDoubleArray::MDoubleArray() : m_sizeIncrement(kDefaultSizeIncrement) {}
 MDoubleArray::MDoubleArray(const MDoubleArray& other) = default;
 
 MDoubleArray::MDoubleArray(unsigned int initialSize, double initialValue)
-    : m_elements(initialSize, initialValue), m_sizeIncrement(kDefaultSizeIncrement)
+    : m_elements(initialSize, initialValue)
+    , m_sizeIncrement(kDefaultSizeIncrement)
 {
 }
 
 MDoubleArray::MDoubleArray(const double src[], unsigned int count)
-    : m_elements(fromValues<double>(src, count)), m_sizeIncrement(kDefaultSizeIncrement)
+    : m_elements(fromValues<double>(src, count))
+    , m_sizeIncrement(kDefaultSizeIncrement)
 {
 }
 
 MDoubleArray::MDoubleArray(const float src[], unsigned int count)
-    : m_elements(fromValues<double>(src, count)), m_sizeIncrement(kDefaultSizeIncrement)
+    : m_elements(fromValues<double>(src, count))
+    , m_sizeIncrement(kDefaultSizeIncrement)
 {
 }
 
@@ -45,9 +48,15 @@ double& MDoubleArray::operator[](unsigned int index)
     return m_elements[index];
 }
 
-MStatus MDoubleArray::set(double element, unsigned int index) { return setElement(m_elements, element, index); }
+MStatus MDoubleArray::set(double element, unsigned int index)
+{
+    return setElement(m_elements, element, index);
+}
 
-MStatus MDoubleArray::set(float element, unsigned int index) { return set(static_cast<double>(element), index); }
+MStatus MDoubleArray::set(float element, unsigned int index)
+{
+    return set(static_cast<double>(element), index);
+}
 
 MStatus MDoubleArray::get(double dest[]) const
 {
@@ -62,9 +71,18 @@ MStatus MDoubleArray::setLength(unsigned int length)
     return resizeElements(m_elements, length);
 }
 
-unsigned int MDoubleArray::length() const { return static_cast<unsigned int>(m_elements.size()); }
-MStatus MDoubleArray::remove(unsigned int index) { return removeElement(m_elements, index); }
-MStatus MDoubleArray::insert(double element, unsigned int index) { return insertElement(m_elements, element, index); }
+unsigned int MDoubleArray::length() const
+{
+    return static_cast<unsigned int>(m_elements.size());
+}
+MStatus MDoubleArray::remove(unsigned int index)
+{
+    return removeElement(m_elements, index);
+}
+MStatus MDoubleArray::insert(double element, unsigned int index)
+{
+    return insertElement(m_elements, element, index);
+}
 
 MStatus MDoubleArray::append(double element)
 {
@@ -84,5 +102,11 @@ MStatus MDoubleArray::clear()
     return MStatus::kSuccess;
 }
 
-void MDoubleArray::setSizeIncrement(unsigned int newIncrement) { m_sizeIncrement = newIncrement; }
-unsigned int MDoubleArray::sizeIncrement() const { return m_sizeIncrement; }
+void MDoubleArray::setSizeIncrement(unsigned int newIncrement)
+{
+    m_sizeIncrement = newIncrement;
+}
+unsigned int MDoubleArray::sizeIncrement() const
+{
+    return m_sizeIncrement;
+}

@@ -16,27 +16,35 @@ MFloatArray::MFloatArray() : m_sizeIncrement(kDefaultSizeIncrement) {}
 MFloatArray::MFloatArray(const MFloatArray& other) = default;
 
 MFloatArray::MFloatArray(unsigned int initialSize, float initialValue)
-    : m_elements(initialSize, initialValue), m_sizeIncrement(kDefaultSizeIncrement)
+    : m_elements(initialSize, initialValue)
+    , m_sizeIncrement(kDefaultSizeIncrement)
 {
 }
 
 MFloatArray::MFloatArray(const float src[], unsigned int count)
-    : m_elements(fromValues<float>(src, count)), m_sizeIncrement(kDefaultSizeIncrement)
+    : m_elements(fromValues<float>(src, count))
+    , m_sizeIncrement(kDefaultSizeIncrement)
 {
 }
 
 MFloatArray::MFloatArray(const double src[], unsigned int count)
-    : m_elements(fromValues<float>(src, count)), m_sizeIncrement(kDefaultSizeIncrement)
+    : m_elements(fromValues<float>(src, count))
+    , m_sizeIncrement(kDefaultSizeIncrement)
 {
 }
 
 MFloatArray::~MFloatArray() = default;
 MFloatArray& MFloatArray::operator=(const MFloatArray& other) = default;
 
+MStatus MFloatArray::set(float element, unsigned int index)
+{
+    return setElement(m_elements, element, index);
+}
 
-MStatus MFloatArray::set(float element, unsigned int index) { return setElement(m_elements, element, index); }
-
-MStatus MFloatArray::set(double element, unsigned int index) { return set(static_cast<float>(element), index); }
+MStatus MFloatArray::set(double element, unsigned int index)
+{
+    return set(static_cast<float>(element), index);
+}
 
 MStatus MFloatArray::get(float dest[]) const
 {
@@ -51,8 +59,14 @@ MStatus MFloatArray::setLength(unsigned int length)
     return resizeElements(m_elements, length);
 }
 
-MStatus MFloatArray::remove(unsigned int index) { return removeElement(m_elements, index); }
-MStatus MFloatArray::insert(float element, unsigned int index) { return insertElement(m_elements, element, index); }
+MStatus MFloatArray::remove(unsigned int index)
+{
+    return removeElement(m_elements, index);
+}
+MStatus MFloatArray::insert(float element, unsigned int index)
+{
+    return insertElement(m_elements, element, index);
+}
 
 MStatus MFloatArray::append(float element)
 {
@@ -72,5 +86,11 @@ MStatus MFloatArray::clear()
     return MStatus::kSuccess;
 }
 
-void MFloatArray::setSizeIncrement(unsigned int newIncrement) { m_sizeIncrement = newIncrement; }
-unsigned int MFloatArray::sizeIncrement() const { return m_sizeIncrement; }
+void MFloatArray::setSizeIncrement(unsigned int newIncrement)
+{
+    m_sizeIncrement = newIncrement;
+}
+unsigned int MFloatArray::sizeIncrement() const
+{
+    return m_sizeIncrement;
+}

@@ -7,7 +7,10 @@
 
 using namespace kavo::host::math;
 
-MFloatMatrix::MFloatMatrix() { setIdentity(matrix); }
+MFloatMatrix::MFloatMatrix()
+{
+    setIdentity(matrix);
+}
 MFloatMatrix::MFloatMatrix(const MFloatMatrix& source) = default;
 
 MFloatMatrix::MFloatMatrix(const float m[4][4])
@@ -92,10 +95,19 @@ MFloatMatrix& MFloatMatrix::setToProduct(const MFloatMatrix& left, const MFloatM
     return *this;
 }
 
-MFloatMatrix MFloatMatrix::operator*(const MFloatMatrix& right) const { return MFloatMatrix().setToProduct(*this, right); }
-MFloatMatrix& MFloatMatrix::operator*=(const MFloatMatrix& right) { return setToProduct(*this, right); }
+MFloatMatrix MFloatMatrix::operator*(const MFloatMatrix& right) const
+{
+    return MFloatMatrix().setToProduct(*this, right);
+}
+MFloatMatrix& MFloatMatrix::operator*=(const MFloatMatrix& right)
+{
+    return setToProduct(*this, right);
+}
 
-MFloatMatrix MFloatMatrix::operator+(const MFloatMatrix& right) const { return MFloatMatrix(*this) += right; }
+MFloatMatrix MFloatMatrix::operator+(const MFloatMatrix& right) const
+{
+    return MFloatMatrix(*this) += right;
+}
 
 MFloatMatrix& MFloatMatrix::operator+=(const MFloatMatrix& right)
 {
@@ -105,7 +117,10 @@ MFloatMatrix& MFloatMatrix::operator+=(const MFloatMatrix& right)
     return *this;
 }
 
-MFloatMatrix MFloatMatrix::operator-(const MFloatMatrix& right) const { return MFloatMatrix(*this) -= right; }
+MFloatMatrix MFloatMatrix::operator-(const MFloatMatrix& right) const
+{
+    return MFloatMatrix(*this) -= right;
+}
 
 MFloatMatrix& MFloatMatrix::operator-=(const MFloatMatrix& right)
 {
@@ -115,7 +130,10 @@ MFloatMatrix& MFloatMatrix::operator-=(const MFloatMatrix& right)
     return *this;
 }
 
-MFloatMatrix MFloatMatrix::operator*(float scale) const { return MFloatMatrix(*this) *= scale; }
+MFloatMatrix MFloatMatrix::operator*(float scale) const
+{
+    return MFloatMatrix(*this) *= scale;
+}
 
 MFloatMatrix& MFloatMatrix::operator*=(float scale)
 {
@@ -125,7 +143,10 @@ MFloatMatrix& MFloatMatrix::operator*=(float scale)
     return *this;
 }
 
-MFloatMatrix operator*(float scale, const MFloatMatrix& matrix) { return matrix * scale; }
+MFloatMatrix operator*(float scale, const MFloatMatrix& matrix)
+{
+    return matrix * scale;
+}
 
 bool MFloatMatrix::operator==(const MFloatMatrix& other) const
 {
@@ -136,7 +157,10 @@ bool MFloatMatrix::operator==(const MFloatMatrix& other) const
     return true;
 }
 
-bool MFloatMatrix::operator!=(const MFloatMatrix& other) const { return !(*this == other); }
+bool MFloatMatrix::operator!=(const MFloatMatrix& other) const
+{
+    return !(*this == other);
+}
 
 MFloatMatrix MFloatMatrix::inverse() const
 {
@@ -145,8 +169,14 @@ MFloatMatrix MFloatMatrix::inverse() const
     return result;
 }
 
-float MFloatMatrix::det4x4() const { return determinant4(matrix); }
-float MFloatMatrix::det3x3() const { return determinant3(matrix); }
+float MFloatMatrix::det4x4() const
+{
+    return determinant4(matrix);
+}
+float MFloatMatrix::det3x3() const
+{
+    return determinant3(matrix);
+}
 
 bool MFloatMatrix::isEquivalent(const MFloatMatrix& other, float tol) const
 {

@@ -23,24 +23,28 @@ const MFloatVector MFloatVector::xNegAxis(-1.0f, 0.0f, 0.0f);
 const MFloatVector MFloatVector::yNegAxis(0.0f, -1.0f, 0.0f);
 const MFloatVector MFloatVector::zNegAxis(0.0f, 0.0f, -1.0f);
 
-
 MFloatVector::MFloatVector(const MVector& other)
-    : x(static_cast<float>(other.x)), y(static_cast<float>(other.y)), z(static_cast<float>(other.z))
+    : x(static_cast<float>(other.x))
+    , y(static_cast<float>(other.y))
+    , z(static_cast<float>(other.z))
 {
 }
 
 MFloatVector::MFloatVector(const MPoint& point)
-    : x(static_cast<float>(point.x)), y(static_cast<float>(point.y)), z(static_cast<float>(point.z))
+    : x(static_cast<float>(point.x))
+    , y(static_cast<float>(point.y))
+    , z(static_cast<float>(point.z))
 {
 }
 
 MFloatVector::MFloatVector(const MFloatPoint& point) : x(point.x), y(point.y), z(point.z) {}
 
 MFloatVector::MFloatVector(const double d[3])
-    : x(static_cast<float>(d[0])), y(static_cast<float>(d[1])), z(static_cast<float>(d[2]))
+    : x(static_cast<float>(d[0]))
+    , y(static_cast<float>(d[1]))
+    , z(static_cast<float>(d[2]))
 {
 }
-
 
 MFloatVector MFloatVector::operator^(const MFloatVector& right) const
 {
@@ -52,56 +56,103 @@ float MFloatVector::operator*(const MFloatVector& right) const
     return x * right.x + y * right.y + z * right.z;
 }
 
-MFloatVector MFloatVector::operator*(float scale) const { return MFloatVector(x * scale, y * scale, z * scale); }
-MFloatVector MFloatVector::operator/(float scale) const { return MFloatVector(x / scale, y / scale, z / scale); }
-MFloatVector& MFloatVector::operator*=(float scale) { return *this = *this * scale; }
-MFloatVector& MFloatVector::operator/=(float scale) { return *this = *this / scale; }
+MFloatVector MFloatVector::operator*(float scale) const
+{
+    return MFloatVector(x * scale, y * scale, z * scale);
+}
+MFloatVector MFloatVector::operator/(float scale) const
+{
+    return MFloatVector(x / scale, y / scale, z / scale);
+}
+MFloatVector& MFloatVector::operator*=(float scale)
+{
+    return *this = *this * scale;
+}
+MFloatVector& MFloatVector::operator/=(float scale)
+{
+    return *this = *this / scale;
+}
 
 MFloatVector MFloatVector::operator+(const MFloatVector& other) const
 {
     return MFloatVector(x + other.x, y + other.y, z + other.z);
 }
 
-MFloatVector& MFloatVector::operator+=(const MFloatVector& other) { return *this = *this + other; }
+MFloatVector& MFloatVector::operator+=(const MFloatVector& other)
+{
+    return *this = *this + other;
+}
 
 MFloatVector MFloatVector::operator-(const MFloatVector& other) const
 {
     return MFloatVector(x - other.x, y - other.y, z - other.z);
 }
 
-MFloatVector& MFloatVector::operator-=(const MFloatVector& other) { return *this = *this - other; }
-MFloatVector MFloatVector::operator-() const { return MFloatVector(-x, -y, -z); }
+MFloatVector& MFloatVector::operator-=(const MFloatVector& other)
+{
+    return *this = *this - other;
+}
+MFloatVector MFloatVector::operator-() const
+{
+    return MFloatVector(-x, -y, -z);
+}
 
 MFloatVector MFloatVector::operator*(const MFloatMatrix& matrix) const
 {
     const float(&m)[4][4] = matrix.matrix;
-    return MFloatVector(x * m[0][0] + y * m[1][0] + z * m[2][0],
-                        x * m[0][1] + y * m[1][1] + z * m[2][1],
+    return MFloatVector(x * m[0][0] + y * m[1][0] + z * m[2][0], x * m[0][1] + y * m[1][1] + z * m[2][1],
                         x * m[0][2] + y * m[1][2] + z * m[2][2]);
 }
 
-MFloatVector& MFloatVector::operator*=(const MFloatMatrix& matrix) { return *this = *this * matrix; }
+MFloatVector& MFloatVector::operator*=(const MFloatMatrix& matrix)
+{
+    return *this = *this * matrix;
+}
 
 MFloatVector operator*(const MFloatMatrix& matrix, const MFloatVector& vector)
 {
     return vector * matrix.transpose();
 }
 
-MFloatVector operator*(int scale, const MFloatVector& vector) { return vector * static_cast<float>(scale); }
-MFloatVector operator*(short scale, const MFloatVector& vector) { return vector * static_cast<float>(scale); }
-MFloatVector operator*(unsigned int scale, const MFloatVector& vector) { return vector * static_cast<float>(scale); }
-MFloatVector operator*(unsigned short scale, const MFloatVector& vector) { return vector * static_cast<float>(scale); }
-MFloatVector operator*(float scale, const MFloatVector& vector) { return vector * scale; }
-MFloatVector operator*(double scale, const MFloatVector& vector) { return vector * static_cast<float>(scale); }
+MFloatVector operator*(int scale, const MFloatVector& vector)
+{
+    return vector * static_cast<float>(scale);
+}
+MFloatVector operator*(short scale, const MFloatVector& vector)
+{
+    return vector * static_cast<float>(scale);
+}
+MFloatVector operator*(unsigned int scale, const MFloatVector& vector)
+{
+    return vector * static_cast<float>(scale);
+}
+MFloatVector operator*(unsigned short scale, const MFloatVector& vector)
+{
+    return vector * static_cast<float>(scale);
+}
+MFloatVector operator*(float scale, const MFloatVector& vector)
+{
+    return vector * scale;
+}
+MFloatVector operator*(double scale, const MFloatVector& vector)
+{
+    return vector * static_cast<float>(scale);
+}
 
 bool MFloatVector::operator==(const MFloatVector& other) const
 {
     return x == other.x && y == other.y && z == other.z;
 }
 
-bool MFloatVector::operator!=(const MFloatVector& other) const { return !(*this == other); }
+bool MFloatVector::operator!=(const MFloatVector& other) const
+{
+    return !(*this == other);
+}
 
-float MFloatVector::length() const { return std::sqrt(*this * *this); }
+float MFloatVector::length() const
+{
+    return std::sqrt(*this * *this);
+}
 
 MFloatVector MFloatVector::normal() const
 {

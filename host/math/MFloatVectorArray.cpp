@@ -15,22 +15,26 @@ MFloatVectorArray::MFloatVectorArray() : m_sizeIncrement(kDefaultSizeIncrement) 
 MFloatVectorArray::MFloatVectorArray(const MFloatVectorArray& other) = default;
 
 MFloatVectorArray::MFloatVectorArray(unsigned int initialSize, const MFloatVector& initialValue)
-    : m_elements(initialSize, initialValue), m_sizeIncrement(kDefaultSizeIncrement)
+    : m_elements(initialSize, initialValue)
+    , m_sizeIncrement(kDefaultSizeIncrement)
 {
 }
 
 MFloatVectorArray::MFloatVectorArray(const MFloatVector src[], unsigned int count)
-    : m_elements(fromValues<MFloatVector>(src, count)), m_sizeIncrement(kDefaultSizeIncrement)
+    : m_elements(fromValues<MFloatVector>(src, count))
+    , m_sizeIncrement(kDefaultSizeIncrement)
 {
 }
 
 MFloatVectorArray::MFloatVectorArray(const double src[][3], unsigned int count)
-    : m_elements(fromValues<MFloatVector>(src, count)), m_sizeIncrement(kDefaultSizeIncrement)
+    : m_elements(fromValues<MFloatVector>(src, count))
+    , m_sizeIncrement(kDefaultSizeIncrement)
 {
 }
 
 MFloatVectorArray::MFloatVectorArray(const float src[][3], unsigned int count)
-    : m_elements(fromValues<MFloatVector>(src, count)), m_sizeIncrement(kDefaultSizeIncrement)
+    : m_elements(fromValues<MFloatVector>(src, count))
+    , m_sizeIncrement(kDefaultSizeIncrement)
 {
 }
 
@@ -49,10 +53,19 @@ MFloatVector& MFloatVectorArray::operator[](unsigned int index)
     return m_elements[index];
 }
 
-MStatus MFloatVectorArray::set(const MFloatVector& element, unsigned int index) { return setElement(m_elements, element, index); }
+MStatus MFloatVectorArray::set(const MFloatVector& element, unsigned int index)
+{
+    return setElement(m_elements, element, index);
+}
 
-MStatus MFloatVectorArray::set(double element[3], unsigned int index) { return set(MFloatVector(element), index); }
-MStatus MFloatVectorArray::set(float element[3], unsigned int index) { return set(MFloatVector(element), index); }
+MStatus MFloatVectorArray::set(double element[3], unsigned int index)
+{
+    return set(MFloatVector(element), index);
+}
+MStatus MFloatVectorArray::set(float element[3], unsigned int index)
+{
+    return set(MFloatVector(element), index);
+}
 
 MStatus MFloatVectorArray::get(double dest[][3]) const
 {
@@ -83,9 +96,18 @@ MStatus MFloatVectorArray::setLength(unsigned int length)
     return resizeElements(m_elements, length);
 }
 
-unsigned int MFloatVectorArray::length() const { return static_cast<unsigned int>(m_elements.size()); }
-MStatus MFloatVectorArray::remove(unsigned int index) { return removeElement(m_elements, index); }
-MStatus MFloatVectorArray::insert(const MFloatVector& element, unsigned int index) { return insertElement(m_elements, element, index); }
+unsigned int MFloatVectorArray::length() const
+{
+    return static_cast<unsigned int>(m_elements.size());
+}
+MStatus MFloatVectorArray::remove(unsigned int index)
+{
+    return removeElement(m_elements, index);
+}
+MStatus MFloatVectorArray::insert(const MFloatVector& element, unsigned int index)
+{
+    return insertElement(m_elements, element, index);
+}
 
 MStatus MFloatVectorArray::append(const MFloatVector& element)
 {
@@ -105,5 +127,11 @@ MStatus MFloatVectorArray::clear()
     return MStatus::kSuccess;
 }
 
-void MFloatVectorArray::setSizeIncrement(unsigned int newIncrement) { m_sizeIncrement = newIncrement; }
-unsigned int MFloatVectorArray::sizeIncrement() const { return m_sizeIncrement; }
+void MFloatVectorArray::setSizeIncrement(unsigned int newIncrement)
+{
+    m_sizeIncrement = newIncrement;
+}
+unsigned int MFloatVectorArray::sizeIncrement() const
+{
+    return m_sizeIncrement;
+}

@@ -16,20 +16,24 @@ MIntArray::MIntArray() : m_sizeIncrement(kDefaultSizeIncrement) {}
 MIntArray::MIntArray(const MIntArray& other) = default;
 
 MIntArray::MIntArray(unsigned int initialSize, int initialValue)
-    : m_elements(initialSize, initialValue), m_sizeIncrement(kDefaultSizeIncrement)
+    : m_elements(initialSize, initialValue)
+    , m_sizeIncrement(kDefaultSizeIncrement)
 {
 }
 
 MIntArray::MIntArray(const int src[], unsigned int count)
-    : m_elements(fromValues<int>(src, count)), m_sizeIncrement(kDefaultSizeIncrement)
+    : m_elements(fromValues<int>(src, count))
+    , m_sizeIncrement(kDefaultSizeIncrement)
 {
 }
 
 MIntArray::~MIntArray() = default;
 MIntArray& MIntArray::operator=(const MIntArray& other) = default;
 
-
-MStatus MIntArray::set(int element, unsigned int index) { return setElement(m_elements, element, index); }
+MStatus MIntArray::set(int element, unsigned int index)
+{
+    return setElement(m_elements, element, index);
+}
 
 MStatus MIntArray::get(int dest[]) const
 {
@@ -44,8 +48,14 @@ MStatus MIntArray::setLength(unsigned int length)
     return resizeElements(m_elements, length);
 }
 
-MStatus MIntArray::remove(unsigned int index) { return removeElement(m_elements, index); }
-MStatus MIntArray::insert(int element, unsigned int index) { return insertElement(m_elements, element, index); }
+MStatus MIntArray::remove(unsigned int index)
+{
+    return removeElement(m_elements, index);
+}
+MStatus MIntArray::insert(int element, unsigned int index)
+{
+    return insertElement(m_elements, element, index);
+}
 
 MStatus MIntArray::append(int element)
 {
@@ -65,5 +75,11 @@ MStatus MIntArray::clear()
     return MStatus::kSuccess;
 }
 
-void MIntArray::setSizeIncrement(unsigned int newIncrement) { m_sizeIncrement = newIncrement; }
-unsigned int MIntArray::sizeIncrement() const { return m_sizeIncrement; }
+void MIntArray::setSizeIncrement(unsigned int newIncrement)
+{
+    m_sizeIncrement = newIncrement;
+}
+unsigned int MIntArray::sizeIncrement() const
+{
+    return m_sizeIncrement;
+}

@@ -9,7 +9,10 @@ using namespace kavo::host::math;
 
 const MMatrix MMatrix::identity;
 
-MMatrix::MMatrix() { setIdentity(matrix); }
+MMatrix::MMatrix()
+{
+    setIdentity(matrix);
+}
 MMatrix::MMatrix(const MMatrix& source) = default;
 
 MMatrix::MMatrix(const double m[4][4])
@@ -94,10 +97,19 @@ MMatrix& MMatrix::setToProduct(const MMatrix& left, const MMatrix& right)
     return *this;
 }
 
-MMatrix MMatrix::operator*(const MMatrix& right) const { return MMatrix().setToProduct(*this, right); }
-MMatrix& MMatrix::operator*=(const MMatrix& right) { return setToProduct(*this, right); }
+MMatrix MMatrix::operator*(const MMatrix& right) const
+{
+    return MMatrix().setToProduct(*this, right);
+}
+MMatrix& MMatrix::operator*=(const MMatrix& right)
+{
+    return setToProduct(*this, right);
+}
 
-MMatrix MMatrix::operator+(const MMatrix& right) const { return MMatrix(*this) += right; }
+MMatrix MMatrix::operator+(const MMatrix& right) const
+{
+    return MMatrix(*this) += right;
+}
 
 MMatrix& MMatrix::operator+=(const MMatrix& right)
 {
@@ -107,7 +119,10 @@ MMatrix& MMatrix::operator+=(const MMatrix& right)
     return *this;
 }
 
-MMatrix MMatrix::operator-(const MMatrix& right) const { return MMatrix(*this) -= right; }
+MMatrix MMatrix::operator-(const MMatrix& right) const
+{
+    return MMatrix(*this) -= right;
+}
 
 MMatrix& MMatrix::operator-=(const MMatrix& right)
 {
@@ -117,7 +132,10 @@ MMatrix& MMatrix::operator-=(const MMatrix& right)
     return *this;
 }
 
-MMatrix MMatrix::operator*(double scale) const { return MMatrix(*this) *= scale; }
+MMatrix MMatrix::operator*(double scale) const
+{
+    return MMatrix(*this) *= scale;
+}
 
 MMatrix& MMatrix::operator*=(double scale)
 {
@@ -127,7 +145,10 @@ MMatrix& MMatrix::operator*=(double scale)
     return *this;
 }
 
-MMatrix operator*(double scale, const MMatrix& matrix) { return matrix * scale; }
+MMatrix operator*(double scale, const MMatrix& matrix)
+{
+    return matrix * scale;
+}
 
 bool MMatrix::operator==(const MMatrix& other) const
 {
@@ -138,7 +159,10 @@ bool MMatrix::operator==(const MMatrix& other) const
     return true;
 }
 
-bool MMatrix::operator!=(const MMatrix& other) const { return !(*this == other); }
+bool MMatrix::operator!=(const MMatrix& other) const
+{
+    return !(*this == other);
+}
 
 MMatrix MMatrix::inverse() const
 {
@@ -147,8 +171,14 @@ MMatrix MMatrix::inverse() const
     return result;
 }
 
-double MMatrix::det4x4() const { return determinant4(matrix); }
-double MMatrix::det3x3() const { return determinant3(matrix); }
+double MMatrix::det4x4() const
+{
+    return determinant4(matrix);
+}
+double MMatrix::det3x3() const
+{
+    return determinant3(matrix);
+}
 
 bool MMatrix::isEquivalent(const MMatrix& other, double tol) const
 {

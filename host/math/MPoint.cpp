@@ -54,7 +54,10 @@ MPoint MPoint::operator+(const MVector& vector) const
     return MPoint(result.x + vector.x, result.y + vector.y, result.z + vector.z);
 }
 
-MPoint MPoint::operator-(const MVector& vector) const { return *this + (-vector); }
+MPoint MPoint::operator-(const MVector& vector) const
+{
+    return *this + (-vector);
+}
 
 MPoint& MPoint::operator+=(const MVector& vector)
 {
@@ -72,9 +75,18 @@ MPoint& MPoint::operator-=(const MVector& vector)
     return *this;
 }
 
-MPoint MPoint::operator*(const double scale) const { return MPoint(x * scale, y * scale, z * scale, w); }
-MPoint MPoint::operator/(const double scale) const { return MPoint(x / scale, y / scale, z / scale, w); }
-MPoint operator*(double scale, const MPoint& point) { return point * scale; }
+MPoint MPoint::operator*(const double scale) const
+{
+    return MPoint(x * scale, y * scale, z * scale, w);
+}
+MPoint MPoint::operator/(const double scale) const
+{
+    return MPoint(x / scale, y / scale, z / scale, w);
+}
+MPoint operator*(double scale, const MPoint& point)
+{
+    return point * scale;
+}
 
 MPoint MPoint::operator*(const MMatrix& matrix) const
 {
@@ -84,19 +96,20 @@ MPoint MPoint::operator*(const MMatrix& matrix) const
                       w * m[3][1] + z * m[2][1] + y * m[1][1] + x * m[0][1],
                       w * m[3][2] + z * m[2][2] + y * m[1][2] + x * m[0][2],
                       w * m[3][3] + z * m[2][3] + y * m[1][3] + x * m[0][3]);
-    return MPoint(x * m[0][0] + y * m[1][0] + z * m[2][0] + w * m[3][0],
-                  x * m[0][1] + y * m[1][1] + z * m[2][1] + w * m[3][1],
-                  x * m[0][2] + y * m[1][2] + z * m[2][2] + w * m[3][2],
-                  x * m[0][3] + y * m[1][3] + z * m[2][3] + w * m[3][3]);
+    return MPoint(
+        x * m[0][0] + y * m[1][0] + z * m[2][0] + w * m[3][0], x * m[0][1] + y * m[1][1] + z * m[2][1] + w * m[3][1],
+        x * m[0][2] + y * m[1][2] + z * m[2][2] + w * m[3][2], x * m[0][3] + y * m[1][3] + z * m[2][3] + w * m[3][3]);
 }
 
-MPoint& MPoint::operator*=(const MMatrix& matrix) { return *this = *this * matrix; }
+MPoint& MPoint::operator*=(const MMatrix& matrix)
+{
+    return *this = *this * matrix;
+}
 
 MPoint operator*(const MMatrix& matrix, const MPoint& point)
 {
     return point * matrix.transpose();
 }
-
 
 MPoint& MPoint::rationalize()
 {
@@ -116,7 +129,10 @@ MPoint& MPoint::homogenize()
     return *this;
 }
 
-double MPoint::distanceTo(const MPoint& other) const { return (*this - other).length(); }
+double MPoint::distanceTo(const MPoint& other) const
+{
+    return (*this - other).length();
+}
 
 bool MPoint::isEquivalent(const MPoint& other, double tol) const
 {

@@ -16,22 +16,26 @@ MPointArray::MPointArray(const MPointArray& other) = default;
 MPointArray::MPointArray(MPointArray&& other) noexcept = default;
 
 MPointArray::MPointArray(unsigned int initialSize, const MPoint& initialValue)
-    : m_elements(initialSize, initialValue), m_sizeIncrement(kDefaultSizeIncrement)
+    : m_elements(initialSize, initialValue)
+    , m_sizeIncrement(kDefaultSizeIncrement)
 {
 }
 
 MPointArray::MPointArray(const MPoint src[], unsigned int count)
-    : m_elements(fromValues<MPoint>(src, count)), m_sizeIncrement(kDefaultSizeIncrement)
+    : m_elements(fromValues<MPoint>(src, count))
+    , m_sizeIncrement(kDefaultSizeIncrement)
 {
 }
 
 MPointArray::MPointArray(const double src[][4], unsigned int count)
-    : m_elements(fromValues<MPoint>(src, count)), m_sizeIncrement(kDefaultSizeIncrement)
+    : m_elements(fromValues<MPoint>(src, count))
+    , m_sizeIncrement(kDefaultSizeIncrement)
 {
 }
 
 MPointArray::MPointArray(const float src[][4], unsigned int count)
-    : m_elements(fromValues<MPoint>(src, count)), m_sizeIncrement(kDefaultSizeIncrement)
+    : m_elements(fromValues<MPoint>(src, count))
+    , m_sizeIncrement(kDefaultSizeIncrement)
 {
 }
 
@@ -39,18 +43,29 @@ MPointArray::~MPointArray() = default;
 MPointArray& MPointArray::operator=(const MPointArray& other) = default;
 MPointArray& MPointArray::operator=(MPointArray&& other) noexcept = default;
 
-
-MStatus MPointArray::set(const MPoint& element, unsigned int index) { return setElement(m_elements, element, index); }
+MStatus MPointArray::set(const MPoint& element, unsigned int index)
+{
+    return setElement(m_elements, element, index);
+}
 
 MStatus MPointArray::set(unsigned int index, double x, double y, double z, double w)
 {
     return set(MPoint(x, y, z, w), index);
 }
 
-MStatus MPointArray::set(double element[4], unsigned int index) { return set(MPoint(element), index); }
-MStatus MPointArray::set(float element[4], unsigned int index) { return set(MPoint(element), index); }
+MStatus MPointArray::set(double element[4], unsigned int index)
+{
+    return set(MPoint(element), index);
+}
+MStatus MPointArray::set(float element[4], unsigned int index)
+{
+    return set(MPoint(element), index);
+}
 
-MStatus MPointArray::append(double x, double y, double z, double w) { return append(MPoint(x, y, z, w)); }
+MStatus MPointArray::append(double x, double y, double z, double w)
+{
+    return append(MPoint(x, y, z, w));
+}
 
 MStatus MPointArray::get(double dest[][4]) const
 {
@@ -83,8 +98,14 @@ MStatus MPointArray::setLength(unsigned int length)
     return resizeElements(m_elements, length);
 }
 
-MStatus MPointArray::remove(unsigned int index) { return removeElement(m_elements, index); }
-MStatus MPointArray::insert(const MPoint& element, unsigned int index) { return insertElement(m_elements, element, index); }
+MStatus MPointArray::remove(unsigned int index)
+{
+    return removeElement(m_elements, index);
+}
+MStatus MPointArray::insert(const MPoint& element, unsigned int index)
+{
+    return insertElement(m_elements, element, index);
+}
 
 MStatus MPointArray::append(const MPoint& element)
 {
@@ -104,5 +125,11 @@ MStatus MPointArray::clear()
     return MStatus::kSuccess;
 }
 
-void MPointArray::setSizeIncrement(unsigned int newIncrement) { m_sizeIncrement = newIncrement; }
-unsigned int MPointArray::sizeIncrement() const { return m_sizeIncrement; }
+void MPointArray::setSizeIncrement(unsigned int newIncrement)
+{
+    m_sizeIncrement = newIncrement;
+}
+unsigned int MPointArray::sizeIncrement() const
+{
+    return m_sizeIncrement;
+}

@@ -23,11 +23,19 @@ const char* describe(MStatus::MStatusCode code)
 
 } // namespace
 
-bool operator==(const MStatus::MStatusCode code, const MStatus& status) { return status == code; }
-bool operator!=(const MStatus::MStatusCode code, const MStatus& status) { return status != code; }
+bool operator==(const MStatus::MStatusCode code, const MStatus& status)
+{
+    return status == code;
+}
+bool operator!=(const MStatus::MStatusCode code, const MStatus& status)
+{
+    return status != code;
+}
 
-
-MString MStatus::errorString() const { return MString(describe(statusCode())); }
+MString MStatus::errorString() const
+{
+    return MString(describe(statusCode()));
+}
 
 void MStatus::perror(const char* prefix) const
 {
@@ -36,4 +44,7 @@ void MStatus::perror(const char* prefix) const
     std::cerr << describe(statusCode()) << std::endl;
 }
 
-void MStatus::perror(const MString& prefix) const { perror(prefix.asChar()); }
+void MStatus::perror(const MString& prefix) const
+{
+    perror(prefix.asChar());
+}

@@ -70,8 +70,14 @@ std::string shortestText(Real value, int maxDigits)
     return generalText(value, maxDigits);
 }
 
-std::string doubleText(double value) { return shortestText(value, 17); }
-std::string floatText(float value) { return shortestText(value, 9); }
+std::string doubleText(double value)
+{
+    return shortestText(value, 17);
+}
+std::string floatText(float value)
+{
+    return shortestText(value, 9);
+}
 
 // Reads a format token "^<n>s" at position pos; returns its length (0 if there
 // is no token there) and its argument number.
@@ -90,8 +96,7 @@ std::size_t parseToken(const std::string& fmt, std::size_t pos, unsigned long& n
 
 // Replaces the tokens of fmt by args[n - 1]; a null entry or a number out of
 // range leaves the token in place and makes the result kInvalidParameter.
-MStatus substituteTokens(const std::string& fmt, const MString* const* args, unsigned long count,
-                         std::string& out)
+MStatus substituteTokens(const std::string& fmt, const MString* const* args, unsigned long count, std::string& out)
 {
     MStatus status;
     out.clear();
@@ -192,19 +197,49 @@ MString& MString::operator=(double value)
     return *this;
 }
 
-bool MString::operator==(const MString& other) const { return m_text == other.m_text; }
-bool MString::operator==(const char* other) const { return m_text == (other != nullptr ? other : ""); }
-bool MString::operator!=(const MString& other) const { return !(*this == other); }
-bool MString::operator!=(const char* other) const { return !(*this == other); }
+bool MString::operator==(const MString& other) const
+{
+    return m_text == other.m_text;
+}
+bool MString::operator==(const char* other) const
+{
+    return m_text == (other != nullptr ? other : "");
+}
+bool MString::operator!=(const MString& other) const
+{
+    return !(*this == other);
+}
+bool MString::operator!=(const char* other) const
+{
+    return !(*this == other);
+}
 
-MString MString::operator+(const MString& other) const { return MString(*this) += other; }
-MString MString::operator+(const char* other) const { return MString(*this) += other; }
-MString MString::operator+(double value) const { return MString(*this) += value; }
-MString operator+(const char* left, const MString& right) { return MString(left) += right; }
+MString MString::operator+(const MString& other) const
+{
+    return MString(*this) += other;
+}
+MString MString::operator+(const char* other) const
+{
+    return MString(*this) += other;
+}
+MString MString::operator+(double value) const
+{
+    return MString(*this) += value;
+}
+MString operator+(const char* left, const MString& right)
+{
+    return MString(left) += right;
+}
 
-std::ostream& operator<<(std::ostream& out, const MString& text) { return out << text.m_text; }
+std::ostream& operator<<(std::ostream& out, const MString& text)
+{
+    return out << text.m_text;
+}
 
-const char* MString::asChar() const { return m_text.c_str(); }
+const char* MString::asChar() const
+{
+    return m_text.c_str();
+}
 
 const char* MString::asChar(int& length) const
 {
@@ -212,9 +247,18 @@ const char* MString::asChar(int& length) const
     return m_text.c_str();
 }
 
-const char* MString::asUTF8() const { return m_text.c_str(); }
-unsigned int MString::length() const { return static_cast<unsigned int>(m_text.size()); }
-void MString::clear() { m_text.clear(); }
+const char* MString::asUTF8() const
+{
+    return m_text.c_str();
+}
+unsigned int MString::length() const
+{
+    return static_cast<unsigned int>(m_text.size());
+}
+void MString::clear()
+{
+    m_text.clear();
+}
 
 MStatus MString::set(const char* text)
 {

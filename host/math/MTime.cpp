@@ -56,7 +56,10 @@ UnitRatio unitsPerSecond(MTime::Unit unit)
     }
 }
 
-bool isTimeUnit(MTime::Unit unit) { return unitsPerSecond(unit).numerator != 0; }
+bool isTimeUnit(MTime::Unit unit)
+{
+    return unitsPerSecond(unit).numerator != 0;
+}
 
 } // namespace
 
@@ -66,8 +69,14 @@ MTime::MTime(double value, Unit unit) : m_value(value), m_unit(unit) {}
 MTime::~MTime() = default;
 MTime& MTime::operator=(const MTime& other) = default;
 
-MTime::Unit MTime::unit() const { return m_unit; }
-double MTime::value() const { return m_value; }
+MTime::Unit MTime::unit() const
+{
+    return m_unit;
+}
+double MTime::value() const
+{
+    return m_value;
+}
 
 MStatus MTime::setUnit(Unit unit)
 {
@@ -90,26 +99,86 @@ double MTime::as(Unit unit) const
     return convertUnits(m_value, unitsPerSecond(m_unit), unitsPerSecond(unit));
 }
 
-double MTime::asUnits(Unit unit) const { return as(unit); }
+double MTime::asUnits(Unit unit) const
+{
+    return as(unit);
+}
 
-MTime::Unit MTime::uiUnit() { return kFilm; }
+MTime::Unit MTime::uiUnit()
+{
+    return kFilm;
+}
 
-MTime MTime::operator+(const MTime& other) const { return MTime(m_value + other.as(m_unit), m_unit); }
-MTime MTime::operator+(double value) const { return MTime(m_value + value, m_unit); }
-MTime& MTime::operator+=(const MTime& other) { return *this = *this + other; }
-MTime& MTime::operator+=(double value) { return *this = *this + value; }
-MTime MTime::operator-(const MTime& other) const { return MTime(m_value - other.as(m_unit), m_unit); }
-MTime MTime::operator-(double value) const { return MTime(m_value - value, m_unit); }
-MTime& MTime::operator-=(const MTime& other) { return *this = *this - other; }
-MTime& MTime::operator-=(double value) { return *this = *this - value; }
-MTime MTime::operator*(double factor) const { return MTime(m_value * factor, m_unit); }
-MTime& MTime::operator*=(double factor) { return *this = *this * factor; }
-MTime MTime::operator/(double divisor) const { return MTime(m_value / divisor, m_unit); }
-MTime& MTime::operator/=(double divisor) { return *this = *this / divisor; }
+MTime MTime::operator+(const MTime& other) const
+{
+    return MTime(m_value + other.as(m_unit), m_unit);
+}
+MTime MTime::operator+(double value) const
+{
+    return MTime(m_value + value, m_unit);
+}
+MTime& MTime::operator+=(const MTime& other)
+{
+    return *this = *this + other;
+}
+MTime& MTime::operator+=(double value)
+{
+    return *this = *this + value;
+}
+MTime MTime::operator-(const MTime& other) const
+{
+    return MTime(m_value - other.as(m_unit), m_unit);
+}
+MTime MTime::operator-(double value) const
+{
+    return MTime(m_value - value, m_unit);
+}
+MTime& MTime::operator-=(const MTime& other)
+{
+    return *this = *this - other;
+}
+MTime& MTime::operator-=(double value)
+{
+    return *this = *this - value;
+}
+MTime MTime::operator*(double factor) const
+{
+    return MTime(m_value * factor, m_unit);
+}
+MTime& MTime::operator*=(double factor)
+{
+    return *this = *this * factor;
+}
+MTime MTime::operator/(double divisor) const
+{
+    return MTime(m_value / divisor, m_unit);
+}
+MTime& MTime::operator/=(double divisor)
+{
+    return *this = *this / divisor;
+}
 
-bool MTime::operator==(const MTime& other) const { return m_value == other.as(m_unit); }
-bool MTime::operator!=(const MTime& other) const { return !(*this == other); }
-bool MTime::operator<(const MTime& other) const { return m_value < other.as(m_unit); }
-bool MTime::operator>(const MTime& other) const { return m_value > other.as(m_unit); }
-bool MTime::operator<=(const MTime& other) const { return m_value <= other.as(m_unit); }
-bool MTime::operator>=(const MTime& other) const { return m_value >= other.as(m_unit); }
+bool MTime::operator==(const MTime& other) const
+{
+    return m_value == other.as(m_unit);
+}
+bool MTime::operator!=(const MTime& other) const
+{
+    return !(*this == other);
+}
+bool MTime::operator<(const MTime& other) const
+{
+    return m_value < other.as(m_unit);
+}
+bool MTime::operator>(const MTime& other) const
+{
+    return m_value > other.as(m_unit);
+}
+bool MTime::operator<=(const MTime& other) const
+{
+    return m_value <= other.as(m_unit);
+}
+bool MTime::operator>=(const MTime& other) const
+{
+    return m_value >= other.as(m_unit);
+}

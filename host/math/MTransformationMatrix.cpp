@@ -36,7 +36,10 @@ void assign3(double to[3], double x, double y, double z)
     to[2] = z;
 }
 
-MVector asVector(const double v[3]) { return MVector(v[0], v[1], v[2]); }
+MVector asVector(const double v[3])
+{
+    return MVector(v[0], v[1], v[2]);
+}
 
 // Identity with the offset in row 3.
 MMatrix translationMatrix(double x, double y, double z)
@@ -48,8 +51,14 @@ MMatrix translationMatrix(double x, double y, double z)
     return translation;
 }
 
-MMatrix translationMatrix(const double v[3]) { return translationMatrix(v[0], v[1], v[2]); }
-MMatrix negatedTranslationMatrix(const double v[3]) { return translationMatrix(-v[0], -v[1], -v[2]); }
+MMatrix translationMatrix(const double v[3])
+{
+    return translationMatrix(v[0], v[1], v[2]);
+}
+MMatrix negatedTranslationMatrix(const double v[3])
+{
+    return translationMatrix(-v[0], -v[1], -v[2]);
+}
 
 MMatrix scaleMatrix(const double scale[3])
 {
@@ -89,7 +98,10 @@ MVector anyPerpendicular(const MVector& axis)
 }
 
 // The part of v perpendicular to the unit vector axis.
-MVector perpendicularPart(const MVector& v, const MVector& axis) { return v - axis * (v * axis); }
+MVector perpendicularPart(const MVector& v, const MVector& axis)
+{
+    return v - axis * (v * axis);
+}
 
 // Splits the upper 3x3 A of a matrix as A = S * Sh * R. Row by row,
 //   a0 = sx r0,  a1 = sy (xy r0 + r1),  a2 = sz (xz r0 + yz r1 + r2),
@@ -148,15 +160,15 @@ void splitLinearPart(const MMatrix& m, double scale[3], double shear[3], MMatrix
 const MTransformationMatrix MTransformationMatrix::identity;
 
 MTransformationMatrix::MTransformationMatrix()
-    : m_scale{1.0, 1.0, 1.0},
-      m_shear{0.0, 0.0, 0.0},
-      m_scalePivot{0.0, 0.0, 0.0},
-      m_scalePivotTranslation{0.0, 0.0, 0.0},
-      m_rotatePivot{0.0, 0.0, 0.0},
-      m_rotatePivotTranslation{0.0, 0.0, 0.0},
-      m_rotation{0.0, 0.0, 0.0},
-      m_rotationOrder(kXYZ),
-      m_translation{0.0, 0.0, 0.0}
+    : m_scale{1.0, 1.0, 1.0}
+    , m_shear{0.0, 0.0, 0.0}
+    , m_scalePivot{0.0, 0.0, 0.0}
+    , m_scalePivotTranslation{0.0, 0.0, 0.0}
+    , m_rotatePivot{0.0, 0.0, 0.0}
+    , m_rotatePivotTranslation{0.0, 0.0, 0.0}
+    , m_rotation{0.0, 0.0, 0.0}
+    , m_rotationOrder(kXYZ)
+    , m_translation{0.0, 0.0, 0.0}
 {
 }
 
@@ -181,7 +193,10 @@ MTransformationMatrix& MTransformationMatrix::operator=(const MMatrix& matrix)
     return *this;
 }
 
-MMatrix MTransformationMatrix::asMatrix() const { return asMatrix(1.0); }
+MMatrix MTransformationMatrix::asMatrix() const
+{
+    return asMatrix(1.0);
+}
 
 MMatrix MTransformationMatrix::asMatrix(double percent) const
 {
@@ -201,12 +216,15 @@ MMatrix MTransformationMatrix::asMatrix(double percent) const
     }
     return negatedTranslationMatrix(m_scalePivot) * scaleMatrix(scale) * shearMatrix(shear) *
            translationMatrix(m_scalePivot) * translationMatrix(scalePivotTranslation) *
-           negatedTranslationMatrix(m_rotatePivot) * m_rotateOrientation *
-           rotationMatrix(rotation, m_rotationOrder) * translationMatrix(m_rotatePivot) *
-           translationMatrix(rotatePivotTranslation) * translationMatrix(translation);
+           negatedTranslationMatrix(m_rotatePivot) * m_rotateOrientation * rotationMatrix(rotation, m_rotationOrder) *
+           translationMatrix(m_rotatePivot) * translationMatrix(rotatePivotTranslation) *
+           translationMatrix(translation);
 }
 
-MMatrix MTransformationMatrix::asMatrixInverse() const { return asMatrix().inverse(); }
+MMatrix MTransformationMatrix::asMatrixInverse() const
+{
+    return asMatrix().inverse();
+}
 
 MStatus MTransformationMatrix::getScale(double scale[3], MSpace::Space space) const
 {

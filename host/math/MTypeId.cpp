@@ -7,8 +7,14 @@ MTypeId::MTypeId(const MTypeId& other) = default;
 MTypeId::~MTypeId() = default;
 MTypeId& MTypeId::operator=(const MTypeId& other) = default;
 
-bool MTypeId::operator==(const MTypeId& other) const { return m_id == other.m_id; }
-bool MTypeId::operator!=(const MTypeId& other) const { return m_id != other.m_id; }
+bool MTypeId::operator==(const MTypeId& other) const
+{
+    return m_id == other.m_id;
+}
+bool MTypeId::operator!=(const MTypeId& other) const
+{
+    return m_id != other.m_id;
+}
 
 unsigned int MTypeId::id(MStatus* ReturnStatus) const
 {

@@ -16,12 +16,14 @@ MUintArray::MUintArray() : m_sizeIncrement(kDefaultSizeIncrement) {}
 MUintArray::MUintArray(const MUintArray& other) = default;
 
 MUintArray::MUintArray(unsigned int initialSize, unsigned int initialValue)
-    : m_elements(initialSize, initialValue), m_sizeIncrement(kDefaultSizeIncrement)
+    : m_elements(initialSize, initialValue)
+    , m_sizeIncrement(kDefaultSizeIncrement)
 {
 }
 
 MUintArray::MUintArray(const unsigned int src[], unsigned int count)
-    : m_elements(fromValues<unsigned int>(src, count)), m_sizeIncrement(kDefaultSizeIncrement)
+    : m_elements(fromValues<unsigned int>(src, count))
+    , m_sizeIncrement(kDefaultSizeIncrement)
 {
 }
 
@@ -40,7 +42,10 @@ unsigned int& MUintArray::operator[](unsigned int index)
     return m_elements[index];
 }
 
-MStatus MUintArray::set(unsigned int element, unsigned int index) { return setElement(m_elements, element, index); }
+MStatus MUintArray::set(unsigned int element, unsigned int index)
+{
+    return setElement(m_elements, element, index);
+}
 
 MStatus MUintArray::get(unsigned int dest[]) const
 {
@@ -55,9 +60,18 @@ MStatus MUintArray::setLength(unsigned int length)
     return resizeElements(m_elements, length);
 }
 
-unsigned int MUintArray::length() const { return static_cast<unsigned int>(m_elements.size()); }
-MStatus MUintArray::remove(unsigned int index) { return removeElement(m_elements, index); }
-MStatus MUintArray::insert(unsigned int element, unsigned int index) { return insertElement(m_elements, element, index); }
+unsigned int MUintArray::length() const
+{
+    return static_cast<unsigned int>(m_elements.size());
+}
+MStatus MUintArray::remove(unsigned int index)
+{
+    return removeElement(m_elements, index);
+}
+MStatus MUintArray::insert(unsigned int element, unsigned int index)
+{
+    return insertElement(m_elements, element, index);
+}
 
 MStatus MUintArray::append(unsigned int element)
 {
@@ -77,5 +91,11 @@ MStatus MUintArray::clear()
     return MStatus::kSuccess;
 }
 
-void MUintArray::setSizeIncrement(unsigned int newIncrement) { m_sizeIncrement = newIncrement; }
-unsigned int MUintArray::sizeIncrement() const { return m_sizeIncrement; }
+void MUintArray::setSizeIncrement(unsigned int newIncrement)
+{
+    m_sizeIncrement = newIncrement;
+}
+unsigned int MUintArray::sizeIncrement() const
+{
+    return m_sizeIncrement;
+}

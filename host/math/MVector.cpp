@@ -32,40 +32,102 @@ MVector MVector::operator^(const MVector& right) const
     return MVector(y * right.z - z * right.y, z * right.x - x * right.z, x * right.y - y * right.x);
 }
 
-double MVector::operator*(const MVector& right) const { return x * right.x + y * right.y + z * right.z; }
+double MVector::operator*(const MVector& right) const
+{
+    return x * right.x + y * right.y + z * right.z;
+}
 
-MVector MVector::operator*(double scale) const { return MVector(x * scale, y * scale, z * scale); }
-MVector MVector::operator/(double scale) const { return MVector(x / scale, y / scale, z / scale); }
-MVector& MVector::operator*=(double scale) { return *this = *this * scale; }
-MVector& MVector::operator/=(double scale) { return *this = *this / scale; }
-MVector MVector::operator+(const MVector& other) const { return MVector(x + other.x, y + other.y, z + other.z); }
-MVector& MVector::operator+=(const MVector& other) { return *this = *this + other; }
-MVector MVector::operator-(const MVector& other) const { return MVector(x - other.x, y - other.y, z - other.z); }
-MVector& MVector::operator-=(const MVector& other) { return *this = *this - other; }
-MVector MVector::operator-() const { return MVector(-x, -y, -z); }
+MVector MVector::operator*(double scale) const
+{
+    return MVector(x * scale, y * scale, z * scale);
+}
+MVector MVector::operator/(double scale) const
+{
+    return MVector(x / scale, y / scale, z / scale);
+}
+MVector& MVector::operator*=(double scale)
+{
+    return *this = *this * scale;
+}
+MVector& MVector::operator/=(double scale)
+{
+    return *this = *this / scale;
+}
+MVector MVector::operator+(const MVector& other) const
+{
+    return MVector(x + other.x, y + other.y, z + other.z);
+}
+MVector& MVector::operator+=(const MVector& other)
+{
+    return *this = *this + other;
+}
+MVector MVector::operator-(const MVector& other) const
+{
+    return MVector(x - other.x, y - other.y, z - other.z);
+}
+MVector& MVector::operator-=(const MVector& other)
+{
+    return *this = *this - other;
+}
+MVector MVector::operator-() const
+{
+    return MVector(-x, -y, -z);
+}
 
 MVector MVector::operator*(const MMatrix& matrix) const
 {
     const double(&m)[4][4] = matrix.matrix;
-    return MVector(x * m[0][0] + y * m[1][0] + z * m[2][0],
-                   x * m[0][1] + y * m[1][1] + z * m[2][1],
+    return MVector(x * m[0][0] + y * m[1][0] + z * m[2][0], x * m[0][1] + y * m[1][1] + z * m[2][1],
                    x * m[0][2] + y * m[1][2] + z * m[2][2]);
 }
 
-MVector& MVector::operator*=(const MMatrix& matrix) { return *this = *this * matrix; }
-MVector operator*(const MMatrix& matrix, const MVector& vector) { return vector * matrix.transpose(); }
+MVector& MVector::operator*=(const MMatrix& matrix)
+{
+    return *this = *this * matrix;
+}
+MVector operator*(const MMatrix& matrix, const MVector& vector)
+{
+    return vector * matrix.transpose();
+}
 
-MVector operator*(int scale, const MVector& vector) { return vector * static_cast<double>(scale); }
-MVector operator*(short scale, const MVector& vector) { return vector * static_cast<double>(scale); }
-MVector operator*(unsigned int scale, const MVector& vector) { return vector * static_cast<double>(scale); }
-MVector operator*(unsigned short scale, const MVector& vector) { return vector * static_cast<double>(scale); }
-MVector operator*(float scale, const MVector& vector) { return vector * static_cast<double>(scale); }
-MVector operator*(double scale, const MVector& vector) { return vector * scale; }
+MVector operator*(int scale, const MVector& vector)
+{
+    return vector * static_cast<double>(scale);
+}
+MVector operator*(short scale, const MVector& vector)
+{
+    return vector * static_cast<double>(scale);
+}
+MVector operator*(unsigned int scale, const MVector& vector)
+{
+    return vector * static_cast<double>(scale);
+}
+MVector operator*(unsigned short scale, const MVector& vector)
+{
+    return vector * static_cast<double>(scale);
+}
+MVector operator*(float scale, const MVector& vector)
+{
+    return vector * static_cast<double>(scale);
+}
+MVector operator*(double scale, const MVector& vector)
+{
+    return vector * scale;
+}
 
-bool MVector::operator==(const MVector& other) const { return x == other.x && y == other.y && z == other.z; }
-bool MVector::operator!=(const MVector& other) const { return !(*this == other); }
+bool MVector::operator==(const MVector& other) const
+{
+    return x == other.x && y == other.y && z == other.z;
+}
+bool MVector::operator!=(const MVector& other) const
+{
+    return !(*this == other);
+}
 
-double MVector::length() const { return std::sqrt(*this * *this); }
+double MVector::length() const
+{
+    return std::sqrt(*this * *this);
+}
 
 MVector MVector::normal() const
 {

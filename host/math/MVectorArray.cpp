@@ -15,22 +15,26 @@ MVectorArray::MVectorArray() : m_sizeIncrement(kDefaultSizeIncrement) {}
 MVectorArray::MVectorArray(const MVectorArray& other) = default;
 
 MVectorArray::MVectorArray(unsigned int initialSize, const MVector& initialValue)
-    : m_elements(initialSize, initialValue), m_sizeIncrement(kDefaultSizeIncrement)
+    : m_elements(initialSize, initialValue)
+    , m_sizeIncrement(kDefaultSizeIncrement)
 {
 }
 
 MVectorArray::MVectorArray(const MVector src[], unsigned int count)
-    : m_elements(fromValues<MVector>(src, count)), m_sizeIncrement(kDefaultSizeIncrement)
+    : m_elements(fromValues<MVector>(src, count))
+    , m_sizeIncrement(kDefaultSizeIncrement)
 {
 }
 
 MVectorArray::MVectorArray(const double src[][3], unsigned int count)
-    : m_elements(fromValues<MVector>(src, count)), m_sizeIncrement(kDefaultSizeIncrement)
+    : m_elements(fromValues<MVector>(src, count))
+    , m_sizeIncrement(kDefaultSizeIncrement)
 {
 }
 
 MVectorArray::MVectorArray(const float src[][3], unsigned int count)
-    : m_elements(fromValues<MVector>(src, count)), m_sizeIncrement(kDefaultSizeIncrement)
+    : m_elements(fromValues<MVector>(src, count))
+    , m_sizeIncrement(kDefaultSizeIncrement)
 {
 }
 
@@ -49,10 +53,19 @@ MVector& MVectorArray::operator[](unsigned int index)
     return m_elements[index];
 }
 
-MStatus MVectorArray::set(const MVector& element, unsigned int index) { return setElement(m_elements, element, index); }
+MStatus MVectorArray::set(const MVector& element, unsigned int index)
+{
+    return setElement(m_elements, element, index);
+}
 
-MStatus MVectorArray::set(double element[3], unsigned int index) { return set(MVector(element), index); }
-MStatus MVectorArray::set(float element[3], unsigned int index) { return set(MVector(element), index); }
+MStatus MVectorArray::set(double element[3], unsigned int index)
+{
+    return set(MVector(element), index);
+}
+MStatus MVectorArray::set(float element[3], unsigned int index)
+{
+    return set(MVector(element), index);
+}
 
 MStatus MVectorArray::get(double dest[][3]) const
 {
@@ -83,9 +96,18 @@ MStatus MVectorArray::setLength(unsigned int length)
     return resizeElements(m_elements, length);
 }
 
-unsigned int MVectorArray::length() const { return static_cast<unsigned int>(m_elements.size()); }
-MStatus MVectorArray::remove(unsigned int index) { return removeElement(m_elements, index); }
-MStatus MVectorArray::insert(const MVector& element, unsigned int index) { return insertElement(m_elements, element, index); }
+unsigned int MVectorArray::length() const
+{
+    return static_cast<unsigned int>(m_elements.size());
+}
+MStatus MVectorArray::remove(unsigned int index)
+{
+    return removeElement(m_elements, index);
+}
+MStatus MVectorArray::insert(const MVector& element, unsigned int index)
+{
+    return insertElement(m_elements, element, index);
+}
 
 MStatus MVectorArray::append(const MVector& element)
 {
@@ -105,5 +127,11 @@ MStatus MVectorArray::clear()
     return MStatus::kSuccess;
 }
 
-void MVectorArray::setSizeIncrement(unsigned int newIncrement) { m_sizeIncrement = newIncrement; }
-unsigned int MVectorArray::sizeIncrement() const { return m_sizeIncrement; }
+void MVectorArray::setSizeIncrement(unsigned int newIncrement)
+{
+    m_sizeIncrement = newIncrement;
+}
+unsigned int MVectorArray::sizeIncrement() const
+{
+    return m_sizeIncrement;
+}

@@ -26,8 +26,8 @@ void multiply(const Table4<Real>& left, const Table4<Real>& right, Table4<Real>&
     Real product[4][4];
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c)
-            product[r][c] = left[r][0] * right[0][c] + left[r][1] * right[1][c] +
-                            left[r][2] * right[2][c] + left[r][3] * right[3][c];
+            product[r][c] = left[r][0] * right[0][c] + left[r][1] * right[1][c] + left[r][2] * right[2][c] +
+                            left[r][3] * right[3][c];
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c)
             out[r][c] = product[r][c];
@@ -81,8 +81,7 @@ bool invert(const Table4<Real>& m, Table4<Real>& out)
 template <typename Real>
 Real determinant3(const Table4<Real>& m)
 {
-    return m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) -
-           m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0]) +
+    return m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) - m[0][1] * (m[1][0] * m[2][2] - m[1][2] * m[2][0]) +
            m[0][2] * (m[1][0] * m[2][1] - m[1][1] * m[2][0]);
 }
 

@@ -10,8 +10,8 @@ namespace kavo::host::math {
 // while nothing evaluates.
 enum class ProductOrder
 {
-    xToW,  // ((x m0 + y m1) + z m2) + w m3, as the API defines it
-    wToX   // ((w m3 + z m2) + y m1) + x m0
+    xToW, // ((x m0 + y m1) + z m2) + w m3, as the API defines it
+    wToX  // ((w m3 + z m2) + y m1) + x m0
 };
 
 void setProductOrder(ProductOrder order);

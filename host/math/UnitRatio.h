@@ -8,7 +8,8 @@ namespace kavo::host::math {
 
 // The exact ratio between two units, each given as how many of it make one
 // base unit (numerator / denominator).
-struct UnitRatio {
+struct UnitRatio
+{
     std::int64_t numerator;
     std::int64_t denominator;
 };

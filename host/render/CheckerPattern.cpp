@@ -18,9 +18,11 @@ bool isOddSquare(double t)
 
 } // namespace
 
-CheckerPattern::CheckerPattern(const MFloatVector& color1, const MFloatVector& color2,
-                               double uRepeat, double vRepeat)
-    : m_color1(color1), m_color2(color2), m_uRepeat(uRepeat), m_vRepeat(vRepeat)
+CheckerPattern::CheckerPattern(const MFloatVector& color1, const MFloatVector& color2, double uRepeat, double vRepeat)
+    : m_color1(color1)
+    , m_color2(color2)
+    , m_uRepeat(uRepeat)
+    , m_vRepeat(vRepeat)
 {
 }
 

@@ -9,12 +9,12 @@
 
 namespace kavo::host::render {
 
-class CheckerPattern {
+class CheckerPattern
+{
 public:
     // White and black, four squares along each direction of the unit square.
     CheckerPattern() = default;
-    CheckerPattern(const MFloatVector& color1, const MFloatVector& color2,
-                   double uRepeat = 4.0, double vRepeat = 4.0);
+    CheckerPattern(const MFloatVector& color1, const MFloatVector& color2, double uRepeat = 4.0, double vRepeat = 4.0);
 
     // Squares wrap like the rest of texture space: (u + 1, v) gives the same
     // colour as (u, v) whenever the repeat counts are whole numbers.

@@ -8,7 +8,8 @@ namespace kavo::host::render {
 
 namespace {
 
-struct LoadedCodec {
+struct LoadedCodec
+{
     const ImageCodec* codec = nullptr;
     std::string problem;
 };
@@ -34,7 +35,8 @@ LoadedCodec load()
     auto entry = module ? reinterpret_cast<decltype(&kavoImageCodec)>(dlsym(module, "kavoImageCodec")) : nullptr;
     loaded.codec = entry ? entry() : nullptr;
     if (!loaded.codec)
-        loaded.problem = "the image library " + path + " cannot be loaded" + (failure ? std::string(": ") + failure : "");
+        loaded.problem =
+            "the image library " + path + " cannot be loaded" + (failure ? std::string(": ") + failure : "");
     return loaded;
 }
 

@@ -19,14 +19,16 @@
 namespace kavo::host::render {
 
 // Decoded pixels: width x height texels of `channels` floats, top row first.
-struct DecodedImage {
+struct DecodedImage
+{
     int width = 0;
     int height = 0;
     int channels = 0;
     std::vector<float> pixels;
 };
 
-struct ImageCodec {
+struct ImageCodec
+{
     // Reads the colour channels (three for RGB(A), one for greyscale with or
     // without alpha) of the first subimage, as stored (not premultiplied),
     // 8- and 16-bit values mapped to [0, 1]. Refuses volume and deep images

@@ -17,8 +17,7 @@ std::string failureText(const std::string& path, const std::string& reason)
 // size that happens to match.
 bool bufferMatches(int width, int height, const std::vector<std::uint8_t>& rgba)
 {
-    return width > 0 && height > 0 &&
-           rgba.size() / kChannels / std::size_t(width) == std::size_t(height) &&
+    return width > 0 && height > 0 && rgba.size() / kChannels / std::size_t(width) == std::size_t(height) &&
            rgba.size() == std::size_t(width) * std::size_t(height) * kChannels;
 }
 
@@ -33,7 +32,8 @@ MStatus ImageWriter::write(const std::string& path, const std::string& format, i
     }
     std::string reason;
     const ImageCodec* codec = imageCodec(reason);
-    const MStatus status = codec ? codec->writeImage(path, format, width, height, rgba.data(), reason) : MStatus::kFailure;
+    const MStatus status =
+        codec ? codec->writeImage(path, format, width, height, rgba.data(), reason) : MStatus::kFailure;
     if (!status) {
         errorMessage = failureText(path, reason);
         return status;

@@ -12,7 +12,8 @@
 
 namespace kavo::host::render {
 
-class ImageWriter {
+class ImageWriter
+{
 public:
     // Writes width x height pixels, four bytes each (R, G, B, A), top row
     // first, in the format OpenImageIO names `format` ("png", "jpeg", "tiff",

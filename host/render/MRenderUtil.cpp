@@ -32,8 +32,8 @@ float coordinate(const MFloatArray* coordinates, unsigned int sample)
 // and they cast no shadows.
 MStatus MRenderUtil::sampleShadingNetwork(MString shadingNodeName, int numSamples, bool, bool, MFloatMatrix&,
                                           MFloatPointArray*, MFloatArray* uCoords, MFloatArray* vCoords,
-                                          MFloatVectorArray*, MFloatPointArray*, MFloatVectorArray*,
-                                          MFloatVectorArray*, MFloatArray*, MFloatVectorArray& resultColors,
+                                          MFloatVectorArray*, MFloatPointArray*, MFloatVectorArray*, MFloatVectorArray*,
+                                          MFloatArray*, MFloatVectorArray& resultColors,
                                           MFloatVectorArray& resultTransparencies)
 {
     if (numSamples < 0)
@@ -45,7 +45,8 @@ MStatus MRenderUtil::sampleShadingNetwork(MString shadingNodeName, int numSample
     if (!node)
         return refuse(MStatus::kInvalidParameter, "no node named \"" + nodeName + "\".");
     if (!attributeName.empty() && !node->type().findAttribute(attributeName))
-        return refuse(MStatus::kInvalidParameter, "the node \"" + nodeName + "\" has no attribute \"" + attributeName + "\".");
+        return refuse(MStatus::kInvalidParameter,
+                      "the node \"" + nodeName + "\" has no attribute \"" + attributeName + "\".");
 
     TextureSampler sampler;
     std::string reason;

@@ -4,8 +4,8 @@
 
 namespace kavo::host::render {
 
-MStatus PngWriter::write(const std::string& path, int width, int height,
-                         const std::vector<std::uint8_t>& rgba, std::string& errorMessage)
+MStatus PngWriter::write(const std::string& path, int width, int height, const std::vector<std::uint8_t>& rgba,
+                         std::string& errorMessage)
 {
     return ImageWriter::write(path, "png", width, height, rgba, errorMessage);
 }

@@ -12,14 +12,15 @@
 
 namespace kavo::host::render {
 
-class PngWriter {
+class PngWriter
+{
 public:
     // Writes width x height pixels, four bytes each (R, G, B, A), top row
     // first. A buffer whose size does not match the dimensions is refused
     // with kInvalidParameter before anything is written; a file that cannot
     // be written gives kFailure. errorMessage names the file and the reason.
-    static MStatus write(const std::string& path, int width, int height,
-                         const std::vector<std::uint8_t>& rgba, std::string& errorMessage);
+    static MStatus write(const std::string& path, int width, int height, const std::vector<std::uint8_t>& rgba,
+                         std::string& errorMessage);
 };
 
 } // namespace kavo::host::render

@@ -13,9 +13,11 @@
 
 namespace kavo::host::render {
 
-class RampPattern {
+class RampPattern
+{
 public:
-    struct Entry {
+    struct Entry
+    {
         float position;
         MFloatVector color;
     };

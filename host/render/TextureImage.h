@@ -17,7 +17,8 @@
 
 namespace kavo::host::render {
 
-class TextureImage {
+class TextureImage
+{
 public:
     // An empty image: lookups give black until an image is read.
     TextureImage() = default;

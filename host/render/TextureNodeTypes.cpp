@@ -147,8 +147,8 @@ graph::TypeAnnouncement file{{"file", "texture2d", MTypeId(0x52544654), MPxNode:
                               TextureNode::creator, initializeFile}};
 graph::TypeAnnouncement checker{{"checker", "texture2d", MTypeId(0x5254434b), MPxNode::kDependNode, MFn::kChecker,
                                  TextureNode::creator, initializeChecker}};
-graph::TypeAnnouncement ramp{{"ramp", "texture2d", MTypeId(0x5254524d), MPxNode::kDependNode, MFn::kRamp,
-                              TextureNode::creator, initializeRamp}};
+graph::TypeAnnouncement ramp{
+    {"ramp", "texture2d", MTypeId(0x5254524d), MPxNode::kDependNode, MFn::kRamp, TextureNode::creator, initializeRamp}};
 
 } // namespace
 } // namespace kavo::host::render

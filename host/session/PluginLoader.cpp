@@ -65,12 +65,9 @@ LoadedPlugin::EntryPoint findEntryPoint(void* library, const char* cxxName, cons
 // An entry point that throws has failed; the exception stops here.
 MStatus call(LoadedPlugin::EntryPoint entry, const std::shared_ptr<graph::Plugin>& plugin)
 {
-    try
-    {
+    try {
         return entry(MObject(plugin));
-    }
-    catch (...)
-    {
+    } catch (...) {
         return MStatus::kFailure;
     }
 }
@@ -78,8 +75,7 @@ MStatus call(LoadedPlugin::EntryPoint entry, const std::shared_ptr<graph::Plugin
 std::string registeredTypeNames(const graph::Plugin& plugin)
 {
     std::string names;
-    for (const MTypeId& id : plugin.registeredTypes())
-    {
+    for (const MTypeId& id : plugin.registeredTypes()) {
         std::shared_ptr<const graph::NodeType> type = graph::NodeTypeRegistry::instance().find(id);
         names += (names.empty() ? "" : ", ") + (type ? type->name : std::to_string(id.id()));
     }
@@ -150,14 +146,12 @@ PluginOutcome PluginLoader::load(const std::string& path)
 PluginOutcome PluginLoader::initialize(LoadedPlugin loaded, LoadedPlugin::EntryPoint initializePlugin)
 {
     const MStatus status = call(initializePlugin, loaded.plugin);
-    if (status)
-    {
+    if (status) {
         m_plugins.push_back(std::move(loaded));
         return {};
     }
     const std::string failure = "initializePlugin of " + loaded.path + " failed " + describe(status);
-    if (loaded.plugin->registeredTypes().empty())
-    {
+    if (loaded.plugin->registeredTypes().empty()) {
         dlclose(loaded.library);
         return {status, failure};
     }
@@ -177,16 +171,15 @@ PluginOutcome PluginLoader::unload(const std::string& path)
 
     const MStatus status = call(loaded.uninitialize, loaded.plugin);
     const std::string failure = "uninitializePlugin of " + loaded.path + " failed " + describe(status);
-    if (!loaded.plugin->registeredTypes().empty())
-    {
-        const std::string reason = status ? "uninitializePlugin of " + loaded.path + " left node types registered"
-                                          : failure;
+    if (!loaded.plugin->registeredTypes().empty()) {
+        const std::string reason =
+            status ? "uninitializePlugin of " + loaded.path + " left node types registered" : failure;
         return {status ? MStatus(MStatus::kFailure) : status,
                 reason + "; it stays loaded while they remain: " + registeredTypeNames(*loaded.plugin)};
     }
 
-    m_plugins.erase(std::find_if(m_plugins.begin(), m_plugins.end(),
-                                 [&](const LoadedPlugin& p) { return p.path == loaded.path; }));
+    m_plugins.erase(
+        std::find_if(m_plugins.begin(), m_plugins.end(), [&](const LoadedPlugin& p) { return p.path == loaded.path; }));
     dlerror();
     const bool closed = dlclose(loaded.library) == 0;
     if (!status)
@@ -199,8 +192,7 @@ PluginOutcome PluginLoader::unload(const std::string& path)
 PluginOutcome PluginLoader::refuseWhileNodesExist(const LoadedPlugin& loaded) const
 {
     graph::Scene& scene = graph::Scene::instance();
-    for (const MTypeId& id : loaded.plugin->registeredTypes())
-    {
+    for (const MTypeId& id : loaded.plugin->registeredTypes()) {
         std::shared_ptr<const graph::NodeType> type = graph::NodeTypeRegistry::instance().find(id);
         if (!type)
             continue;

@@ -17,7 +17,8 @@
 
 namespace kavo::host::view {
 
-class Camera {
+class Camera
+{
 public:
     // At the origin looking down -Z, 45 degrees of vertical field of view,
     // square aspect, clipping from 0.1 to 1000.

@@ -14,8 +14,8 @@ public:
     static void* creator() { return new CameraShape; }
 };
 
-graph::TypeAnnouncement camera{{"camera", "shape", MTypeId(0x4443414d), MPxNode::kDependNode, MFn::kCamera,
-                                CameraShape::creator, nullptr}};
+graph::TypeAnnouncement camera{
+    {"camera", "shape", MTypeId(0x4443414d), MPxNode::kDependNode, MFn::kCamera, CameraShape::creator, nullptr}};
 
 } // namespace
 } // namespace kavo::host::view

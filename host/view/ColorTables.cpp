@@ -4,7 +4,8 @@ namespace kavo::host::view {
 
 namespace {
 
-struct Rgb {
+struct Rgb
+{
     float r, g, b;
 };
 
@@ -12,18 +13,18 @@ using Palette = Rgb[ColorTables::kPaletteSize];
 
 // Greys, then reds to magentas round the hue circle.
 constexpr Palette kDormant = {
-    {0.0f, 0.0f, 0.0f},   {0.25f, 0.25f, 0.25f}, {0.5f, 0.5f, 0.5f}, {0.75f, 0.75f, 0.75f},
-    {1.0f, 1.0f, 1.0f},   {0.6f, 0.0f, 0.0f},    {1.0f, 0.0f, 0.0f}, {1.0f, 0.5f, 0.0f},
-    {1.0f, 1.0f, 0.0f},   {0.0f, 0.5f, 0.0f},    {0.0f, 1.0f, 0.0f}, {0.0f, 0.6f, 0.6f},
-    {0.0f, 1.0f, 1.0f},   {0.0f, 0.0f, 0.6f},    {0.0f, 0.0f, 1.0f}, {1.0f, 0.0f, 1.0f},
+    {0.0f, 0.0f, 0.0f}, {0.25f, 0.25f, 0.25f}, {0.5f, 0.5f, 0.5f}, {0.75f, 0.75f, 0.75f},
+    {1.0f, 1.0f, 1.0f}, {0.6f, 0.0f, 0.0f},    {1.0f, 0.0f, 0.0f}, {1.0f, 0.5f, 0.0f},
+    {1.0f, 1.0f, 0.0f}, {0.0f, 0.5f, 0.0f},    {0.0f, 1.0f, 0.0f}, {0.0f, 0.6f, 0.6f},
+    {0.0f, 1.0f, 1.0f}, {0.0f, 0.0f, 0.6f},    {0.0f, 0.0f, 1.0f}, {1.0f, 0.0f, 1.0f},
 };
 
 // Each dormant colour halfway to white, so a selection stands out.
 constexpr Palette kActive = {
-    {0.5f, 0.5f, 0.5f},   {0.625f, 0.625f, 0.625f}, {0.75f, 0.75f, 0.75f}, {0.875f, 0.875f, 0.875f},
-    {1.0f, 1.0f, 1.0f},   {0.8f, 0.5f, 0.5f},       {1.0f, 0.5f, 0.5f},    {1.0f, 0.75f, 0.5f},
-    {1.0f, 1.0f, 0.5f},   {0.5f, 0.75f, 0.5f},      {0.5f, 1.0f, 0.5f},    {0.5f, 0.8f, 0.8f},
-    {0.5f, 1.0f, 1.0f},   {0.5f, 0.5f, 0.8f},       {0.5f, 0.5f, 1.0f},    {1.0f, 0.5f, 1.0f},
+    {0.5f, 0.5f, 0.5f}, {0.625f, 0.625f, 0.625f}, {0.75f, 0.75f, 0.75f}, {0.875f, 0.875f, 0.875f},
+    {1.0f, 1.0f, 1.0f}, {0.8f, 0.5f, 0.5f},       {1.0f, 0.5f, 0.5f},    {1.0f, 0.75f, 0.5f},
+    {1.0f, 1.0f, 0.5f}, {0.5f, 0.75f, 0.5f},      {0.5f, 1.0f, 0.5f},    {0.5f, 0.8f, 0.8f},
+    {0.5f, 1.0f, 1.0f}, {0.5f, 0.5f, 0.8f},       {0.5f, 0.5f, 1.0f},    {1.0f, 0.5f, 1.0f},
 };
 
 // 0.3 + 0.4 x the dormant colour's luminance: muted greys that stay apart
@@ -36,12 +37,9 @@ constexpr float kTemplateGrey[ColorTables::kPaletteSize] = {
 Rgb entry(ColorPalette palette, unsigned int index)
 {
     switch (palette) {
-    case ColorPalette::Active:
-        return kActive[index];
-    case ColorPalette::Dormant:
-        return kDormant[index];
-    case ColorPalette::Template:
-        break;
+    case ColorPalette::Active: return kActive[index];
+    case ColorPalette::Dormant: return kDormant[index];
+    case ColorPalette::Template: break;
     }
     float grey = kTemplateGrey[index];
     return {grey, grey, grey};

@@ -14,9 +14,15 @@
 
 namespace kavo::host::view {
 
-enum class ColorPalette { Active, Dormant, Template };
+enum class ColorPalette
+{
+    Active,
+    Dormant,
+    Template
+};
 
-class ColorTables {
+class ColorTables
+{
 public:
     // Every palette has this many entries, indices 0 to kPaletteSize - 1.
     static constexpr unsigned int kPaletteSize = 16;

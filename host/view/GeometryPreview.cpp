@@ -22,7 +22,8 @@ namespace {
 constexpr unsigned int kDormantMeshColor = 3;
 constexpr unsigned int kActiveMeshColor = 10;
 
-struct Polygons {
+struct Polygons
+{
     MPointArray points;
     MIntArray counts;
     MIntArray vertices;

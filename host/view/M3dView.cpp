@@ -23,14 +23,10 @@ T report(MStatus* ReturnStatus, MStatus status, T value)
 MStatus lookUp(unsigned int index, M3dView::ColorTable table, MColor& color)
 {
     switch (table) {
-    case M3dView::kActiveColors:
-        return ColorTables::colorAt(ColorPalette::Active, index, color);
-    case M3dView::kDormantColors:
-        return ColorTables::colorAt(ColorPalette::Dormant, index, color);
-    case M3dView::kTemplateColor:
-        return ColorTables::colorAt(ColorPalette::Template, index, color);
-    case M3dView::kBackgroundColor:
-        break;
+    case M3dView::kActiveColors: return ColorTables::colorAt(ColorPalette::Active, index, color);
+    case M3dView::kDormantColors: return ColorTables::colorAt(ColorPalette::Dormant, index, color);
+    case M3dView::kTemplateColor: return ColorTables::colorAt(ColorPalette::Template, index, color);
+    case M3dView::kBackgroundColor: break;
     }
     return MStatus::kInvalidParameter;
 }
@@ -42,10 +38,7 @@ M3dView::M3dView(const M3dView& other) = default;
 M3dView::~M3dView() = default;
 M3dView& M3dView::operator=(const M3dView& other) = default;
 
-M3dView::M3dView(const std::shared_ptr<View3d>& view)
-    : m_view(view)
-{
-}
+M3dView::M3dView(const std::shared_ptr<View3d>& view) : m_view(view) {}
 
 M3dView M3dView::active3dView(MStatus* ReturnStatus)
 {

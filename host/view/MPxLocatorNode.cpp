@@ -16,13 +16,10 @@ ColorPalette paletteFor(M3dView::DisplayStatus status)
     switch (status) {
     case M3dView::kActive:
     case M3dView::kLead:
-    case M3dView::kHilite:
-        return ColorPalette::Active;
+    case M3dView::kHilite: return ColorPalette::Active;
     case M3dView::kTemplate:
-    case M3dView::kActiveTemplate:
-        return ColorPalette::Template;
-    default:
-        return ColorPalette::Dormant;
+    case M3dView::kActiveTemplate: return ColorPalette::Template;
+    default: return ColorPalette::Dormant;
     }
 }
 
@@ -51,9 +48,7 @@ MPxNode::Type MPxLocatorNode::type() const
     return kLocatorNode;
 }
 
-void MPxLocatorNode::draw(M3dView&, const MDagPath&, M3dView::DisplayStyle, M3dView::DisplayStatus)
-{
-}
+void MPxLocatorNode::draw(M3dView&, const MDagPath&, M3dView::DisplayStyle, M3dView::DisplayStatus) {}
 
 bool MPxLocatorNode::isBounded() const
 {

@@ -15,7 +15,8 @@ struct osmesa_context;
 
 namespace kavo::host::view {
 
-class OffscreenContext {
+class OffscreenContext
+{
 public:
     // No context yet: create() makes one.
     OffscreenContext() = default;

@@ -19,7 +19,7 @@ Function lookUp(const char* name)
 
 // The definitions take their linkage and visibility from the declarations in
 // GL/gl.h, which also check each signature against the list's.
-#define KAVO_GL_ENTRY(Result, name, parameters, arguments)                                                            \
+#define KAVO_GL_ENTRY(Result, name, parameters, arguments)                                                             \
     Result GLAPIENTRY name parameters                                                                                  \
     {                                                                                                                  \
         static const auto target = lookUp<decltype(&name)>(#name);                                                     \

@@ -18,9 +18,15 @@ namespace kavo::host::view {
 namespace {
 
 // Opaque locators first, transparent ones next, draw-last ones at the end.
-enum class DrawPass { Opaque = 0, Transparent = 1, Last = 2 };
+enum class DrawPass
+{
+    Opaque = 0,
+    Transparent = 1,
+    Last = 2
+};
 
-struct LocatorDraw {
+struct LocatorDraw
+{
     graph::Node* node;
     MPxLocatorNode* locator;
     DrawPass pass;
@@ -33,7 +39,7 @@ std::vector<LocatorDraw> visibleLocators()
         auto* locator = dynamic_cast<MPxLocatorNode*>(node->behaviour());
         if (!locator || !node->hasFn(MFn::kLocator) || !DrawableShapes::isDrawable(*node))
             continue;
-        DrawPass pass = locator->drawLast() ? DrawPass::Last
+        DrawPass pass = locator->drawLast()        ? DrawPass::Last
                         : locator->isTransparent() ? DrawPass::Transparent
                                                    : DrawPass::Opaque;
         draws.push_back({node.get(), locator, pass});

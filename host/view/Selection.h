@@ -14,7 +14,7 @@
 namespace kavo::host::graph {
 class Node;
 class Object;
-}
+} // namespace kavo::host::graph
 
 namespace kavo::host::view {
 

@@ -8,10 +8,10 @@
 namespace kavo::test {
 namespace {
 
-const std::vector<std::string> kInputs = {"@plane:3x2",     "@sphere:5x3", "@torus:5x3",    "@nurbs-plane:4x5",
-                                          "@nurbs-sphere:4x4", "@helix:6",  "@subd-cube:2", "@particles:20"};
-const std::vector<std::string> kOutputs = {"plane.obj", "sphere.obj", "torus.obj", "nplane.obj",
-                                           "nsphere.obj", "helix.obj", "cube.obj", "particles.ply"};
+const std::vector<std::string> kInputs = {"@plane:3x2",        "@sphere:5x3", "@torus:5x3",   "@nurbs-plane:4x5",
+                                          "@nurbs-sphere:4x4", "@helix:6",    "@subd-cube:2", "@particles:20"};
+const std::vector<std::string> kOutputs = {"plane.obj",   "sphere.obj", "torus.obj", "nplane.obj",
+                                           "nsphere.obj", "helix.obj",  "cube.obj",  "particles.ply"};
 
 std::vector<std::string> arguments(const std::string& folder, const std::vector<std::string>& extra)
 {
@@ -47,7 +47,8 @@ protected:
 
 TEST_F(BuiltInKinds, MeshesKeepTheirStructureAndMove)
 {
-    struct Expected {
+    struct Expected
+    {
         const char* name;
         size_t vertices;
         size_t faces;

@@ -41,9 +41,10 @@ private:
 TEST_F(FarmTasks, FourTasksWriteTheirSharesAndTogetherWhatOneRunWrites)
 {
     const std::vector<std::string> job = {"@sphere:6x4", "--frames", "1:10", "--set", "phase=0.3", "--quiet"};
-    const std::vector<std::vector<std::string>> shares = {
-        {"s.01.obj", "s.02.obj", "s.03.obj"}, {"s.04.obj", "s.05.obj", "s.06.obj"}, {"s.07.obj", "s.08.obj"},
-        {"s.09.obj", "s.10.obj"}};
+    const std::vector<std::vector<std::string>> shares = {{"s.01.obj", "s.02.obj", "s.03.obj"},
+                                                          {"s.04.obj", "s.05.obj", "s.06.obj"},
+                                                          {"s.07.obj", "s.08.obj"},
+                                                          {"s.09.obj", "s.10.obj"}};
     std::filesystem::create_directory(file("whole"));
     std::vector<std::string> whole = job;
     whole.insert(whole.end(), {"-o", "whole/s.##.obj"});

@@ -2,8 +2,8 @@
 // one task, in order, shares as even as they can be; task numbers read from
 // the command line or from a Slurm job array's environment.
 
-#include "AppError.h"
 #include "FrameShare.h"
+#include "AppError.h"
 
 #include <gtest/gtest.h>
 
@@ -91,10 +91,18 @@ TEST(FrameShare, MoreTasksThanFramesLeavesTheLastTasksNothing)
 TEST(FrameShare, BadTasksAreUsageErrorsThatSayWhy)
 {
     const std::map<std::string, std::string> refusals = {
-        {"0/4", "not one of 1 to 4"}, {"5/4", "not one of 1 to 4"},    {"-1/4", "not one of 1 to 4"},
-        {"1/0", "at least one task"}, {"1/-2", "at least one task"},   {"two/4", "\"two\" is not a whole number"},
-        {"1/4x", "\"4x\" is not"},    {"1.5/4", "\"1.5\" is not"},      {"3", "no /"},
-        {"", "no /"},                 {"1/2/3", "\"2/3\" is not"},      {"SLURM", "no /"},
+        {"0/4", "not one of 1 to 4"},
+        {"5/4", "not one of 1 to 4"},
+        {"-1/4", "not one of 1 to 4"},
+        {"1/0", "at least one task"},
+        {"1/-2", "at least one task"},
+        {"two/4", "\"two\" is not a whole number"},
+        {"1/4x", "\"4x\" is not"},
+        {"1.5/4", "\"1.5\" is not"},
+        {"3", "no /"},
+        {"", "no /"},
+        {"1/2/3", "\"2/3\" is not"},
+        {"SLURM", "no /"},
     };
     for (const auto& [task, why] : refusals) {
         const std::string message = refusal(task, noVariables());

@@ -15,9 +15,9 @@ TEST_F(HandleScale, ChangesTheDrawnHandleButNoPoint)
     // The region on and a falloff, with the handle moved off the origin, so
     // a scaled region or noise frame would move other points or move them
     // differently.
-    const std::vector<std::string> common = {"@plane:12x12", "@nurbs-sphere", "--set", "boundingBoxState=on",
-                                             "--set", "falloff=0.3", "--set", "amplitude=0.4",
-                                             "--handle-translate", "0.2,0,0.1", "--preview-size", "96x72"};
+    const std::vector<std::string> common = {
+        "@plane:12x12",  "@nurbs-sphere",      "--set",     "boundingBoxState=on", "--set", "falloff=0.3", "--set",
+        "amplitude=0.4", "--handle-translate", "0.2,0,0.1", "--preview-size",      "96x72"};
     const auto withScale = [&](const std::string& scale, const std::string& name) {
         std::vector<std::string> arguments = common;
         for (const std::string& argument :

@@ -9,8 +9,8 @@
 #include "render/PngWriter.h"
 
 #include <chrono>
-#include <cstdlib>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <thread>
 

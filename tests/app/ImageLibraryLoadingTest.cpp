@@ -29,15 +29,9 @@ protected:
         return result.err.find("libOpenImageIO") != std::string::npos;
     }
 
-    static bool loadedOpenGL(const AppRun& result)
-    {
-        return result.err.find("libOSMesa") != std::string::npos;
-    }
+    static bool loadedOpenGL(const AppRun& result) { return result.err.find("libOSMesa") != std::string::npos; }
 
-    static bool loadedLLVM(const AppRun& result)
-    {
-        return result.err.find("libLLVM") != std::string::npos;
-    }
+    static bool loadedLLVM(const AppRun& result) { return result.err.find("libLLVM") != std::string::npos; }
 };
 
 TEST_F(ImageLibraryLoading, ARunWithoutTextureOrPreviewDoesNotLoadIt)

@@ -29,7 +29,7 @@ TEST_F(MembersOption, MembersMoveAsInAFullRunAndEveryOtherPointKeepsItsInputBits
     // particles (473 to 492). A range inside another, one across the two
     // first inputs, and nothing of the particles.
     const auto runWith = [&](const std::string& name, const std::vector<std::string>& options) {
-        std::vector<std::string> arguments = {"@plane:20x20",     "@helix:32",         "@particles:20", "-o",
+        std::vector<std::string> arguments = {"@plane:20x20",      "@helix:32",         "@particles:20",        "-o",
                                               name + "-plane.obj", name + "-helix.obj", name + "-particles.ply"};
         arguments.insert(arguments.end(), options.begin(), options.end());
         return runs(arguments);

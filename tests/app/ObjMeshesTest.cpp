@@ -24,7 +24,8 @@ std::string grid(bool withNormals)
             text += std::string("vt ") + u + " " + v + "\n";
     if (withNormals)
         text += "vn 1 0 0\n";
-    for (const std::vector<int>& face : {std::vector<int>{1, 2, 5, 4}, {2, 3, 6, 5}, {4, 5, 8, 7}, {5, 6, 9}, {9, 8, 5}}) {
+    for (const std::vector<int>& face :
+         {std::vector<int>{1, 2, 5, 4}, {2, 3, 6, 5}, {4, 5, 8, 7}, {5, 6, 9}, {9, 8, 5}}) {
         text += "f";
         for (int corner : face)
             text += " " + std::to_string(corner) + "/" + std::to_string(corner) + (withNormals ? "/1" : "");

@@ -64,7 +64,8 @@ TEST_F(Options, TheHandlePlacesTheNoise)
     ASSERT_TRUE(runs({"@plane:2x2", "-o", "rest.obj", "--envelope", "0"}));
     // With the region on, only points inside the handle's unit cube move:
     // moved to (1, 0, 1), it holds one corner of the plane.
-    ASSERT_TRUE(runs({"@plane:2x2", "-o", "corner.obj", "--set", "boundingBoxState=on", "--handle-translate", "1,0,1"}));
+    ASSERT_TRUE(
+        runs({"@plane:2x2", "-o", "corner.obj", "--set", "boundingBoxState=on", "--handle-translate", "1,0,1"}));
     const ObjText rest = obj("rest.obj");
     const ObjText corner = obj("corner.obj");
     for (size_t k = 0; k < rest.vertices.size(); ++k) {

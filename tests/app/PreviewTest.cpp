@@ -67,8 +67,8 @@ TEST_F(Preview, ShowsTheGeometryAndTheHandle)
 TEST_F(Preview, IsWrittenInTheFormatItsNameAsksFor)
 {
     const std::pair<const char*, std::string> signatures[] = {
-        {"view.png", "\x89PNG"}, {"view.JPG", "\xFF\xD8\xFF"}, {"view.jpeg", "\xFF\xD8\xFF"},
-        {"view.tif", "II*"},      {"view.exr", "\x76\x2F\x31\x01"},
+        {"view.png", "\x89PNG"}, {"view.JPG", "\xFF\xD8\xFF"},     {"view.jpeg", "\xFF\xD8\xFF"},
+        {"view.tif", "II*"},     {"view.exr", "\x76\x2F\x31\x01"},
     };
     for (const auto& [name, signature] : signatures) {
         ASSERT_TRUE(runs({"@plane:2x2", "-o", "plane.obj", "--preview", name, "--preview-size", "32x24"})) << name;

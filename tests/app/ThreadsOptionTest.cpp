@@ -12,7 +12,7 @@ using ThreadsOption = AppTest;
 TEST_F(ThreadsOption, AnyNumberOfThreadsWritesTheSameFile)
 {
     const std::vector<std::string> job = {"@plane:120x120", "--set", "fractalState=on", "--set", "iterations=3.5",
-                                          "--quiet", "-o"};
+                                          "--quiet",        "-o"};
     auto withOutput = [&](const std::string& output, std::vector<std::string> extra) {
         std::vector<std::string> arguments = job;
         arguments.push_back(output);

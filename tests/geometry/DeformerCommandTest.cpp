@@ -110,11 +110,11 @@ protected:
         NodeTypeRegistry& registry = NodeTypeRegistry::instance();
         if (!registry.find("liftDeformer")) {
             registry.registerPluginType("liftDeformer", MTypeId(0x7f001), LiftDeformer::creator,
-                                       LiftDeformer::initialize, MPxNode::kDeformerNode);
+                                        LiftDeformer::initialize, MPxNode::kDeformerNode);
             registry.registerPluginType("weightLiftDeformer", MTypeId(0x7f003), WeightLiftDeformer::creator,
-                                       WeightLiftDeformer::initialize, MPxNode::kDeformerNode);
+                                        WeightLiftDeformer::initialize, MPxNode::kDeformerNode);
             registry.registerPluginType("handledLiftDeformer", MTypeId(0x7f002), HandledLiftDeformer::creator,
-                                       HandledLiftDeformer::initialize, MPxNode::kDeformerNode);
+                                        HandledLiftDeformer::initialize, MPxNode::kDeformerNode);
         }
     }
 
@@ -153,14 +153,13 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(DeformerCommandTest, DeformsTheShapeFromAnIntermediateCopyOfItsGeometry)
 {
     MObject cube = meshDataFrom(unitCubeMesh());
     ASSERT_FALSE(GeometryShapes::create("mesh", "pCube1", cube).isNull());
-    Scene::instance().setValue(node("pCube1"), PlugPath{node("pCube1").type().findAttribute("translateZ"), {}},
-                               5.0);
+    Scene::instance().setValue(node("pCube1"), PlugPath{node("pCube1").type().findAttribute("translateZ"), {}}, 5.0);
 
     const DeformerOutcome outcome = DeformerCommand::run("liftDeformer", {"pCube1"});
     ASSERT_TRUE(outcome.succeeded()) << outcome.message;
@@ -291,9 +290,9 @@ TEST_F(DeformerCommandTest, PaintedWeightsReachTheirPointsAndUnpaintedOnesAreOne
     ASSERT_TRUE(outcome.succeeded()) << outcome.message;
     const MPlug second = MPlug(outcome.deformer, MPxDeformerNode::weightList).elementByLogicalIndex(1);
     ASSERT_EQ(second.child(MPxDeformerNode::weights).elementByLogicalIndex(2).setValue(0.25), MStatus::kSuccess);
-    ASSERT_EQ(second.child(MPxDeformerNode::weights).elementByLogicalIndex(WeightLiftDeformer::kBeyondPoints)
-                  .setValue(0.5),
-              MStatus::kSuccess);
+    ASSERT_EQ(
+        second.child(MPxDeformerNode::weights).elementByLogicalIndex(WeightLiftDeformer::kBeyondPoints).setValue(0.5),
+        MStatus::kSuccess);
 
     const MPointArray first = outputPoints("pPlane1");
     const MPointArray painted = outputPoints("pPlane2");

@@ -145,7 +145,7 @@ protected:
         NodeTypeRegistry& registry = NodeTypeRegistry::instance();
         if (!registry.find("recordingLift"))
             registry.registerPluginType("recordingLift", MTypeId(0x7f011), RecordingLift::creator,
-                                       RecordingLift::initialize, MPxNode::kDeformerNode);
+                                        RecordingLift::initialize, MPxNode::kDeformerNode);
     }
 
     void SetUp() override { Host::resetScene(); }
@@ -156,7 +156,7 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(DeformerSetTest, EveryKindHandsOverItsMembersOnlyByComponentIndex)
 {
@@ -172,8 +172,9 @@ TEST_F(DeformerSetTest, EveryKindHandsOverItsMembersOnlyByComponentIndex)
             // Out of order and one twice, as a selection may list them.
             const DeformerOutcome outcome = DeformerCommand::run("recordingLift", {"thing"}, {Points{7, 2, 5, 2}});
             ASSERT_TRUE(outcome.succeeded()) << context << ": " << outcome.message;
-            MPlug weights = MPlug(outcome.deformer, MPxDeformerNode::weightList).elementByLogicalIndex(0).child(
-                MPxDeformerNode::weights);
+            MPlug weights = MPlug(outcome.deformer, MPxDeformerNode::weightList)
+                                .elementByLogicalIndex(0)
+                                .child(MPxDeformerNode::weights);
             // Painted at members beyond the member count, at a member's
             // iteration position and at a point outside the set.
             weights.elementByLogicalIndex(7).setValue(0.25);

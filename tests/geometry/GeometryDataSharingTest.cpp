@@ -42,7 +42,7 @@ bool samePoints(const MPointArray& a, const MPointArray& b)
     return same;
 }
 
-}  // namespace
+} // namespace
 
 TEST(GeometryDataSharing, AMeshCopySharesEverythingUntilItChangesAndThenCopiesOnlyWhatChanged)
 {
@@ -71,7 +71,7 @@ TEST(GeometryDataSharing, ABulkWriteToAMeshCopyGivesItPointsOfItsOwn)
     MObject copy = cloneOf(original);
     const MPointArray before = pointsOf(original);
     MPointArray moved = before;
-    moved[0] = MPoint(2, 4, 6, 2);  // stored as its cartesian (1, 2, 3)
+    moved[0] = MPoint(2, 4, 6, 2); // stored as its cartesian (1, 2, 3)
     moved[7] = MPoint(-5, 0, 5);
 
     const unsigned long long copiesBefore = sharedStorageCopies();

@@ -18,8 +18,8 @@ inline ::testing::AssertionResult isNear(const MVector& actual, const MVector& e
         std::abs(difference.z) <= tolerance)
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "got (" << actual.x << ", " << actual.y << ", " << actual.z
-                                         << "), expected (" << expected.x << ", " << expected.y << ", "
-                                         << expected.z << ") within " << tolerance;
+                                         << "), expected (" << expected.x << ", " << expected.y << ", " << expected.z
+                                         << ") within " << tolerance;
 }
 
 inline ::testing::AssertionResult isNear(const MPoint& actual, const MPoint& expected, double tolerance)

@@ -68,7 +68,7 @@ std::vector<MPoint> pointsOf(const MPointArray& array)
     return points;
 }
 
-}  // namespace
+} // namespace
 
 TEST(GeometryIteration, MeshVerticesInVertexIdOrder)
 {

@@ -92,7 +92,7 @@ MStatus vertexUV(MObject& mesh, int vertex, float2& uv, const MString* set = nul
     return iterator.getUV(uv, set);
 }
 
-}  // namespace
+} // namespace
 
 TEST(MeshFunctionSet, CountsAndPointsInObjectAndWorldSpace)
 {
@@ -132,11 +132,11 @@ TEST(MeshFunctionSet, CreationRefusesInconsistentInputAndOtherData)
     const int outOfRange[] = {0, 1, 3};
     MFnMesh mesh;
     MStatus status;
-    EXPECT_TRUE(mesh.create(4, 1, points, MIntArray(1, 3), MIntArray(triangle, 3), MObject::kNullObj, &status)
-                    .isNull());
+    EXPECT_TRUE(
+        mesh.create(4, 1, points, MIntArray(1, 3), MIntArray(triangle, 3), MObject::kNullObj, &status).isNull());
     EXPECT_EQ(status, MStatus::kInvalidParameter);
-    EXPECT_TRUE(mesh.create(3, 1, points, MIntArray(1, 3), MIntArray(outOfRange, 3), MObject::kNullObj, &status)
-                    .isNull());
+    EXPECT_TRUE(
+        mesh.create(3, 1, points, MIntArray(1, 3), MIntArray(outOfRange, 3), MObject::kNullObj, &status).isNull());
     EXPECT_EQ(status, MStatus::kInvalidParameter);
 
     // The owner must be mesh data; a mesh set does not attach to anything else.

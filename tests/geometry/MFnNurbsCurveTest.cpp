@@ -52,12 +52,12 @@ MObject ring()
     return curveData(ringCVs(), doubles({-2, -1, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}), 3, MFnNurbsCurve::kPeriodic);
 }
 
-}  // namespace
+} // namespace
 
 TEST(NurbsCurveFunctionSet, AnswersLayoutAndKnots)
 {
-    const MPointArray cvs = pointArray({MPoint(0, 0, 0), MPoint(1, 2, 0), MPoint(2, 0, 1), MPoint(3, 2, 1),
-                                        MPoint(4, 0, 0), MPoint(5, 1, 0)});
+    const MPointArray cvs = pointArray(
+        {MPoint(0, 0, 0), MPoint(1, 2, 0), MPoint(2, 0, 1), MPoint(3, 2, 1), MPoint(4, 0, 0), MPoint(5, 1, 0)});
     MFnNurbsCurve curve(curveData(cvs, doubles({0, 0, 0, 1, 2, 3, 3, 3}), 3, MFnNurbsCurve::kOpen));
     EXPECT_EQ(curve.numCVs(), 6);
     EXPECT_EQ(curve.numSpans(), 3);

@@ -73,11 +73,11 @@ MObject createTube(const MPointArray& cvs, MStatus* status)
     MFnNurbsSurfaceData data;
     MObject owner = data.create();
     MFnNurbsSurface surface;
-    return surface.create(cvs, doubles({0, 1}), doubles({-2, -1, 0, 1, 2, 3, 4, 5, 6}), 1, 3,
-                          MFnNurbsSurface::kOpen, MFnNurbsSurface::kPeriodic, false, owner, status);
+    return surface.create(cvs, doubles({0, 1}), doubles({-2, -1, 0, 1, 2, 3, 4, 5, 6}), 1, 3, MFnNurbsSurface::kOpen,
+                          MFnNurbsSurface::kPeriodic, false, owner, status);
 }
 
-}  // namespace
+} // namespace
 
 TEST(NurbsSurfaceFunctionSet, AnswersLayoutKnotsAndCVsInHostOrder)
 {
@@ -157,14 +157,14 @@ TEST(NurbsSurfaceFunctionSet, NormalFailsAtADegeneratePole)
 {
     // A bilinear cone: the whole first row of CVs is its apex.
     MPointArray cvs;
-    for (const MPoint& p : {MPoint(0, 0, 1), MPoint(0, 0, 1), MPoint(0, 0, 1), MPoint(1, 0, 0), MPoint(0, 1, 0),
-                            MPoint(-1, 0, 0)})
+    for (const MPoint& p :
+         {MPoint(0, 0, 1), MPoint(0, 0, 1), MPoint(0, 0, 1), MPoint(1, 0, 0), MPoint(0, 1, 0), MPoint(-1, 0, 0)})
         cvs.append(p);
     MFnNurbsSurfaceData data;
     MObject owner = data.create();
     MFnNurbsSurface cone;
-    cone.create(cvs, doubles({0, 1}), doubles({0, 1, 2}), 1, 1, MFnNurbsSurface::kOpen, MFnNurbsSurface::kOpen,
-                false, owner);
+    cone.create(cvs, doubles({0, 1}), doubles({0, 1, 2}), 1, 1, MFnNurbsSurface::kOpen, MFnNurbsSurface::kOpen, false,
+                owner);
 
     MStatus status;
     EXPECT_EQ(cone.normal(0.0, 0.5, MSpace::kObject, &status), MVector::zero);
@@ -187,7 +187,8 @@ TEST(NurbsSurfaceFunctionSet, CreateRejectsWhatIsNotASurfaceAndChangesNothing)
     const MDoubleArray cubic = doubles({0, 0, 0, 1, 1, 1});
     const auto open = MFnNurbsSurface::kOpen;
 
-    struct Attempt {
+    struct Attempt
+    {
         const char* what;
         MPointArray cvs;
         MDoubleArray knotsU;
@@ -210,8 +211,8 @@ TEST(NurbsSurfaceFunctionSet, CreateRejectsWhatIsNotASurfaceAndChangesNothing)
     for (const Attempt& attempt : attempts) {
         MFnNurbsSurface surface;
         MStatus status;
-        const MObject made = surface.create(attempt.cvs, attempt.knotsU, cubic, attempt.degreeU, 3, attempt.formU,
-                                            open, true, owner, &status);
+        const MObject made = surface.create(attempt.cvs, attempt.knotsU, cubic, attempt.degreeU, 3, attempt.formU, open,
+                                            true, owner, &status);
         EXPECT_EQ(status, MStatus::kInvalidParameter) << attempt.what;
         EXPECT_TRUE(made.isNull()) << attempt.what;
         MObject noParent;
@@ -230,7 +231,7 @@ TEST(NurbsSurfaceFunctionSet, CreateRejectsWhatIsNotASurfaceAndChangesNothing)
 TEST(NurbsSurfaceFunctionSet, PeriodicSeamStaysClosedWhateverMovesIt)
 {
     MPointArray cvs = tubeCVs();
-    cvs[0].x += 1e-3;  // the repeat at V index 4 no longer matches
+    cvs[0].x += 1e-3; // the repeat at V index 4 no longer matches
     MStatus status;
     createTube(cvs, &status);
     EXPECT_EQ(status, MStatus::kInvalidParameter);
@@ -257,7 +258,7 @@ TEST(NurbsSurfaceFunctionSet, PeriodicSeamStaysClosedWhateverMovesIt)
     for (; !points.isDone(); points.next()) {
         if (points.index() == 2)
             points.setPosition(MPoint(-3, 0, 0));
-        if (points.index() == 11)  // (1, 4) repeats (1, 0)
+        if (points.index() == 11) // (1, 4) repeats (1, 0)
             points.setPosition(MPoint(5, 5, 5));
     }
     MPoint repeat, unmoved;

@@ -40,7 +40,8 @@ MVector limitNormalFromMasks(const PolygonMesh& mesh, int vertex)
         corners += count;
     }
     const int n = static_cast<int>(after.size());
-    const double a = 1.0 + std::cos(2.0 * kPi / n) + std::cos(kPi / n) * std::sqrt(2.0 * (9.0 + std::cos(2.0 * kPi / n)));
+    const double a =
+        1.0 + std::cos(2.0 * kPi / n) + std::cos(kPi / n) * std::sqrt(2.0 * (9.0 + std::cos(2.0 * kPi / n)));
     MVector cosineTangent;
     MVector sineTangent;
     int edge = after.begin()->first;
@@ -74,7 +75,7 @@ MVector normalAt(const MFnSubd& subd, int baseVertex)
     return normal;
 }
 
-}  // namespace
+} // namespace
 
 TEST(SubdFunctionSet, SubdividedCubeHasEightBaseVerticesWithLimitNormals)
 {
@@ -152,7 +153,6 @@ TEST(SubdFunctionSet, BaseMeshPositionsInObjectAndWorldSpace)
     EXPECT_TRUE(isNear(object[6], MPoint(1, 1, 1), 0.0));
     EXPECT_TRUE(isNear(world[6], MPoint(1, 11, 1), 0.0));
     MPoint position;
-    ASSERT_EQ(subd.vertexPositionGet(subd.vertexIdFromBaseVertexIndex(6), position, MSpace::kWorld),
-              MStatus::kSuccess);
+    ASSERT_EQ(subd.vertexPositionGet(subd.vertexIdFromBaseVertexIndex(6), position, MSpace::kWorld), MStatus::kSuccess);
     EXPECT_TRUE(isNear(position, MPoint(1, 11, 1), 0.0));
 }

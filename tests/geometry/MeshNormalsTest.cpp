@@ -71,10 +71,12 @@ TEST(MeshNormals, NonPlanarSliverAndUnusedPoints)
 TEST(MeshNormals, InvalidMeshesAreRejectedWithoutOutput)
 {
     std::vector<MVector> normals = {MVector(1, 2, 3)};
-    for (auto breakMesh : {+[](PolygonMesh& m) { m.faceVertexIndices[2] = 4; },
-                           +[](PolygonMesh& m) { m.faceVertexIndices[0] = -1; },
-                           +[](PolygonMesh& m) { m.faceVertexCounts[0] = 5; },
-                           +[](PolygonMesh& m) { m.faceVertexCounts = {2, 2}; }}) {
+    for (auto breakMesh :
+         {+[](PolygonMesh& m) { m.faceVertexIndices[2] = 4; }, +[](PolygonMesh& m) { m.faceVertexIndices[0] = -1; },
+          +[](PolygonMesh& m) { m.faceVertexCounts[0] = 5; },
+          +[](PolygonMesh& m) {
+              m.faceVertexCounts = {2, 2};
+          }}) {
         PolygonMesh mesh = planeGridMesh(1);
         breakMesh(mesh);
         EXPECT_EQ(smoothVertexNormals(mesh, normals), MStatus::kInvalidParameter);

@@ -32,7 +32,7 @@ double bernstein(int n, int i, double t)
     return binomial * std::pow(t, i) * std::pow(1.0 - t, n - i);
 }
 
-}  // namespace
+} // namespace
 
 TEST(NurbsCurveShape, DegreeOneReproducesItsPolyline)
 {
@@ -66,9 +66,9 @@ TEST(NurbsCurveShape, RationalQuarterCircleHasItsRadiusTangentAndCentreNormal)
 {
     const MPoint c(2, -1, 0.5);
     const double r = 3.0;
-    const NurbsCurveShape arc = openCurve(2, {0, 0, 1, 1},
-                                          {MPoint(c.x + r, c.y, c.z), MPoint(c.x + r, c.y + r, c.z, std::sqrt(0.5)),
-                                           MPoint(c.x, c.y + r, c.z)});
+    const NurbsCurveShape arc = openCurve(
+        2, {0, 0, 1, 1},
+        {MPoint(c.x + r, c.y, c.z), MPoint(c.x + r, c.y + r, c.z, std::sqrt(0.5)), MPoint(c.x, c.y + r, c.z)});
     for (double t = 0.0; t <= 1.0; t += 0.125) {
         const NurbsCurveShape::Sample sample = sampleAt(arc, t);
         const MVector radius = sample.position - c;
@@ -92,8 +92,8 @@ TEST(NurbsCurveShape, StraightCurveGetsTheNormalFromTheLeastAlignedAxis)
     const MPoint s(0.1, 0.2, 0.3);
     for (const auto& [direction, expected] : cases) {
         // Uneven spacing: the second derivative is not zero, but along the line.
-        const NurbsCurveShape line = openCurve(
-            3, {0, 0, 0, 1, 1, 1}, {s, s + direction * 0.1, s + direction * 0.7, s + direction * 3.0});
+        const NurbsCurveShape line =
+            openCurve(3, {0, 0, 0, 1, 1, 1}, {s, s + direction * 0.1, s + direction * 0.7, s + direction * 3.0});
         for (double t : {0.0, 0.3, 1.0}) {
             MVector normal;
             ASSERT_EQ(line.principalNormal(t, normal), MStatus::kSuccess);
@@ -106,9 +106,9 @@ TEST(NurbsCurveShape, VanishingTangentHasNoNormal)
 {
     // Coincident first CVs with different weights: the end's derivative is
     // rounding noise, not an exact zero.
-    const NurbsCurveShape curve = openCurve(
-        3, {0, 0, 0, 1, 1, 1},
-        {MPoint(0.1, 0.2, 0.3, 1.3), MPoint(0.1, 0.2, 0.3, 0.7), MPoint(2, 3, 1), MPoint(4, 0, 0)});
+    const NurbsCurveShape curve =
+        openCurve(3, {0, 0, 0, 1, 1, 1},
+                  {MPoint(0.1, 0.2, 0.3, 1.3), MPoint(0.1, 0.2, 0.3, 0.7), MPoint(2, 3, 1), MPoint(4, 0, 0)});
     MVector normal(7, 7, 7);
     EXPECT_EQ(curve.principalNormal(0.0, normal), MStatus::kFailure);
     EXPECT_EQ(normal, MVector(7, 7, 7));
@@ -127,7 +127,7 @@ TEST(NurbsCurveShape, PeriodicCurveWrapsAndIsSmoothAcrossTheSeam)
     }
     const NurbsKnots knots(3, 11, NurbsForm::kPeriodic, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
     const NurbsCurveShape ring(knots, cvs);
-    for (int t = 3; t <= 13; ++t) {  // the parameters the curve adapter gives its 11 CVs
+    for (int t = 3; t <= 13; ++t) { // the parameters the curve adapter gives its 11 CVs
         EXPECT_TRUE(isNear(sampleAt(ring, t).position, sampleAt(ring, t - 8.0).position, 1e-13)) << "t = " << t;
         MVector normal;
         EXPECT_EQ(ring.principalNormal(t, normal), MStatus::kSuccess) << "t = " << t;

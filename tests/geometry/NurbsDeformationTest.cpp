@@ -59,8 +59,8 @@ void createTube(MObject& transform)
         for (int iv = 0; iv < 7; ++iv)
             cvs.append(std::cos(iv * kPi / 2), std::sin(iv * kPi / 2), iu, iv % 2 ? 0.5 : 1.0);
     MStatus status;
-    MFnNurbsSurface().create(cvs, doubles({0, 1}), doubles({-2, -1, 0, 1, 2, 3, 4, 5, 6}), 1, 3,
-                             MFnNurbsSurface::kOpen, MFnNurbsSurface::kPeriodic, true, transform, &status);
+    MFnNurbsSurface().create(cvs, doubles({0, 1}), doubles({-2, -1, 0, 1, 2, 3, 4, 5, 6}), 1, 3, MFnNurbsSurface::kOpen,
+                             MFnNurbsSurface::kPeriodic, true, transform, &status);
     ASSERT_EQ(status, MStatus::kSuccess);
 }
 
@@ -96,7 +96,7 @@ protected:
     void TearDown() override { Host::resetScene(); }
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(NurbsDeformation, DeformerMovesTheCVsOfBothKindsAndLeavesTheOriginalsAlone)
 {

@@ -1,5 +1,5 @@
-#include "geometry/BSplineBasis.h"
 #include "geometry/NurbsKnots.h"
+#include "geometry/BSplineBasis.h"
 
 #include <gtest/gtest.h>
 
@@ -38,8 +38,8 @@ TEST(BSplineBasis, PartitionOfUnityWithDerivativesMatchingDifferences)
 {
     const NurbsKnots knotVectors[] = {
         NurbsKnots(3, 7, NurbsForm::kOpen, {0, 0, 0, 0.5, 1.5, 2, 4, 4, 4}),
-        NurbsKnots(3, 6, NurbsForm::kOpen, {0, 0, 0, 1, 1, 2, 2, 2}),  // double interior knot
-        NurbsKnots(2, 5, NurbsForm::kOpen, {2, 2, 3, 4, 4, 4}),        // triple end knot
+        NurbsKnots(3, 6, NurbsForm::kOpen, {0, 0, 0, 1, 1, 2, 2, 2}), // double interior knot
+        NurbsKnots(2, 5, NurbsForm::kOpen, {2, 2, 3, 4, 4, 4}),       // triple end knot
         kPeriodic,
     };
     const double h = 1e-5;

@@ -30,7 +30,7 @@ const double kRadius = 0.7;
 NurbsSurfaceShape sphere()
 {
     const double w = std::sqrt(0.5);
-    const double profile[5][3] = {{0, -1, 1}, {1, -1, w}, {1, 0, 1}, {1, 1, w}, {0, 1, 1}};  // radius, height, weight
+    const double profile[5][3] = {{0, -1, 1}, {1, -1, w}, {1, 0, 1}, {1, 1, w}, {0, 1, 1}}; // radius, height, weight
     const double circle[9][3] = {{1, 0, 1},   {1, 1, w},  {0, 1, 1},  {-1, 1, w}, {-1, 0, 1},
                                  {-1, -1, w}, {0, -1, 1}, {1, -1, w}, {1, 0, 1}};
     std::vector<MPoint> cvs;
@@ -42,7 +42,7 @@ NurbsSurfaceShape sphere()
                              NurbsKnots(2, 9, NurbsForm::kClosed, {0, 0, 1, 1, 2, 2, 3, 3, 4, 4}), cvs);
 }
 
-}  // namespace
+} // namespace
 
 TEST(NurbsSurfaceShape, FlatBilinearPatchFollowsTheHostCVOrder)
 {
@@ -63,7 +63,7 @@ TEST(NurbsSurfaceShape, RationalSphereHasItsRadiusAndInwardNormalsEverywhere)
     const NurbsSurfaceShape ball = sphere();
     ASSERT_TRUE(ball.isValid());
     for (int i = 0; i <= 12; ++i) {
-        const double u = 0.05 + 0.15 * i;  // the poles at 0 and 2 have no normal
+        const double u = 0.05 + 0.15 * i; // the poles at 0 and 2 have no normal
         for (double v = 0.0; v <= 4.0; v += 0.25) {
             const MVector radius = (sampleAt(ball, u, v).position - kCentre) / kRadius;
             EXPECT_NEAR(radius.length(), 1.0, 1e-13);
@@ -121,7 +121,7 @@ TEST(NurbsSurfaceShape, PeriodicTubeWrapsAtEveryCVParameterWithOutwardNormals)
     }
     const NurbsSurfaceShape tube(NurbsKnots(3, 11, NurbsForm::kPeriodic, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}),
                                  NurbsKnots(3, 4, NurbsForm::kOpen, {0, 0, 0, 1, 1, 1}), cvs);
-    for (int u = 3; u <= 13; ++u) {  // the parameters the surface adapter gives the 11 CV rows
+    for (int u = 3; u <= 13; ++u) { // the parameters the surface adapter gives the 11 CV rows
         for (double v : {0.0, 0.5, 1.0}) {
             const MPoint position = sampleAt(tube, u, v).position;
             EXPECT_TRUE(isNear(position, sampleAt(tube, u - 8.0, v).position, 1e-13));

@@ -49,7 +49,7 @@ SubdivisionLimit limitOf(const PolygonMesh& mesh)
     return limit;
 }
 
-}  // namespace
+} // namespace
 
 TEST(SubdivisionLimit, CubeLimitNormalsPointOutwardAlongTheDiagonals)
 {
@@ -71,10 +71,10 @@ TEST(SubdivisionLimit, IrregularClosedMeshMatchesTheLimitMaskAndFacesOutward)
     // four triangles: valences 3 to 4 and non-quad faces.
     PolygonMesh mesh = unitCubeMesh();
     mesh.points[6] = MPoint(1.5, 1.2, 1.4);
-    mesh.points.emplace_back(0, 0, 1.3);  // apex 8 over the top face
+    mesh.points.emplace_back(0, 0, 1.3); // apex 8 over the top face
     mesh.faceVertexCounts = {4, 4, 4, 4, 4, 3, 3, 3, 3};
-    mesh.faceVertexIndices = {0, 3, 2, 1,  0, 1, 5, 4,  2, 3, 7, 6,  0, 4, 7, 3,  1, 2, 6, 5,
-                              4, 5, 8,  5, 6, 8,  6, 7, 8,  7, 4, 8};
+    mesh.faceVertexIndices = {0, 3, 2, 1, 0, 1, 5, 4, 2, 3, 7, 6, 0, 4, 7, 3,
+                              1, 2, 6, 5, 4, 5, 8, 5, 6, 8, 6, 7, 8, 7, 4, 8};
     const SubdivisionLimit limit = limitOf(mesh);
     ASSERT_EQ(limit.normals.size(), mesh.points.size());
     MVector centre;

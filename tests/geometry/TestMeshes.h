@@ -13,8 +13,7 @@ inline kavo::host::geometry::PolygonMesh unitCubeMesh()
     cube.points = {MPoint(-1, -1, -1), MPoint(1, -1, -1), MPoint(1, 1, -1), MPoint(-1, 1, -1),
                    MPoint(-1, -1, 1),  MPoint(1, -1, 1),  MPoint(1, 1, 1),  MPoint(-1, 1, 1)};
     cube.faceVertexCounts = {4, 4, 4, 4, 4, 4};
-    cube.faceVertexIndices = {0, 3, 2, 1,  4, 5, 6, 7,  0, 1, 5, 4,
-                              2, 3, 7, 6,  0, 4, 7, 3,  1, 2, 6, 5};
+    cube.faceVertexIndices = {0, 3, 2, 1, 4, 5, 6, 7, 0, 1, 5, 4, 2, 3, 7, 6, 0, 4, 7, 3, 1, 2, 6, 5};
     return cube;
 }
 

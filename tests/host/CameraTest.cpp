@@ -1,7 +1,7 @@
 // The views' perspective camera: placement, projection and framing.
 
-#include "host/OffscreenRendering.h"
 #include "view/Camera.h"
+#include "host/OffscreenRendering.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>

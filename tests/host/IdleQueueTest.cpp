@@ -1,5 +1,5 @@
-#include "graph/EvaluationManager.h"
 #include "graph/IdleQueue.h"
+#include "graph/EvaluationManager.h"
 #include "session/Host.h"
 
 #include <maya/MGlobal.h>
@@ -42,14 +42,11 @@ TEST_F(IdleCommands, QueuedCommandsRunInOrderOnlyWhenTheQueueRuns)
 
 TEST_F(IdleCommands, TheInvalidationIsUnderstoodWithAnyBlankSpace)
 {
-    const char* spellings[] = {"evaluationManager -invalidate 1",
-                               "evaluationManager  -invalidate 1",
-                               "\tevaluationManager\t-invalidate \t true \n",
-                               "evaluationManager -invalidate on;",
+    const char* spellings[] = {"evaluationManager -invalidate 1", "evaluationManager  -invalidate 1",
+                               "\tevaluationManager\t-invalidate \t true \n", "evaluationManager -invalidate on;",
                                "evaluationManager -invalidate yes ; ;"};
     unsigned int expected = 0;
-    for (const char* command : spellings)
-    {
+    for (const char* command : spellings) {
         EXPECT_EQ(MGlobal::executeCommand(command), MStatus::kSuccess) << command;
         EXPECT_EQ(invalidations(), ++expected) << command;
     }
@@ -66,8 +63,7 @@ TEST_F(IdleCommands, WhatTheInterpreterDoesNotUnderstandFailsWithAMessage)
         {"evaluationManager -mode parallel", "unknown flag: -mode"},
         {"evaluationManager-invalidate 1", "unknown command: evaluationManager-invalidate 1"},
         {"bogus; evaluationManager -invalidate 1", "unknown command: bogus"}};
-    for (const auto& [command, words] : cases)
-    {
+    for (const auto& [command, words] : cases) {
         testing::internal::CaptureStderr();
         EXPECT_EQ(MGlobal::executeCommand(command), MStatus::kFailure) << command;
         EXPECT_NE(testing::internal::GetCapturedStderr().find(words), std::string::npos) << command;

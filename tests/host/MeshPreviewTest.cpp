@@ -86,7 +86,7 @@ TEST_F(MeshPreviewTest, ShadedFacesOrOutlines)
     Selection::select(shape);
     ASSERT_TRUE(SceneRenderer::render(view));
     const std::vector<int> selected = pixel(kSize / 2, kSize / 2);
-    EXPECT_GT(selected[1], selected[0]);  // the selection colour is greener
+    EXPECT_GT(selected[1], selected[0]); // the selection colour is greener
 
     view->setDisplayStyle(M3dView::kWireFrame);
     ASSERT_TRUE(SceneRenderer::render(view));

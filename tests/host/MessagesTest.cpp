@@ -39,8 +39,7 @@ void PrintTo(const Message& m, std::ostream* out)
 void record(MNodeMessage::AttributeMessage kind, MPlug& plug, MPlug& otherPlug, void* clientData)
 {
     auto* messages = static_cast<std::vector<Message>*>(clientData);
-    messages->push_back(
-        {kind, plug.name().asChar(), otherPlug.isNull() ? std::string() : otherPlug.name().asChar()});
+    messages->push_back({kind, plug.name().asChar(), otherPlug.isNull() ? std::string() : otherPlug.name().asChar()});
 }
 
 class Messages : public ::testing::Test
@@ -95,16 +94,14 @@ TEST_F(Messages, ConnectionsMadeAndBrokenAreReportedAtBothEnds)
     ASSERT_EQ(modifier.connect(plug(a, "translateX"), plug(b, "translateY")), MStatus::kSuccess);
     EXPECT_TRUE(messages.empty()) << "nothing changes before doIt";
     ASSERT_EQ(modifier.doIt(), MStatus::kSuccess);
-    const std::vector<Message> made = {
-        {MNodeMessage::kConnectionMade, "a.translateX", "b.translateY"},
-        {MNodeMessage::kConnectionMade | kIncoming, "b.translateY", "a.translateX"}};
+    const std::vector<Message> made = {{MNodeMessage::kConnectionMade, "a.translateX", "b.translateY"},
+                                       {MNodeMessage::kConnectionMade | kIncoming, "b.translateY", "a.translateX"}};
     EXPECT_EQ(messages, made);
 
     messages.clear();
     ASSERT_EQ(modifier.undoIt(), MStatus::kSuccess);
-    const std::vector<Message> broken = {
-        {MNodeMessage::kConnectionBroken, "a.translateX", "b.translateY"},
-        {MNodeMessage::kConnectionBroken | kIncoming, "b.translateY", "a.translateX"}};
+    const std::vector<Message> broken = {{MNodeMessage::kConnectionBroken, "a.translateX", "b.translateY"},
+                                         {MNodeMessage::kConnectionBroken | kIncoming, "b.translateY", "a.translateX"}};
     EXPECT_EQ(messages, broken);
 }
 
@@ -130,8 +127,7 @@ TEST_F(Messages, RegistrationIsRefusedForNonNodesAndWhenAFaultIsArmed)
     MObject a = transform("a");
     MObject attribute = MFnDependencyNode(a).attribute("translateX");
     MStatus status;
-    for (MObject* object : {&MObject::kNullObj, &attribute})
-    {
+    for (MObject* object : {&MObject::kNullObj, &attribute}) {
         EXPECT_EQ(MNodeMessage::addAttributeChangedCallback(*object, record, &messages, &status), 0u);
         EXPECT_EQ(status, MStatus::kInvalidParameter);
     }

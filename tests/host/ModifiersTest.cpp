@@ -116,8 +116,7 @@ TEST_F(Modifiers, AShapeWithoutParentComesUnderANewTransform)
     ASSERT_EQ(modifier.doIt(), MStatus::kSuccess);
 
     const std::pair<MObject, std::string> expected[] = {{first, "1"}, {second, "2"}};
-    for (const auto& [object, number] : expected)
-    {
+    for (const auto& [object, number] : expected) {
         ASSERT_TRUE(object.hasFn(MFn::kTransform));
         Node* node = objectAs<Node>(object).get();
         EXPECT_EQ(node->name(), "probeShape" + number);
@@ -162,7 +161,7 @@ TEST_F(Modifiers, DoItStopsAtTheFirstFailingEditAndUndoItRevertsWhatWasDone)
     MObject c = transform("c");
     MDGModifier modifier;
     modifier.connect(plug(a, "translateX"), plug(c, "translateX"));
-    modifier.connect(plug(b, "translateX"), plug(c, "translateX"));  // c.translateX has a source by then
+    modifier.connect(plug(b, "translateX"), plug(c, "translateX")); // c.translateX has a source by then
     modifier.renameNode(c, "never");
 
     EXPECT_NE(modifier.doIt(), MStatus::kSuccess);

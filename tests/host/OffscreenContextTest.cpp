@@ -31,7 +31,8 @@ void drawRow(int rowFromTop, const MColor& color)
     glEnd();
 }
 
-class OffscreenContextTest : public ::testing::Test {
+class OffscreenContextTest : public ::testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -53,8 +54,7 @@ TEST_F(OffscreenContextTest, ClearColourAndAnImmediateModeLineReadBackTopRowFirs
     ASSERT_EQ(grid.byteCount(), std::size_t(kWidth * kHeight * 4));
     for (int y = 0; y < kHeight; ++y)
         for (int x = 0; x < kWidth - 1; ++x) // the line's last pixel is left open
-            ASSERT_TRUE(y == 3 ? grid.isColor(x, y, 1, 0, 0) : grid.isColor(x, y, 0.2f, 0.4f, 0.6f))
-                << x << ", " << y;
+            ASSERT_TRUE(y == 3 ? grid.isColor(x, y, 1, 0, 0) : grid.isColor(x, y, 0.2f, 0.4f, 0.6f)) << x << ", " << y;
     // The attribute stack put back the colour current before.
     GLfloat current[4];
     glGetFloatv(GL_CURRENT_COLOR, current);

@@ -11,10 +11,10 @@
 
 namespace kavo::test {
 
-class PixelGrid {
+class PixelGrid
+{
 public:
-    explicit PixelGrid(host::view::OffscreenContext& context)
-        : m_width(context.width()), m_rgba(context.readPixels())
+    explicit PixelGrid(host::view::OffscreenContext& context) : m_width(context.width()), m_rgba(context.readPixels())
     {
     }
 

@@ -17,8 +17,7 @@ const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 void expectColor(const MFloatVector& actual, const MFloatVector& expected)
 {
-    EXPECT_TRUE(actual.isEquivalent(expected, 1e-6f))
-        << actual.x << " " << actual.y << " " << actual.z;
+    EXPECT_TRUE(actual.isEquivalent(expected, 1e-6f)) << actual.x << " " << actual.y << " " << actual.z;
 }
 
 TEST(CheckerPatternTest, FourByFourWhiteAndBlackByDefaultRepeatingEverywhere)

@@ -1,8 +1,8 @@
 // Saving what a view drew as a PNG file.
 
-#include "support/ScratchDirectory.h"
 #include "render/PngWriter.h"
 #include "render/TextureImage.h"
+#include "support/ScratchDirectory.h"
 
 #include <gtest/gtest.h>
 

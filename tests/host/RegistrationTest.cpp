@@ -82,8 +82,7 @@ TEST(PluginInterface, VersionTextAndBindingRules)
 
 TEST_F(Registration, ARegisteredTypeIsCreatedByNameAndById)
 {
-    ASSERT_EQ(fnPlugin.registerNode("kavoGain", kGainId, GainNode::creator, GainNode::initialize),
-              MStatus::kSuccess);
+    ASSERT_EQ(fnPlugin.registerNode("kavoGain", kGainId, GainNode::creator, GainNode::initialize), MStatus::kSuccess);
     EXPECT_EQ(NodeTypeRegistry::instance().find("kavoGain"), NodeTypeRegistry::instance().find(kGainId));
     EXPECT_EQ(plugin()->registeredTypes(), std::vector<MTypeId>{kGainId});
 
@@ -95,8 +94,7 @@ TEST_F(Registration, ARegisteredTypeIsCreatedByNameAndById)
     ASSERT_EQ(status, MStatus::kSuccess);
     ASSERT_EQ(modifier.doIt(), MStatus::kSuccess);
 
-    for (const MObject& node : {byId, byName})
-    {
+    for (const MObject& node : {byId, byName}) {
         MFnDependencyNode fn(node);
         EXPECT_EQ(fn.typeName(), "kavoGain");
         EXPECT_NE(dynamic_cast<GainNode*>(fn.userNode()), nullptr);
@@ -107,15 +105,12 @@ TEST_F(Registration, ARegisteredTypeIsCreatedByNameAndById)
 
 TEST_F(Registration, ATakenNameOrIdIsRefused)
 {
-    ASSERT_EQ(fnPlugin.registerNode("kavoGain", kGainId, GainNode::creator, GainNode::initialize),
-              MStatus::kSuccess);
+    ASSERT_EQ(fnPlugin.registerNode("kavoGain", kGainId, GainNode::creator, GainNode::initialize), MStatus::kSuccess);
 
-    EXPECT_NE(fnPlugin.registerNode("kavoGain", kOtherId, GainNode::creator, GainNode::initialize),
-              MStatus::kSuccess);
+    EXPECT_NE(fnPlugin.registerNode("kavoGain", kOtherId, GainNode::creator, GainNode::initialize), MStatus::kSuccess);
     EXPECT_EQ(NodeTypeRegistry::instance().find(kOtherId), nullptr);
 
-    EXPECT_NE(fnPlugin.registerNode("kavoOther", kGainId, GainNode::creator, GainNode::initialize),
-              MStatus::kSuccess);
+    EXPECT_NE(fnPlugin.registerNode("kavoOther", kGainId, GainNode::creator, GainNode::initialize), MStatus::kSuccess);
     EXPECT_EQ(NodeTypeRegistry::instance().find("kavoOther"), nullptr);
 
     EXPECT_EQ(plugin()->registeredTypes(), std::vector<MTypeId>{kGainId});
@@ -123,8 +118,7 @@ TEST_F(Registration, ATakenNameOrIdIsRefused)
 
 TEST_F(Registration, APluginDeregistersOnlyTheTypesItRegistered)
 {
-    ASSERT_EQ(fnPlugin.registerNode("kavoGain", kGainId, GainNode::creator, GainNode::initialize),
-              MStatus::kSuccess);
+    ASSERT_EQ(fnPlugin.registerNode("kavoGain", kGainId, GainNode::creator, GainNode::initialize), MStatus::kSuccess);
 
     EXPECT_NE(fnPlugin.deregisterNode(kOtherId), MStatus::kSuccess);
     MObject strangerObject(std::make_shared<Plugin>("stranger.so"));
@@ -141,8 +135,7 @@ TEST_F(Registration, APluginDeregistersOnlyTheTypesItRegistered)
 TEST_F(Registration, ArmedFaultsFailTheNthCallWithTheirStatus)
 {
     Faults::failOn("registerNode", 2, MStatus::kInsufficientMemory);
-    EXPECT_EQ(fnPlugin.registerNode("kavoGain", kGainId, GainNode::creator, GainNode::initialize),
-              MStatus::kSuccess);
+    EXPECT_EQ(fnPlugin.registerNode("kavoGain", kGainId, GainNode::creator, GainNode::initialize), MStatus::kSuccess);
     EXPECT_EQ(fnPlugin.registerNode("kavoOther", kOtherId, GainNode::creator, GainNode::initialize),
               MStatus::kInsufficientMemory);
     EXPECT_EQ(NodeTypeRegistry::instance().find("kavoOther"), nullptr);
@@ -159,15 +152,12 @@ TEST_F(Registration, OnlyPluginObjectsAreBoundAndTheFirstIdentityStays)
     EXPECT_EQ(plugin()->vendor(), "Kavo Test");
     EXPECT_EQ(plugin()->version(), "0.1");
 
-
     MObject node = Scene::instance().createNode("transform")->handle();
-    for (MObject* object : {&node, &MObject::kNullObj})
-    {
+    for (MObject* object : {&node, &MObject::kNullObj}) {
         MStatus status;
         MFnPlugin fn(*object, "Kavo Test", "0.1", "Any", &status);
         EXPECT_EQ(status, MStatus::kInvalidParameter);
-        EXPECT_NE(fn.registerNode("kavoGain", kGainId, GainNode::creator, GainNode::initialize),
-                  MStatus::kSuccess);
+        EXPECT_NE(fn.registerNode("kavoGain", kGainId, GainNode::creator, GainNode::initialize), MStatus::kSuccess);
     }
     EXPECT_EQ(NodeTypeRegistry::instance().find("kavoGain"), nullptr);
 }

@@ -2,9 +2,9 @@
 // sample's (u, v), and the failures a plug-in must be able to tell apart.
 
 #include "graph/Scene.h"
-#include "support/ScratchDirectory.h"
 #include "render/PngWriter.h"
 #include "session/Host.h"
+#include "support/ScratchDirectory.h"
 
 #include <maya/MFnDependencyNode.h>
 #include <maya/MPlug.h>
@@ -23,7 +23,8 @@ using kavo::host::session::Host;
 using testing::internal::CaptureStderr;
 using testing::internal::GetCapturedStderr;
 
-struct Samples {
+struct Samples
+{
     MStatus status;
     MFloatVectorArray colors;
     MFloatVectorArray transparencies;
@@ -45,10 +46,10 @@ Samples sample(const std::string& name, const std::vector<std::pair<float, float
     // Stale values from an earlier call must not survive.
     result.transparencies = MFloatVectorArray(3, MFloatVector::one);
     const bool withCoordinates = count < 0;
-    result.status = MRenderUtil::sampleShadingNetwork(
-        name.c_str(), withCoordinates ? int(uv.size()) : count, false, false, camera, &points,
-        withCoordinates ? &u : nullptr, withCoordinates ? &v : nullptr, nullptr, &points, nullptr, nullptr, nullptr,
-        result.colors, result.transparencies);
+    result.status = MRenderUtil::sampleShadingNetwork(name.c_str(), withCoordinates ? int(uv.size()) : count, false,
+                                                      false, camera, &points, withCoordinates ? &u : nullptr,
+                                                      withCoordinates ? &v : nullptr, nullptr, &points, nullptr,
+                                                      nullptr, nullptr, result.colors, result.transparencies);
     return result;
 }
 
@@ -95,7 +96,7 @@ TEST_F(SamplingTest, FileTextureIsSampledFromItsImage)
     expectColor(s.colors[0], 1.0f, 0.0f, 0.0f);
     expectColor(s.colors[1], 0.0f, 1.0f, 0.0f);
     expectColor(s.colors[2], 0.0f, 0.0f, 1.0f);
-    expectColor(s.colors[3], 1.0f, 1.0f, 1.0f);  // repeats
+    expectColor(s.colors[3], 1.0f, 1.0f, 1.0f); // repeats
     ASSERT_EQ(s.transparencies.length(), 4u);
     for (unsigned int k = 0; k < 4; ++k)
         expectColor(s.transparencies[k], 0.0f, 0.0f, 0.0f);
@@ -125,7 +126,8 @@ TEST_F(SamplingTest, CheckerAndRampFollowTheirAttributes)
 
     MFnDependencyNode ramp = create("ramp", "ramp1");
     MPlug entries = ramp.findPlug("colorEntryList");
-    const struct {
+    const struct
+    {
         unsigned int index;
         float position, r, g, b;
     } placed[] = {{0, 0.0f, 1.0f, 0.0f, 0.0f}, {3, 1.0f, 0.0f, 0.0f, 1.0f}};
@@ -140,7 +142,7 @@ TEST_F(SamplingTest, CheckerAndRampFollowTheirAttributes)
     ASSERT_TRUE(s.status);
     expectColor(s.colors[0], 0.5f, 0.0f, 0.5f);
     expectColor(s.colors[1], 0.75f, 0.0f, 0.25f);
-    expectColor(s.colors[2], 0.0f, 0.0f, 1.0f);  // a ramp does not repeat
+    expectColor(s.colors[2], 0.0f, 0.0f, 1.0f); // a ramp does not repeat
 }
 
 TEST_F(SamplingTest, FailuresSayWhyAndLeaveResultsAlone)
@@ -150,7 +152,8 @@ TEST_F(SamplingTest, FailuresSayWhyAndLeaveResultsAlone)
     MFnDependencyNode file = create("file", "file1");
     ASSERT_TRUE(file.findPlug("fileTextureName").setValue(MString(scratch.file("missing.png").c_str())));
 
-    const struct {
+    const struct
+    {
         const char* name;
         MStatus::MStatusCode code;
         const char* mentions;

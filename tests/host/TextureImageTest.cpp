@@ -1,8 +1,8 @@
 // Image textures as the host's file node reads and samples them.
 
-#include "support/ScratchDirectory.h"
-#include "render/PngWriter.h"
 #include "render/TextureImage.h"
+#include "render/PngWriter.h"
+#include "support/ScratchDirectory.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,8 @@ void expectColor(const MFloatVector& c, float r, float g, float b, float toleran
     EXPECT_NEAR(c.z, b, tolerance);
 }
 
-class TextureImageTest : public ::testing::Test {
+class TextureImageTest : public ::testing::Test
+{
 protected:
     // 2 x 2: top row red and green, bottom row blue and white. The green
     // texel is fully transparent, to show alpha never scales the colour.
@@ -39,7 +40,9 @@ protected:
     std::string writeFile(const std::string& name, const std::string& header, const void* data, std::size_t size)
     {
         std::string path = scratch.file(name);
-        std::ofstream(path, std::ios::binary).write(header.data(), header.size()).write(static_cast<const char*>(data), size);
+        std::ofstream(path, std::ios::binary)
+            .write(header.data(), header.size())
+            .write(static_cast<const char*>(data), size);
         return path;
     }
 

@@ -149,8 +149,8 @@ TEST_F(ViewTest, CameraPathPlacesTheEyeAndOutlivesTheScene)
     ASSERT_TRUE(M3dView::active3dView().getCamera(path));
     EXPECT_TRUE(path.inclusiveMatrix().isEquivalent(camera.eyeToWorld(), 1e-9));
 
-    ASSERT_TRUE(view->frame(MBoundingBox(MPoint(4.0, -1.0, -1.0), MPoint(6.0, 1.0, 1.0)), -MVector::zAxis,
-                            MVector::yAxis));
+    ASSERT_TRUE(
+        view->frame(MBoundingBox(MPoint(4.0, -1.0, -1.0), MPoint(6.0, 1.0, 1.0)), -MVector::zAxis, MVector::yAxis));
     const MPoint eye = MPoint::origin * path.inclusiveMatrix();
     EXPECT_NEAR(eye.x, 5.0, 1e-9);
     EXPECT_GT(eye.z, 1.0);
@@ -158,7 +158,8 @@ TEST_F(ViewTest, CameraPathPlacesTheEyeAndOutlivesTheScene)
 
 TEST_F(ViewTest, SetDrawColorPicksTheEntryOfTheTableAsked)
 {
-    const struct {
+    const struct
+    {
         M3dView::ColorTable table;
         ColorPalette palette;
     } tables[] = {{M3dView::kActiveColors, ColorPalette::Active},
@@ -203,7 +204,8 @@ TEST(LocatorBase, DefaultAnswersAndColors)
 class ProbeLocator : public MPxLocatorNode
 {
 public:
-    struct Draw {
+    struct Draw
+    {
         std::string path;
         M3dView::DisplayStatus status;
     };
@@ -242,8 +244,7 @@ protected:
     {
         ViewTest::SetUp();
         ASSERT_TRUE(NodeTypeRegistry::instance().registerPluginType("probeLocator", kProbeId, ProbeLocator::creator,
-                                                                    ProbeLocator::initialize,
-                                                                    MPxNode::kLocatorNode));
+                                                                    ProbeLocator::initialize, MPxNode::kLocatorNode));
         ProbeLocator::draws.clear();
     }
 
@@ -321,8 +322,8 @@ TEST_F(LocatorSceneTest, HiddenLocatorsAreSkippedAndLateOnesComeLast)
     std::vector<std::string> order;
     for (const auto& draw : ProbeLocator::draws)
         order.push_back(draw.path);
-    EXPECT_EQ(order, (std::vector<std::string>{"|opaque|opaqueShape", "|transparent|transparentShape",
-                                               "|last|lastShape"}));
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"|opaque|opaqueShape", "|transparent|transparentShape", "|last|lastShape"}));
 }
 
 } // namespace

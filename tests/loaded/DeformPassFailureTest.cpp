@@ -2,15 +2,15 @@
 // report texts, in order, after the host's own description of the status.
 // The pass is called directly, as the host's compute would, with the fault
 // armed only around it, so the host's own reads and writes use none of it.
-#include "FlatPatch.h"
 #include "DeformerFixture.h"
+#include "FlatPatch.h"
 
 #include "graph/Data.h"
 #include "graph/Faults.h"
 #include "graph/Node.h"
 
-#include <maya/MDataBlock.h>
 #include <maya/MDGModifier.h>
+#include <maya/MDataBlock.h>
 #include <maya/MDoubleArray.h>
 #include <maya/MFn.h>
 #include <maya/MFnNurbsSurface.h>
@@ -95,7 +95,8 @@ protected:
     {
         const MObject deformer = createDeformer();
         plug(deformer, "amplitude").setValue(1.0);
-        MPlug input = MPlug(deformer, MPxDeformerNode::input).elementByLogicalIndex(0).child(MPxDeformerNode::inputGeom);
+        MPlug input =
+            MPlug(deformer, MPxDeformerNode::input).elementByLogicalIndex(0).child(MPxDeformerNode::inputGeom);
         EXPECT_EQ(input.setValue(data), MStatus::kSuccess);
         return deformer;
     }
@@ -118,18 +119,17 @@ protected:
         iterator.allPositions(outcome.points);
         return outcome;
     }
-
 };
 
 TEST_F(DeformPassFailure, EachFailedReadIsNamedAndEndsThePassWithTheGenericFailureLeavingThePoints)
 {
     // The pass's reads in their order; the displacement's value is read
     // without a status between "phase" and "time" and is checked apart.
-    const char* const reads[] = {"envelope",     "noiseType",  "space",      "seed",         "scaleX",
-                                 "scaleY",       "scaleZ",     "fractalState", "roughness",  "iterations",
-                                 "alongNormals", "amplitude",  "amplitudeX", "amplitudeY",   "amplitudeZ",
-                                 "boundingBoxState", "falloff", "animationState", "frequency", "phase",
-                                 nullptr,        "time",       "handleSpace"};
+    const char* const reads[] = {
+        "envelope",     "noiseType",        "space",      "seed",           "scaleX",    "scaleY",     "scaleZ",
+        "fractalState", "roughness",        "iterations", "alongNormals",   "amplitude", "amplitudeX", "amplitudeY",
+        "amplitudeZ",   "boundingBoxState", "falloff",    "animationState", "frequency", "phase",      nullptr,
+        "time",         "handleSpace"};
     const MObject data = flatPatchData();
     const MObject deformer = deformerOn(data);
     const MPointArray input = pointsOf(data);
@@ -146,8 +146,8 @@ TEST_F(DeformPassFailure, EachFailedReadIsNamedAndEndsThePassWithTheGenericFailu
             continue;
         }
         EXPECT_EQ(outcome.status.statusCode(), MStatus::kFailure) << name;
-        EXPECT_EQ(outcome.errors, checkedReport(std::string("ERROR NoiseDeformerNode getting ") + name +
-                                                " data handle\n"));
+        EXPECT_EQ(outcome.errors,
+                  checkedReport(std::string("ERROR NoiseDeformerNode getting ") + name + " data handle\n"));
         EXPECT_TRUE(samePoints(outcome.points, input)) << name;
     }
 }

@@ -2,8 +2,8 @@
 // bound again, so what it computed while binding (a NURBS surface's normals,
 // in the space of that first pass) stays, while points and noise follow the
 // new space.
-#include "FlatPatch.h"
 #include "DeformerFixture.h"
+#include "FlatPatch.h"
 
 #include "graph/Data.h"
 
@@ -42,11 +42,11 @@ protected:
         const MObject deformer = createDeformer();
         plug(deformer, "amplitude").setValue(1.0);
         plug(deformer, "space").setValue(space);
-        MPlug input = MPlug(deformer, MPxDeformerNode::input).elementByLogicalIndex(0).child(MPxDeformerNode::inputGeom);
+        MPlug input =
+            MPlug(deformer, MPxDeformerNode::input).elementByLogicalIndex(0).child(MPxDeformerNode::inputGeom);
         EXPECT_EQ(input.setValue(data), MStatus::kSuccess);
         return deformer;
     }
-
 
     static MPointArray outputPoints(const MObject& deformer)
     {

@@ -1,16 +1,17 @@
 // The deform pass end to end: the plug-in loaded from its library, geometry
 // built in the host, outputs pulled through the dependency graph.
-#include "FlatPatch.h"
 #include "DeformerFixture.h"
+#include "FlatPatch.h"
 
-#include "support/ScratchDirectory.h"
 #include "support/GridQuads.h"
+#include "support/ScratchDirectory.h"
 
 #include "graph/Data.h"
 #include "graph/Node.h"
 #include "render/PngWriter.h"
 
 #include <maya/MDataBlock.h>
+#include <maya/MDoubleArray.h>
 #include <maya/MFloatArray.h>
 #include <maya/MFloatPointArray.h>
 #include <maya/MFn.h>
@@ -23,14 +24,13 @@
 #include <maya/MFnSubd.h>
 #include <maya/MFnSubdData.h>
 #include <maya/MFnVectorArrayData.h>
-#include <maya/MDoubleArray.h>
-#include <maya/MVectorArray.h>
 #include <maya/MIntArray.h>
 #include <maya/MItGeometry.h>
 #include <maya/MMatrix.h>
 #include <maya/MPlugArray.h>
 #include <maya/MPointArray.h>
 #include <maya/MTime.h>
+#include <maya/MVectorArray.h>
 
 #include <gtest/gtest.h>
 
@@ -56,8 +56,8 @@ struct Grid
 {
     std::vector<double> xs;
     std::vector<double> zs;
-    std::vector<float> us;  // per column (x)
-    std::vector<float> vs;  // per row (z)
+    std::vector<float> us; // per column (x)
+    std::vector<float> vs; // per row (z)
 };
 
 std::vector<double> evenlySpaced(int count, double from, double to)
@@ -108,13 +108,12 @@ MObject meshData(const Grid& grid)
     return data;
 }
 
-
 // A cubic arc of 4 CVs.
 MObject nurbsCurveData()
 {
     MPointArray cvs;
-    for (const MPoint& cv : {MPoint(-0.4, 0.0, 0.1), MPoint(-0.1, 0.3, 0.2), MPoint(0.2, 0.3, -0.1),
-                             MPoint(0.4, 0.0, 0.1)})
+    for (const MPoint& cv :
+         {MPoint(-0.4, 0.0, 0.1), MPoint(-0.1, 0.3, 0.2), MPoint(0.2, 0.3, -0.1), MPoint(0.4, 0.0, 0.1)})
         cvs.append(cv);
     const double knotValues[] = {0.0, 0.0, 0.0, 1.0, 1.0, 1.0};
     MObject data = MFnNurbsCurveData().create();
@@ -313,7 +312,7 @@ TEST_F(DeformPass, TheRegionKeepsOutsidePointsAndFallsOffWithDistanceFromTheCent
     const MObject data = meshData(grid);
     const MPointArray input = pointsOf(data);
     const MObject deformer = deformerOn(data);
-    plug(deformer, "phase").setValue(5.0);  // off the lattice in time, where noise vanishes
+    plug(deformer, "phase").setValue(5.0); // off the lattice in time, where noise vanishes
     const MPointArray full = outputPoints(deformer);
     EXPECT_EQ(movedCount(input, full), 8);
 
@@ -325,7 +324,7 @@ TEST_F(DeformPass, TheRegionKeepsOutsidePointsAndFallsOffWithDistanceFromTheCent
     const double atEdge = (0.5f - 0.45f) / 0.2f;
     const MPointArray fallen = outputPoints(deformer);
     expectScaledDisplacement(input, full, fallen, {0, 1, 1, atEdge, 0, atEdge, 0, 0});
-    EXPECT_EQ(fallen[7], input[7]);  // the corner point is written back as it was
+    EXPECT_EQ(fallen[7], input[7]); // the corner point is written back as it was
 }
 
 TEST_F(DeformPass, LocalIgnoresWhereTheGeometryStandsAndWorldDoesNot)
@@ -443,7 +442,9 @@ protected:
     // Columns at u = 0.25 (red texel centres) and u = 0.75 (blue).
     static Grid halvesGrid(int rows)
     {
-        return {{0.0, 0.5, 1.0, 1.5}, evenlySpaced(rows, 0.0, 1.0), {0.25f, 0.25f, 0.75f, 0.75f},
+        return {{0.0, 0.5, 1.0, 1.5},
+                evenlySpaced(rows, 0.0, 1.0),
+                {0.25f, 0.25f, 0.75f, 0.75f},
                 std::vector<float>(rows, 0.5f)};
     }
 
@@ -491,7 +492,7 @@ TEST_F(TextureDisplacement, TwoGeometriesOfDifferentSizesShareTheSampleArrays)
     for (int round = 0; round < 2; ++round) {
         expectColourDisplacement(pointsOf(large), outputPoints(deformer, 5), 1.0);
         expectColourDisplacement(pointsOf(small), outputPoints(deformer, 0), 1.0);
-        plug(deformer, "amplitudeY").setValue(0.5);  // both outputs again
+        plug(deformer, "amplitudeY").setValue(0.5); // both outputs again
     }
 }
 

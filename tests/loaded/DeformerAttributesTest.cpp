@@ -60,19 +60,16 @@ const std::vector<AttributeRow> kAttributes = {
     {"roughness", "rh", MFn::kNumericAttribute, MFnNumericData::kFloat, 1.0, 0.0, 1.0, true, true},
     {"iterations", "it", MFn::kNumericAttribute, MFnNumericData::kFloat, 2.0, 1.0, kNoLimit, true, true},
     {"alongNormals", "aln", MFn::kNumericAttribute, MFnNumericData::kBoolean, 1.0, kNoLimit, kNoLimit, true, true},
-    {"amplitude", "amp", MFn::kNumericAttribute, MFnNumericData::kFloat, double(0.2f), kNoLimit, kNoLimit, true,
-     true},
+    {"amplitude", "amp", MFn::kNumericAttribute, MFnNumericData::kFloat, double(0.2f), kNoLimit, kNoLimit, true, true},
     {"amplitudeX", "ampX", MFn::kNumericAttribute, MFnNumericData::kFloat, double(0.2f), kNoLimit, kNoLimit, true,
      true},
     {"amplitudeY", "ampY", MFn::kNumericAttribute, MFnNumericData::kFloat, double(0.2f), kNoLimit, kNoLimit, true,
      true},
     {"amplitudeZ", "ampZ", MFn::kNumericAttribute, MFnNumericData::kFloat, double(0.2f), kNoLimit, kNoLimit, true,
      true},
-    {"boundingBoxState", "hBb", MFn::kNumericAttribute, MFnNumericData::kBoolean, 0.0, kNoLimit, kNoLimit, true,
-     true},
+    {"boundingBoxState", "hBb", MFn::kNumericAttribute, MFnNumericData::kBoolean, 0.0, kNoLimit, kNoLimit, true, true},
     {"falloff", "foff", MFn::kNumericAttribute, MFnNumericData::kFloat, 0.0, 0.0, 1.0, true, true},
-    {"animationState", "aon", MFn::kNumericAttribute, MFnNumericData::kBoolean, 1.0, kNoLimit, kNoLimit, true,
-     true},
+    {"animationState", "aon", MFn::kNumericAttribute, MFnNumericData::kBoolean, 1.0, kNoLimit, kNoLimit, true, true},
     {"frequency", "fq", MFn::kNumericAttribute, MFnNumericData::kFloat, 4.0, 0.0, kNoLimit, true, true},
     {"phase", "ph", MFn::kNumericAttribute, MFnNumericData::kFloat, 0.0, kNoLimit, kNoLimit, true, true},
     {"displacement", "disp", MFn::kNumericAttribute, MFnNumericData::k3Float, 1.0, kNoLimit, kNoLimit, true, true},
@@ -106,7 +103,7 @@ TEST_F(DeformerAttributes, EachHasItsNamesKindFlagsAndDefault)
         if (row.kind == MFn::kUnitAttribute) {
             EXPECT_EQ(MFnUnitAttribute(byLong).unitType(), MFnUnitAttribute::kTime);
             EXPECT_EQ(plug(node, row.name).asMTime().value(), 0.0);
-            continue;  // the host's own flags for its kind
+            continue; // the host's own flags for its kind
         }
         EXPECT_EQ(fn.isStorable(), row.storable);
         EXPECT_EQ(fn.isKeyable(), row.keyable);

@@ -45,7 +45,7 @@ protected:
         EvaluationManager::instance().reset();
         testing::internal::CaptureStderr();
         const unsigned int ran = Host::runIdleQueue();
-        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");  // every command understood
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), ""); // every command understood
         return {ran, EvaluationManager::instance().invalidations()};
     }
 
@@ -129,7 +129,7 @@ TEST_F(DeformerHooks, AccessorySetupRecordsAHandleWhoseWorldMatrixDrivesHandleSp
 
     MDagModifier modifier;
     ASSERT_EQ(deformer->accessoryNodeSetup(modifier), MStatus::kSuccess);
-    EXPECT_TRUE(nodeNamed("noiseHandle1").isNull());  // recorded, not yet done
+    EXPECT_TRUE(nodeNamed("noiseHandle1").isNull()); // recorded, not yet done
     ASSERT_EQ(modifier.doIt(), MStatus::kSuccess);
 
     const MObject handle = nodeNamed("noiseHandle1");

@@ -35,6 +35,7 @@ namespace {
 
 using kavo::host::graph::Faults;
 using kavo::host::graph::NodeTypeRegistry;
+using kavo::host::session::Host;
 using kavo::host::view::ActiveView;
 using kavo::host::view::Camera;
 using kavo::host::view::ColorPalette;
@@ -42,7 +43,6 @@ using kavo::host::view::ColorTables;
 using kavo::host::view::SceneRenderer;
 using kavo::host::view::Selection;
 using kavo::host::view::View3d;
-using kavo::host::session::Host;
 using testing::internal::CaptureStderr;
 using testing::internal::GetCapturedStderr;
 
@@ -117,8 +117,8 @@ protected:
         const MInitializeFunction initialize = type->initializer;
         auto reregister = [&] {
             EXPECT_TRUE(NodeTypeRegistry::instance().deregisterPluginType(kLocatorId));
-            EXPECT_TRUE(NodeTypeRegistry::instance().registerPluginType("noiseLocator", kLocatorId, creator,
-                                                                        initialize, MPxNode::kLocatorNode));
+            EXPECT_TRUE(NodeTypeRegistry::instance().registerPluginType("noiseLocator", kLocatorId, creator, initialize,
+                                                                        MPxNode::kLocatorNode));
         };
         Faults::failOn(operation, nth);
         CaptureStderr();
@@ -137,7 +137,8 @@ TEST_F(NoiseLocatorTest, AttributesAndTheAnswersTheyDrive)
     MPxLocatorNode* locator = locatorOf(shape);
     ASSERT_NE(locator, nullptr);
 
-    const struct {
+    const struct
+    {
         const char* longName;
         const char* shortName;
         bool value;
@@ -307,8 +308,8 @@ const MPoint kCubeEdgePoints[] = {MPoint(0.25, 0.5, 0.5),   MPoint(-0.5, -0.25, 
 TEST_F(NoiseLocatorDrawing, CrossByDefaultInTheDormantColour)
 {
     render();
-    for (const MPoint& onAxis : {MPoint(0.3, 0.0, 0.0), MPoint(-0.3, 0.0, 0.0), MPoint(0.0, 0.3, 0.0),
-                                 MPoint(0.0, -0.4, 0.0)})
+    for (const MPoint& onAxis :
+         {MPoint(0.3, 0.0, 0.0), MPoint(-0.3, 0.0, 0.0), MPoint(0.0, 0.3, 0.0), MPoint(0.0, -0.4, 0.0)})
         EXPECT_TRUE(drawnAt(onAxis, dormant)) << onAxis.x << " " << onAxis.y;
     for (const MPoint& onEdge : kCubeEdgePoints)
         EXPECT_FALSE(drawnAt(onEdge, dormant)) << onEdge.x << " " << onEdge.y << " " << onEdge.z;

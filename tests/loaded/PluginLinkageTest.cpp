@@ -58,7 +58,8 @@ std::string symbolName(const std::string& line)
 // adds a marker per exported variable.
 bool isToolchainSymbol(const std::string& name)
 {
-    for (const char* prefix : {"_ZSt", "_ZNSt", "_ZNKSt", "_ZTISt", "_ZTSSt", "_ZTVSt", "_ZZNSt", "_ZZNKSt", "__odr_asan"})
+    for (const char* prefix :
+         {"_ZSt", "_ZNSt", "_ZNKSt", "_ZTISt", "_ZTSSt", "_ZTVSt", "_ZZNSt", "_ZZNKSt", "__odr_asan"})
         if (name.rfind(prefix, 0) == 0)
             return true;
     return false;
@@ -138,9 +139,8 @@ TEST(PluginLinkage, NeedsNoSimdLibrary)
 TEST(PluginLinkage, NeedsNoThreadLibraryTheHostDoesNotAlreadyNeed)
 {
     const std::string pluginFolder = kPlugin.substr(0, kPlugin.find_last_of('/'));
-    const std::vector<std::string> hostNeeds =
-        lines(runCommand("readelf -d '" + pluginFolder + "'/libFoundation.so '" + pluginFolder +
-                         "'/libOpenMaya*.so | grep NEEDED"));
+    const std::vector<std::string> hostNeeds = lines(runCommand("readelf -d '" + pluginFolder + "'/libFoundation.so '" +
+                                                                pluginFolder + "'/libOpenMaya*.so | grep NEEDED"));
     ASSERT_FALSE(hostNeeds.empty()) << "no host library found beside " << kPlugin;
     const std::vector<std::string> threadLibraries =
         lines(runCommand("readelf -d '" + kPlugin + "' | grep NEEDED | grep -o '\\[libtbb[^]]*\\]'"));

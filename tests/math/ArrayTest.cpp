@@ -41,7 +41,7 @@ TEST(Array, LengthCopyAndClear)
 {
     MPointArray points;
     EXPECT_TRUE(points.setLength(2));
-    EXPECT_EQ(points[1], MPoint::origin);  // new points are (0, 0, 0, 1)
+    EXPECT_EQ(points[1], MPoint::origin); // new points are (0, 0, 0, 1)
     EXPECT_TRUE(points.append(1.0, 2.0));
     EXPECT_EQ(points[2], MPoint(1.0, 2.0, 0.0, 1.0));
 

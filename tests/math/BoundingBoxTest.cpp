@@ -32,7 +32,7 @@ TEST(BoundingBox, ExpandAndExtents)
     box.expand(MPoint(1.0, 2.0, 3.0));
     EXPECT_EQ(box.min(), MPoint(1.0, 2.0, 3.0));
     EXPECT_EQ(box.max(), MPoint(1.0, 2.0, 3.0));
-    box.expand(MPoint(-2.0, 6.0, 4.0, 2.0));  // (-1, 3, 2)
+    box.expand(MPoint(-2.0, 6.0, 4.0, 2.0)); // (-1, 3, 2)
     EXPECT_EQ(box.min(), MPoint(-1.0, 2.0, 2.0));
     EXPECT_EQ(box.max(), MPoint(1.0, 3.0, 3.0));
     EXPECT_EQ(box.width(), 2.0);

@@ -28,9 +28,9 @@ MMatrix randomMatrix(std::mt19937& random, bool affine)
 TEST(Matrix, PointsAreRowVectors)
 {
     MMatrix m;
-    m[0][1] = 2.0;  // x feeds y
-    m[3][0] = 5.0;  // translation in row 3
-    m[2][3] = 0.5;  // z feeds w
+    m[0][1] = 2.0; // x feeds y
+    m[3][0] = 5.0; // translation in row 3
+    m[2][3] = 0.5; // z feeds w
     const MPoint p = MPoint(1.0, 0.0, 4.0, 1.0) * m;
     EXPECT_EQ(p, MPoint(6.0, 2.0, 4.0, 3.0));
 

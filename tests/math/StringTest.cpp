@@ -38,7 +38,7 @@ TEST(String, SubstituteAndSubstring)
     EXPECT_EQ(text, "a::b::c");
 
     const MString word("handle");
-    EXPECT_EQ(word.substring(0, 2), "han");  // end inclusive
+    EXPECT_EQ(word.substring(0, 2), "han"); // end inclusive
     EXPECT_EQ(word.substring(3, 100), "dle");
     EXPECT_EQ(word.substring(-5, 0), "h");
     EXPECT_EQ(word.substring(4, 3), "");

@@ -129,8 +129,8 @@ TEST(TransformationMatrix, ShearSurvivesTheRoundTrip)
 
 TEST(TransformationMatrix, MirroringMatrixRecomposesWithAProperRotation)
 {
-    const MMatrix source = scaling(-2.0, 1.0, 1.0) * rotationInOrder(kRotation, MTransformationMatrix::kXYZ) *
-                           translation(0.5, 0.0, 0.0);
+    const MMatrix source =
+        scaling(-2.0, 1.0, 1.0) * rotationInOrder(kRotation, MTransformationMatrix::kXYZ) * translation(0.5, 0.0, 0.0);
     MTransformationMatrix transform(source);
     EXPECT_TRUE(transform.asMatrix().isEquivalent(source, 1e-12));
 

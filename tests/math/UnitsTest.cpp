@@ -21,8 +21,8 @@ TEST(Time, ConvertsBetweenUnitsExactly)
     EXPECT_EQ(MTime(5.0, MTime::kGames).as(MTime::kShowScan), 16.0);
 
     // Every frame-rate unit counts its own frames per second.
-    const double fps[] = {2, 3, 4, 5, 6, 8, 10, 12, 16, 20, 40, 75, 80, 100, 120, 125, 150, 200,
-                          240, 250, 300, 375, 400, 500, 600, 750, 1200, 1500, 2000, 3000, 6000};
+    const double fps[] = {2,   3,   4,   5,   6,   8,   10,  12,  16,  20,  40,   75,   80,   100,  120, 125,
+                          150, 200, 240, 250, 300, 375, 400, 500, 600, 750, 1200, 1500, 2000, 3000, 6000};
     for (int unit = MTime::k2FPS; unit <= MTime::k6000FPS; ++unit)
         EXPECT_EQ(MTime(1.0, MTime::kSeconds).as(static_cast<MTime::Unit>(unit)), fps[unit - MTime::k2FPS]);
 

@@ -14,7 +14,7 @@ TEST(ValueTypes, TypeIdJoinsPrefixAndId)
 {
     EXPECT_EQ(MTypeId(0x114F60).id(), 0x114F60u);
     EXPECT_EQ(MTypeId(0x114F, 0x60), MTypeId(0x114F60));
-    EXPECT_EQ(MTypeId(0x114F, 0x161).id(), 0x114F61u);  // the id keeps 8 bits
+    EXPECT_EQ(MTypeId(0x114F, 0x161).id(), 0x114F61u); // the id keeps 8 bits
     EXPECT_NE(MTypeId(1), MTypeId());
 }
 

@@ -73,8 +73,7 @@ using namespace kavo::test::pass;
 using Path = NoiseDeformerNode::PassPath;
 
 class AllocationFailureTest : public DeformPassPathsTest
-{
-};
+{};
 
 TEST_F(AllocationFailureTest, AFailedAllocationGivesTheLiteralPointsOrAFailureNeverAnException)
 {

@@ -71,8 +71,7 @@ TEST_F(DeformPassPathsTest, SampledTextureGivesTheLiteralBits)
             for (int channel : {x * 32, y * 32, (x ^ y) * 16, 255})
                 pixels.push_back(static_cast<std::uint8_t>(channel));
     std::string error;
-    ASSERT_EQ(kavo::host::render::PngWriter::write(scratch.file("ramp.png"), 8, 8, pixels, error),
-              MStatus::kSuccess)
+    ASSERT_EQ(kavo::host::render::PngWriter::write(scratch.file("ramp.png"), 8, 8, pixels, error), MStatus::kSuccess)
         << error;
 
     const MObject data = meshData(17);

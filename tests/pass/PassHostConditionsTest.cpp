@@ -33,8 +33,7 @@ using namespace kavo::test::pass;
 using Path = NoiseDeformerNode::PassPath;
 
 class PassHostConditionsTest : public DeformPassPathsTest
-{
-};
+{};
 
 #ifdef KAVO_HAS_TBB
 TEST_F(PassHostConditionsTest, AHostCancellingItsWorkDoesNotCutThePassShort)
@@ -93,9 +92,10 @@ MObject nearZeroParticles()
 // times tiny painted weights, huge scales (noise coordinates near zero).
 std::vector<Setting> subnormalSettings()
 {
-    return {{"small envelope", {{"envelope", 0.01}}},
-            {"huge scales", {{"scaleX", 3e37}, {"scaleY", 1e38}, {"scaleZ", 2e37}}},
-            {"fractal, per axis", {{"fractalState", 1}, {"iterations", 3.0}, {"alongNormals", 0}, {"amplitude", 1e-30}}}};
+    return {
+        {"small envelope", {{"envelope", 0.01}}},
+        {"huge scales", {{"scaleX", 3e37}, {"scaleY", 1e38}, {"scaleZ", 2e37}}},
+        {"fractal, per axis", {{"fractalState", 1}, {"iterations", 3.0}, {"alongNormals", 0}, {"amplitude", 1e-30}}}};
 }
 
 void paintTinyWeights(const MObject& deformer, unsigned int count)
@@ -128,8 +128,7 @@ TEST_F(PassHostConditionsTest, EveryPassSeesItsCallersFloatingPointState)
                             ASSERT_TRUE(PerlinNoise::useSimdTarget(target));
                             expectSameBits(literal, deform(deformer, kind.data, Path::batch),
                                            std::string(kind.name) + ", " + setting.name + ", " + target + ", " +
-                                               std::to_string(threads) + " threads" +
-                                               (flushing ? ", flushing" : ""));
+                                               std::to_string(threads) + " threads" + (flushing ? ", flushing" : ""));
                         }
                         PerlinNoise::useSimdTarget(nullptr);
                     }

@@ -14,10 +14,10 @@
 #include "graph/Node.h"
 #include "graph/Plugin.h"
 #include "graph/Scene.h"
-#include "support/ScratchDirectory.h"
 #include "render/PngWriter.h"
 #include "session/Host.h"
 #include "support/GridQuads.h"
+#include "support/ScratchDirectory.h"
 
 #include <maya/MDGModifier.h>
 #include <maya/MDagModifier.h>
@@ -75,10 +75,10 @@ inline constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 // -0, huge, infinite and not a number.
 inline std::vector<MPoint> edgePositions()
 {
-    return {{0.5, 0.0, 0.0},   {-0.5, 0.25, 0.5}, {0.5, 0.5, 0.5},   {-0.5, -0.5, -0.5}, {0.5000001, 0.0, 0.0},
-            {0.0, 0.0, 0.0},   {-0.0, -0.0, -0.0}, {1.0, 2.0, 3.0},  {-1.0, -2.0, -3.0}, {-0.25, -0.75, -1.5},
-            {1e30, 0.1, 0.2},  {0.1, -1e30, 0.2}, {kInf, 0.1, 0.2},  {0.1, -kInf, 0.2},  {kNaN, 0.1, 0.2},
-            {0.1, 0.2, kNaN},  {3e9, -3e9, 0.3},  {0.3, 0.2, 0.1, 2.0}, {0.49, -0.49, 0.49}, {0.4, 0.1, -0.3}};
+    return {{0.5, 0.0, 0.0},  {-0.5, 0.25, 0.5},  {0.5, 0.5, 0.5},      {-0.5, -0.5, -0.5},  {0.5000001, 0.0, 0.0},
+            {0.0, 0.0, 0.0},  {-0.0, -0.0, -0.0}, {1.0, 2.0, 3.0},      {-1.0, -2.0, -3.0},  {-0.25, -0.75, -1.5},
+            {1e30, 0.1, 0.2}, {0.1, -1e30, 0.2},  {kInf, 0.1, 0.2},     {0.1, -kInf, 0.2},   {kNaN, 0.1, 0.2},
+            {0.1, 0.2, kNaN}, {3e9, -3e9, 0.3},   {0.3, 0.2, 0.1, 2.0}, {0.49, -0.49, 0.49}, {0.4, 0.1, -0.3}};
 }
 
 // A grid of side x side vertices over [-0.7, 0.7] in x and z, crossing the
@@ -262,8 +262,8 @@ protected:
         plug(deformer, "phase").setValue(3.0);
         for (const auto& [name, value] : setting.values)
             EXPECT_EQ(plug(deformer, name).setValue(value), MStatus::kSuccess) << name;
-        MPlug weights = MPlug(deformer, MPxDeformerNode::weightList).elementByLogicalIndex(0).child(
-            MPxDeformerNode::weights);
+        MPlug weights =
+            MPlug(deformer, MPxDeformerNode::weightList).elementByLogicalIndex(0).child(MPxDeformerNode::weights);
         const float painted[] = {0.5f, 0.0f, -1.0f, 2.0f, 1e-30f, 0.25f};
         for (unsigned int i = 0; i < 6; ++i)
             weights.elementByLogicalIndex(3 * i).setValue(painted[i]);
@@ -307,8 +307,7 @@ protected:
         worldMatrix[3][1] = -0.1;
         worldMatrix[0][0] = 1.1;
         MDataBlock block(objectAs<Node>(deformer).get());
-        MDataHandle output =
-            block.outputValue(MPlug(deformer, MPxDeformerNode::outputGeom).elementByLogicalIndex(0));
+        MDataHandle output = block.outputValue(MPlug(deformer, MPxDeformerNode::outputGeom).elementByLogicalIndex(0));
         const std::shared_ptr<Data> copy = objectAs<Data>(data)->clone();
         const unsigned int groupId = members ? 7u : 0u;
         if (members)
@@ -324,7 +323,8 @@ protected:
 
     static void connectInput(const MObject& deformer, MObject data)
     {
-        MPlug input = MPlug(deformer, MPxDeformerNode::input).elementByLogicalIndex(0).child(MPxDeformerNode::inputGeom);
+        MPlug input =
+            MPlug(deformer, MPxDeformerNode::input).elementByLogicalIndex(0).child(MPxDeformerNode::inputGeom);
         ASSERT_EQ(input.setValue(data), MStatus::kSuccess);
     }
 };
@@ -346,10 +346,10 @@ inline unsigned int movedCount(const MPointArray& before, const MPointArray& aft
 {
     unsigned int moved = 0;
     for (unsigned int i = 0; i < before.length(); ++i)
-        moved += sameBits(before[i].x, after[i].x) && sameBits(before[i].y, after[i].y) &&
-                         sameBits(before[i].z, after[i].z)
-                     ? 0
-                     : 1;
+        moved +=
+            sameBits(before[i].x, after[i].x) && sameBits(before[i].y, after[i].y) && sameBits(before[i].z, after[i].z)
+                ? 0
+                : 1;
     return moved;
 }
 // Runs work with that many threads at the pass's disposal, more than this

@@ -131,10 +131,22 @@ struct Scene
         MVector direction;
         MMatrix scaleMatrix = s.scaleMatrix, handleInverse = s.handleInverseMatrix, handle;
         MVector amplitude = s.amplitude;
-        DEFORMPOINT record{point,        direction,     scaleMatrix, NoiseDeformerNode::m_perlinNoise,
-                           s.iterations, s.roughness,   s.absolute,  s.sine,
-                           s.seconds,    s.alongNormals, amplitude,  handle,
-                           handleInverse, 1.0f,         1.0f,        false,
+        DEFORMPOINT record{point,
+                           direction,
+                           scaleMatrix,
+                           NoiseDeformerNode::m_perlinNoise,
+                           s.iterations,
+                           s.roughness,
+                           s.absolute,
+                           s.sine,
+                           s.seconds,
+                           s.alongNormals,
+                           amplitude,
+                           handle,
+                           handleInverse,
+                           1.0f,
+                           1.0f,
+                           false,
                            0};
         std::vector<MPoint> results = positions;
         for (std::size_t i = 0; i < positions.size(); ++i) {
@@ -197,28 +209,30 @@ TEST(DeformKernel, AnySplitIntoRangesAndThreadsGivesTheSameBits)
     const DeformKernel::Settings settings = scene.settings();
     const std::vector<MPoint> serial = scene.deformed(settings, kSerial);
     // Ranges of uneven sizes, done last to first.
-    expectSameBits(serial, scene.deformed(settings,
-                                          [](const DeformKernel& kernel, std::size_t count) {
-                                              std::size_t end = count;
-                                              for (std::size_t size = 1; end > 0; size = size * 3 + 1) {
-                                                  const std::size_t begin = end > size ? end - size : 0;
-                                                  kernel.deformRange(begin, end);
-                                                  end = begin;
-                                              }
-                                          }),
+    expectSameBits(serial,
+                   scene.deformed(settings,
+                                  [](const DeformKernel& kernel, std::size_t count) {
+                                      std::size_t end = count;
+                                      for (std::size_t size = 1; end > 0; size = size * 3 + 1) {
+                                          const std::size_t begin = end > size ? end - size : 0;
+                                          kernel.deformRange(begin, end);
+                                          end = begin;
+                                      }
+                                  }),
                    "uneven ranges");
     // Three threads, interleaved ranges of 5.
-    expectSameBits(serial, scene.deformed(settings,
-                                          [](const DeformKernel& kernel, std::size_t count) {
-                                              std::vector<std::thread> threads;
-                                              for (std::size_t t = 0; t < 3; ++t)
-                                                  threads.emplace_back([&kernel, count, t] {
-                                                      for (std::size_t b = 5 * t; b < count; b += 15)
-                                                          kernel.deformRange(b, std::min(count, b + 5));
-                                                  });
-                                              for (std::thread& thread : threads)
-                                                  thread.join();
-                                          }),
+    expectSameBits(serial,
+                   scene.deformed(settings,
+                                  [](const DeformKernel& kernel, std::size_t count) {
+                                      std::vector<std::thread> threads;
+                                      for (std::size_t t = 0; t < 3; ++t)
+                                          threads.emplace_back([&kernel, count, t] {
+                                              for (std::size_t b = 5 * t; b < count; b += 15)
+                                                  kernel.deformRange(b, std::min(count, b + 5));
+                                          });
+                                      for (std::thread& thread : threads)
+                                          thread.join();
+                                  }),
                    "three threads");
 #ifdef KAVO_HAS_TBB
     const auto parallel = [](const DeformKernel& kernel, std::size_t count) { DeformPass::runParallel(kernel, count); };

@@ -43,8 +43,8 @@ MMatrix scaling(double x, double y, double z)
 struct Pass
 {
     explicit Pass(INoise& noise)
-        : record{point,  direction, scaleMatrix, noise,  1.0f, 0.0f, false, false, 0.0f,
-                 true,   amplitude, handleMatrix, handleInverse, 1.0f, 1.0f, false, 0}
+        : record{point, direction, scaleMatrix,  noise,         1.0f, 0.0f, false, false, 0.0f,
+                 true,  amplitude, handleMatrix, handleInverse, 1.0f, 1.0f, false, 0}
     {
     }
 
@@ -164,10 +164,10 @@ TEST(CalculateNoiseType, SetsTheFlagsOfEachTypeAndNeverClearsOne)
         int type;
         bool absolute, sine, texture;
     };
-    for (const Expected& e : {Expected{0, false, false, false}, Expected{1, true, false, false},
-                              Expected{2, false, true, false}, Expected{3, true, true, false},
-                              Expected{4, false, false, true}, Expected{5, false, false, false},
-                              Expected{-1, false, false, false}}) {
+    for (const Expected& e :
+         {Expected{0, false, false, false}, Expected{1, true, false, false}, Expected{2, false, true, false},
+          Expected{3, true, true, false}, Expected{4, false, false, true}, Expected{5, false, false, false},
+          Expected{-1, false, false, false}}) {
         bool absolute = false, sine = false, texture = false;
         node.calculateNoiseType(e.type, absolute, sine, texture);
         EXPECT_EQ(absolute, e.absolute) << e.type;

@@ -257,8 +257,7 @@ TEST(MeshGeomNoiseWrapper, BindingOtherDataReportsWhereAndDescribesNoNormals)
     MObject particles = vectorArrayData({{1, 2, 3}});
     MeshGeomNoiseWrapper adapter;
     const std::string errors = boundWithErrorsCaptured(adapter, particles);
-    EXPECT_NE(errors.find("API error detected in src/MeshGeomNoiseWrapper.cpp at line "), std::string::npos)
-        << errors;
+    EXPECT_NE(errors.find("API error detected in src/MeshGeomNoiseWrapper.cpp at line "), std::string::npos) << errors;
     MStatus status;
     EXPECT_EQ(adapter.numPoints(status), 0);
     MVector normal(1, 1, 1);
@@ -273,7 +272,7 @@ const std::vector<double> kCubicSpan = {0, 0, 0, 1, 1, 1};
 
 struct SurfaceDescription
 {
-    MPointArray cvs;  // U-major, V fastest
+    MPointArray cvs; // U-major, V fastest
     std::vector<double> knotsU = kCubicSpan;
     std::vector<double> knotsV = kCubicSpan;
     MFnNurbsSurface::Form formU = MFnNurbsSurface::kOpen;
@@ -393,8 +392,7 @@ TEST(NsurfGeomNoiseWrapper, BindingOtherDataReportsWhereAndLeavesNoCVsToPlace)
     MObject particles = vectorArrayData({{1, 2, 3}});
     NsurfGeomNoiseWrapper adapter;
     const std::string errors = boundWithErrorsCaptured(adapter, particles);
-    EXPECT_NE(errors.find("API error detected in src/NsurfGeomNoiseWrapper.cpp at line "), std::string::npos)
-        << errors;
+    EXPECT_NE(errors.find("API error detected in src/NsurfGeomNoiseWrapper.cpp at line "), std::string::npos) << errors;
     MStatus status;
     EXPECT_EQ(adapter.numPoints(status), 0);
     EXPECT_EQ(adapter.getParamInU(3), 0.0);
@@ -407,8 +405,7 @@ TEST(NsurfGeomNoiseWrapper, BindingOtherDataReportsWhereAndLeavesNoCVsToPlace)
 MObject buildCurve(const MPointArray& cvs, const std::vector<double>& knots, MFnNurbsCurve::Form form, MObject& owner)
 {
     MStatus status;
-    MObject result =
-        MFnNurbsCurve().create(cvs, arrayOf<MDoubleArray>(knots), 3, form, false, false, owner, &status);
+    MObject result = MFnNurbsCurve().create(cvs, arrayOf<MDoubleArray>(knots), 3, form, false, false, owner, &status);
     EXPECT_EQ(status, MStatus::kSuccess);
     return result;
 }
@@ -489,8 +486,8 @@ TEST(NcurveGeomNoiseWrapper, CurveWithoutCVsDescribesNothingAndReportsNothing)
 
 TEST(NcurveGeomNoiseWrapper, WorldBindingKeepsBothPointCachesButObjectNormals)
 {
-    MObject transform = buildCurve(arrayOf<MPointArray>(kBentCubic), kCubicSpan, MFnNurbsCurve::kOpen,
-                                   MObject::kNullObj);
+    MObject transform =
+        buildCurve(arrayOf<MPointArray>(kBentCubic), kCubicSpan, MFnNurbsCurve::kOpen, MObject::kNullObj);
     turnAndMove(transform);
     MObject shape = MFnDagNode(transform).child(0);
     Bound<NcurveGeomNoiseWrapper> bound(shape, MSpace::kWorld);
@@ -535,7 +532,7 @@ TEST(SubdGeomNoiseWrapper, CubeGivesEightPointsLimitNormalsAndXZPairs)
     bound.uvs(u, v);
     ASSERT_EQ(u.length(), 8u);
     ASSERT_EQ(v.length(), 8u);
-    EXPECT_EQ(u[6], 1.0f);  // corner 6 stands at (1, 2, 3)
+    EXPECT_EQ(u[6], 1.0f); // corner 6 stands at (1, 2, 3)
     EXPECT_EQ(v[6], 3.0f);
 
     // By the cube's symmetry each corner's limit normal lies along its diagonal.
@@ -577,8 +574,7 @@ TEST(SubdGeomNoiseWrapper, BindingOtherDataReportsWhereAndDescribesNothing)
     MObject particles = vectorArrayData({{1, 2, 3}});
     SubdGeomNoiseWrapper adapter;
     const std::string errors = boundWithErrorsCaptured(adapter, particles);
-    EXPECT_NE(errors.find("API error detected in src/SubdGeomNoiseWrapper.cpp at line "), std::string::npos)
-        << errors;
+    EXPECT_NE(errors.find("API error detected in src/SubdGeomNoiseWrapper.cpp at line "), std::string::npos) << errors;
     MStatus status;
     EXPECT_EQ(adapter.numPoints(status), 0);
     MFloatArray u(2), v(2);

@@ -58,7 +58,8 @@ TEST(LocatedStatusCheck, NamesFileAndLineAndCarriesOn)
 
     const std::string host = hostReport(failed);
     CaptureStderr();
-    KAVO_CHECK_MSTATUS(failed); const int line = __LINE__;
+    KAVO_CHECK_MSTATUS(failed);
+    const int line = __LINE__;
     carriedOn = true;
     const std::string output = GetCapturedStderr();
 

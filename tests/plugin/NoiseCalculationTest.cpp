@@ -39,7 +39,7 @@ void expectSum(const MPoint& result, double sum)
     EXPECT_DOUBLE_EQ(result.x, sum);
     EXPECT_DOUBLE_EQ(result.y, 2.0 * sum);
     EXPECT_DOUBLE_EQ(result.z, -3.0 * sum);
-    EXPECT_EQ(result.w, 0.5);  // from the first evaluation, never summed
+    EXPECT_EQ(result.w, 0.5); // from the first evaluation, never summed
 }
 
 const MPoint kReply(1.0, 2.0, -3.0, 0.5);
@@ -58,8 +58,8 @@ TEST(FractalNoise, CountsUpToOneOrUnrepresentableGiveTheFirstOctaveOnly)
 TEST(FractalNoise, OctavesDoubleFrequencyAndTimeAndWeighByRoughness)
 {
     // Weights 2^(i (r - 1)): roughness 0 halves, 1 keeps, 2 doubles.
-    const std::pair<float, double> cases[] = {{0.0f, 1.75}, {1.0f, 3.0}, {2.0f, 7.0},
-                                              {0.5f, 1.0 + std::sqrt(0.5) + 0.5}};
+    const std::pair<float, double> cases[] = {
+        {0.0f, 1.75}, {1.0f, 3.0}, {2.0f, 7.0}, {0.5f, 1.0 + std::sqrt(0.5) + 0.5}};
     for (const auto& [roughness, sum] : cases) {
         RecordingNoise source(kReply);
         const MPoint result = fractal(source, 3.0f, roughness);
@@ -112,7 +112,7 @@ TEST(AbsNoise, AbsoluteTakesEachOctaveBeforeWeighting)
     EXPECT_EQ(result.x, 0.875);
     EXPECT_EQ(result.y, 1.75);
     EXPECT_EQ(result.z, 0.4375);
-    EXPECT_EQ(result.w, -1.0);  // w is not made absolute
+    EXPECT_EQ(result.w, -1.0); // w is not made absolute
 
     std::mt19937 random(3);
     std::uniform_real_distribution<double> coordinate(-50.0, 50.0);

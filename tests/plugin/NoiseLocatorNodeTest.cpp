@@ -96,21 +96,20 @@ protected:
 
 TEST_F(EdgeCapture, CrossIsThreeSeparateAxes)
 {
-    expectSegments(capture(false), {{{{0.5, 0, 0}, {-0.5, 0, 0}}},
-                                    {{{0, 0.5, 0}, {0, -0.5, 0}}},
-                                    {{{0, 0, 0.5}, {0, 0, -0.5}}}});
+    expectSegments(capture(false),
+                   {{{{0.5, 0, 0}, {-0.5, 0, 0}}}, {{{0, 0.5, 0}, {0, -0.5, 0}}}, {{{0, 0, 0.5}, {0, 0, -0.5}}}});
 }
 
 TEST_F(EdgeCapture, CubeIsTwelveSeparateEdgesTopBottomThenSides)
 {
-    const double c[8][3] = {{0.5, 0.5, 0.5},   {-0.5, 0.5, 0.5},   {-0.5, 0.5, -0.5},  {0.5, 0.5, -0.5},
-                            {0.5, -0.5, 0.5},  {-0.5, -0.5, 0.5},  {-0.5, -0.5, -0.5}, {0.5, -0.5, -0.5}};
+    const double c[8][3] = {{0.5, 0.5, 0.5},  {-0.5, 0.5, 0.5},  {-0.5, 0.5, -0.5},  {0.5, 0.5, -0.5},
+                            {0.5, -0.5, 0.5}, {-0.5, -0.5, 0.5}, {-0.5, -0.5, -0.5}, {0.5, -0.5, -0.5}};
     const int edges[12][2] = {{0, 1}, {1, 2}, {2, 3}, {3, 0}, {4, 5}, {5, 6},
                               {6, 7}, {7, 4}, {0, 4}, {1, 5}, {2, 6}, {3, 7}};
     std::vector<Segment> expected;
     for (const auto& edge : edges)
-        expected.push_back({{{c[edge[0]][0], c[edge[0]][1], c[edge[0]][2]},
-                             {c[edge[1]][0], c[edge[1]][1], c[edge[1]][2]}}});
+        expected.push_back(
+            {{{c[edge[0]][0], c[edge[0]][1], c[edge[0]][2]}, {c[edge[1]][0], c[edge[1]][1], c[edge[1]][2]}}});
     expectSegments(capture(true), expected);
 }
 

@@ -34,10 +34,11 @@ std::vector<float> edgeValues()
 {
     const float inf = std::numeric_limits<float>::infinity();
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    return {0.0f,         -0.0f,        1.0f,         -1.0f,        255.0f,        256.0f,         -256.0f,
-            0.5f,         -0.25f,       -1e-8f,       1e-8f,        0.99999994f,   -0.99999994f,   1e-40f,
-            -1e-40f,      1e30f,        -1e30f,       inf,          -inf,          nan,            -nan,
-            2147483520.0f, 2147483648.0f, -2147483648.0f, -2147483904.0f, 8388607.5f, -8388607.5f, 16777217.0f};
+    return {0.0f,           -0.0f,      1.0f,        -1.0f,         255.0f,        256.0f,
+            -256.0f,        0.5f,       -0.25f,      -1e-8f,        1e-8f,         0.99999994f,
+            -0.99999994f,   1e-40f,     -1e-40f,     1e30f,         -1e30f,        inf,
+            -inf,           nan,        -nan,        2147483520.0f, 2147483648.0f, -2147483648.0f,
+            -2147483904.0f, 8388607.5f, -8388607.5f, 16777217.0f};
 }
 
 // Every edge value on every axis against ordinary values on the others, then

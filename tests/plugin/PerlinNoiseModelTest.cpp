@@ -87,18 +87,12 @@ float randomCoordinate(std::mt19937& random)
     std::uniform_real_distribution<float> small(-8.0f, 8.0f), medium(-1000.0f, 1000.0f), large(-3.0e9f, 3.0e9f);
     std::uniform_int_distribution<int> integer(-300, 300), kind(0, 9);
     switch (kind(random)) {
-    case 0:
-        return static_cast<float>(integer(random));
-    case 1:
-        return static_cast<float>(integer(random)) + 0.5f;
-    case 2:
-        return medium(random);
-    case 3:
-        return large(random);
-    case 4:
-        return small(random) * 1.0e-6f;
-    default:
-        return small(random);
+    case 0: return static_cast<float>(integer(random));
+    case 1: return static_cast<float>(integer(random)) + 0.5f;
+    case 2: return medium(random);
+    case 3: return large(random);
+    case 4: return small(random) * 1.0e-6f;
+    default: return small(random);
     }
 }
 
@@ -112,8 +106,8 @@ void expectModelMatches(const NoiseModel& model, unsigned generatorSeed)
         const float expected = model(c);
         const float actual = static_cast<float>(PerlinNoise::calcNoise(c[0], c[1], c[2], c[3]).x);
         if (std::memcmp(&expected, &actual, sizeof expected) != 0 && ++mismatches <= 5)
-            ADD_FAILURE() << "at (" << c[0] << ", " << c[1] << ", " << c[2] << ", " << c[3] << "): model "
-                          << expected << ", noise " << actual;
+            ADD_FAILURE() << "at (" << c[0] << ", " << c[1] << ", " << c[2] << ", " << c[3] << "): model " << expected
+                          << ", noise " << actual;
     }
     EXPECT_EQ(mismatches, 0);
 }

@@ -61,8 +61,8 @@ TEST(PointArithmeticBits, DisplacementIsAmplitudeDirectionFalloffWeightNoiseMult
         MMatrix scaleMatrix, handleMatrix, handleInverse;
         const float falloff = inputs.single(0.0f, 1.0f);
         const float weight = inputs.single(0.0f, 1.0f);
-        DEFORMPOINT record{point,     direction,    scaleMatrix,   noise,   1.0f,   0.0f,  false, false, 0.0f,
-                           true,      amplitude,    handleMatrix,  handleInverse, falloff, weight, false, 0};
+        DEFORMPOINT record{point, direction, scaleMatrix,  noise,         1.0f,    0.0f,   false, false, 0.0f,
+                           true,  amplitude, handleMatrix, handleInverse, falloff, weight, false, 0};
 
         const MPoint result = node.deformPoint(record, point);
         for (unsigned int axis = 0; axis < 3; ++axis) {

@@ -10,7 +10,7 @@
 struct NoiseCall
 {
     float x, y, z, w;
-    int tag;  // the first variable argument, when the source reads one
+    int tag; // the first variable argument, when the source reads one
 };
 
 // A noise source that answers every evaluation with the same point and

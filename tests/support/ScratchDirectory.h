@@ -11,7 +11,8 @@
 
 namespace kavo::test {
 
-class ScratchDirectory {
+class ScratchDirectory
+{
 public:
     ScratchDirectory() : m_path((std::filesystem::temp_directory_path() / "kavo-test-XXXXXX").string())
     {

@@ -2,9 +2,9 @@
 // program that links nothing but the host (not the command-line host, which
 // links the thread library itself and so would hide a plug-in that unloads
 // it): the process keeps running and keeps the threads it had.
-#include "support/SameBits.h"
 #include "session/Host.h"
 #include "support/GridQuads.h"
+#include "support/SameBits.h"
 
 #include <maya/MDGModifier.h>
 #include <maya/MFloatPointArray.h>

@@ -8,7 +8,15 @@
 class OPENMAYA_EXPORT MAngle
 {
 public:
-    enum Unit { kInvalid = 0, kRadians = 1, kDegrees = 2, kAngMinutes = 3, kAngSeconds = 4, kLast = 5 };
+    enum Unit
+    {
+        kInvalid = 0,
+        kRadians = 1,
+        kDegrees = 2,
+        kAngMinutes = 3,
+        kAngSeconds = 4,
+        kLast = 5
+    };
 
     MAngle();
     MAngle(const MAngle& other);

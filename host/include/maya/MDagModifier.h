@@ -13,10 +13,8 @@ public:
 
     // A shape created without a parent gets a new transform as its parent,
     // and the transform is returned.
-    MObject createNode(const MTypeId& typeId, const MObject& parent = MObject::kNullObj,
-                       MStatus* ReturnStatus = NULL);
-    MObject createNode(const MString& type, const MObject& parent = MObject::kNullObj,
-                       MStatus* ReturnStatus = NULL);
+    MObject createNode(const MTypeId& typeId, const MObject& parent = MObject::kNullObj, MStatus* ReturnStatus = NULL);
+    MObject createNode(const MString& type, const MObject& parent = MObject::kNullObj, MStatus* ReturnStatus = NULL);
     MStatus reparentNode(const MObject& node, const MObject& newParent = MObject::kNullObj);
 
 private:

@@ -37,11 +37,12 @@ private:
     // The painted weights of the geometry a deformer computes, read once
     // when its compute starts, so that weightValue, asked once per point,
     // reads an array. Valid for that compute, the life of this block.
-    struct DeformerWeights {
+    struct DeformerWeights
+    {
         bool known = false;
         unsigned int multiIndex = 0;
         bool anyPainted = false;
-        std::vector<float> byPoint;  // 1 where nothing is painted
+        std::vector<float> byPoint; // 1 where nothing is painted
     };
 
     MDataHandle value(const MPlug& plug, bool evaluate, MStatus* ReturnStatus);

@@ -19,7 +19,7 @@ class MPlug;
 namespace kavo::host::graph {
 class Node;
 class Slot;
-}
+} // namespace kavo::host::graph
 
 // Access to one stored value of a node during evaluation. The reference
 // readers (asFloat, asMatrix ...) refer to the node's own storage.

@@ -8,7 +8,8 @@
 class OPENMAYA_EXPORT MDistance
 {
 public:
-    enum Unit {
+    enum Unit
+    {
         kInvalid = 0,
         kInches = 1,
         kFeet = 2,

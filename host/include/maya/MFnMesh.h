@@ -124,8 +124,7 @@ public:
     MStatus setCurrentUVSetName(const MString& setName, MDGModifier* modifier = NULL,
                                 int instance = kInstanceUnspecified);
     // Adds an empty set; a name already in use is made unique with a number.
-    MString createUVSetWithName(const MString& setName, MDGModifier* modifier = NULL,
-                                MStatus* ReturnStatus = NULL);
+    MString createUVSetWithName(const MString& setName, MDGModifier* modifier = NULL, MStatus* ReturnStatus = NULL);
     MStatus getUVSetNames(MStringArray& setNames) const;
 };
 

@@ -56,8 +56,8 @@ public:
     // creates nothing, when the knots, degrees, forms or CVs do not describe
     // a surface (a periodic direction must repeat its first degree CVs).
     MObject create(const MPointArray& controlVertices, const MDoubleArray& uKnotSequences,
-                   const MDoubleArray& vKnotSequences, unsigned int degreeInU, unsigned int degreeInV,
-                   Form formU, Form formV, bool createRational, MObject& parentOrOwner = MObject::kNullObj,
+                   const MDoubleArray& vKnotSequences, unsigned int degreeInU, unsigned int degreeInV, Form formU,
+                   Form formV, bool createRational, MObject& parentOrOwner = MObject::kNullObj,
                    MStatus* ReturnStatus = NULL);
 
     int numCVsInU(MStatus* ReturnStatus = NULL) const;

@@ -16,7 +16,7 @@ class MDagPath;
 namespace kavo::host::geometry {
 class MeshData;
 class MeshNormalList;
-}
+} // namespace kavo::host::geometry
 
 // Walks the polygons of a mesh data object in polygon id order. Face-vertex
 // positions (the `vertex` and `index` arguments below) count the corners of
@@ -26,8 +26,7 @@ class OPENMAYA_EXPORT MItMeshPolygon
 {
 public:
     MItMeshPolygon(const MObject& polyObject, MStatus* ReturnStatus = NULL);
-    MItMeshPolygon(const MDagPath& polyObject, MObject& component = MObject::kNullObj,
-                   MStatus* ReturnStatus = NULL);
+    MItMeshPolygon(const MDagPath& polyObject, MObject& component = MObject::kNullObj, MStatus* ReturnStatus = NULL);
     virtual ~MItMeshPolygon();
 
     bool isDone(MStatus* ReturnStatus = NULL);

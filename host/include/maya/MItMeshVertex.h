@@ -17,7 +17,7 @@ class MDagPath;
 namespace kavo::host::geometry {
 class MeshData;
 class MeshNormalList;
-}
+} // namespace kavo::host::geometry
 
 // Walks the vertices of a mesh data object in vertex id order. A vertex's
 // face-vertices are met polygon after polygon, in polygon id order. A DAG
@@ -26,8 +26,7 @@ class OPENMAYA_EXPORT MItMeshVertex
 {
 public:
     MItMeshVertex(MObject& polyObject, MStatus* ReturnStatus = NULL);
-    MItMeshVertex(const MDagPath& polyObject, MObject& component = MObject::kNullObj,
-                  MStatus* ReturnStatus = NULL);
+    MItMeshVertex(const MDagPath& polyObject, MObject& component = MObject::kNullObj, MStatus* ReturnStatus = NULL);
     virtual ~MItMeshVertex();
 
     bool isDone(MStatus* ReturnStatus = NULL);
@@ -55,7 +54,8 @@ private:
     MItMeshVertex(const MItMeshVertex&) = delete;
     MItMeshVertex& operator=(const MItMeshVertex&) = delete;
     bool onVertex() const;
-    struct Corners {
+    struct Corners
+    {
         const std::pair<int, int>* first;
         const std::pair<int, int>* last;
         const std::pair<int, int>* begin() const { return first; }

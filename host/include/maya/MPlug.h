@@ -29,9 +29,8 @@ public:
     MObject node(MStatus* ReturnStatus = NULL) const;
     MString name(MStatus* ReturnStatus = NULL) const;
     MString partialName(bool includeNodeName = false, bool includeNonMandatoryIndices = false,
-                        bool includeInstancedIndices = false, bool useAlias = false,
-                        bool useFullAttributePath = false, bool useLongNames = false,
-                        MStatus* ReturnStatus = NULL) const;
+                        bool includeInstancedIndices = false, bool useAlias = false, bool useFullAttributePath = false,
+                        bool useLongNames = false, MStatus* ReturnStatus = NULL) const;
 
     bool isArray(MStatus* ReturnStatus = NULL) const;
     bool isElement(MStatus* ReturnStatus = NULL) const;

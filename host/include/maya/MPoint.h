@@ -69,10 +69,7 @@ public:
     friend OPENMAYA_EXPORT MPoint operator*(const MMatrix& matrix, const MPoint& point);
 
     // Exact comparison of all four components.
-    bool operator==(const MPoint& other) const
-    {
-        return x == other.x && y == other.y && z == other.z && w == other.w;
-    }
+    bool operator==(const MPoint& other) const { return x == other.x && y == other.y && z == other.z && w == other.w; }
     bool operator!=(const MPoint& other) const { return !(*this == other); }
 
     // Divide x, y and z by w and set w to 1 (a point with w = 0 stays as it is).

@@ -21,8 +21,7 @@ public:
     virtual MPxNode::Type type() const;
 
     // Draws nothing unless overridden.
-    virtual void draw(M3dView& view, const MDagPath& path, M3dView::DisplayStyle style,
-                      M3dView::DisplayStatus status);
+    virtual void draw(M3dView& view, const MDagPath& path, M3dView::DisplayStyle style, M3dView::DisplayStatus status);
     // Unbounded unless overridden: the host then cannot frame or cull it.
     virtual bool isBounded() const;
     // Empty unless overridden.

@@ -22,12 +22,12 @@ public:
     // uCoords or vCoords that coordinate is 0. An unknown node or attribute,
     // a node that is not a texture, or an image that cannot be read gives a
     // failed status with a message on standard error.
-    static MStatus sampleShadingNetwork(MString shadingNodeName, int numSamples, bool useShadowMaps,
-                                        bool reuseMaps, MFloatMatrix& cameraMatrix, MFloatPointArray* points,
-                                        MFloatArray* uCoords, MFloatArray* vCoords, MFloatVectorArray* normals,
-                                        MFloatPointArray* refPoints, MFloatVectorArray* tangentUs,
-                                        MFloatVectorArray* tangentVs, MFloatArray* filterSizes,
-                                        MFloatVectorArray& resultColors, MFloatVectorArray& resultTransparencies);
+    static MStatus sampleShadingNetwork(MString shadingNodeName, int numSamples, bool useShadowMaps, bool reuseMaps,
+                                        MFloatMatrix& cameraMatrix, MFloatPointArray* points, MFloatArray* uCoords,
+                                        MFloatArray* vCoords, MFloatVectorArray* normals, MFloatPointArray* refPoints,
+                                        MFloatVectorArray* tangentUs, MFloatVectorArray* tangentVs,
+                                        MFloatArray* filterSizes, MFloatVectorArray& resultColors,
+                                        MFloatVectorArray& resultTransparencies);
 };
 
 #endif

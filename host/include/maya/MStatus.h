@@ -11,7 +11,8 @@ class MString;
 class OPENMAYA_EXPORT MStatus
 {
 public:
-    enum MStatusCode {
+    enum MStatusCode
+    {
         kSuccess = 0,
         kFailure = 1,
         kInsufficientMemory = 2,
@@ -25,9 +26,9 @@ public:
 
     MStatus() : MStatus(kSuccess) {}
     MStatus(MStatusCode code)
-        : m_statusCode(static_cast<unsigned char>(code)),
-          m_internalStatusCode(kNoInternalStatus),
-          m_succeeded(code == kSuccess)
+        : m_statusCode(static_cast<unsigned char>(code))
+        , m_internalStatusCode(kNoInternalStatus)
+        , m_succeeded(code == kSuccess)
     {
     }
     MStatus(const MStatus& other) = default;
@@ -72,38 +73,37 @@ typedef MStatus MS;
 #define MFAIL(status) (MStatus::kSuccess != (status))
 
 // Writes where a failed status was checked, then the status's description.
-#define MSTATUS_REPORT_LOCATED_(checkedStatus)                                \
-    std::cerr << "\nAPI error detected in " << __FILE__ << " at line "          \
-              << __LINE__ << std::endl;                                         \
+#define MSTATUS_REPORT_LOCATED_(checkedStatus)                                                                         \
+    std::cerr << "\nAPI error detected in " << __FILE__ << " at line " << __LINE__ << std::endl;                       \
     (checkedStatus).perror("")
 
 // Reports a failed status with the file and line of the check.
-#define CHECK_MSTATUS(status)                                                   \
-    do {                                                                        \
-        MStatus checkedStatus_ = (status);                                      \
-        if (MStatus::kSuccess != checkedStatus_) {                              \
-            MSTATUS_REPORT_LOCATED_(checkedStatus_);                            \
-        }                                                                       \
+#define CHECK_MSTATUS(status)                                                                                          \
+    do {                                                                                                               \
+        MStatus checkedStatus_ = (status);                                                                             \
+        if (MStatus::kSuccess != checkedStatus_) {                                                                     \
+            MSTATUS_REPORT_LOCATED_(checkedStatus_);                                                                   \
+        }                                                                                                              \
     } while (false)
 
 // Reports a failed status and returns retVal from the calling function.
-#define CHECK_MSTATUS_AND_RETURN(status, retVal)                                \
-    do {                                                                        \
-        MStatus checkedStatus_ = (status);                                      \
-        if (MStatus::kSuccess != checkedStatus_) {                              \
-            MSTATUS_REPORT_LOCATED_(checkedStatus_);                            \
-            return (retVal);                                                    \
-        }                                                                       \
+#define CHECK_MSTATUS_AND_RETURN(status, retVal)                                                                       \
+    do {                                                                                                               \
+        MStatus checkedStatus_ = (status);                                                                             \
+        if (MStatus::kSuccess != checkedStatus_) {                                                                     \
+            MSTATUS_REPORT_LOCATED_(checkedStatus_);                                                                   \
+            return (retVal);                                                                                           \
+        }                                                                                                              \
     } while (false)
 
 // Reports a failed status and returns it from the calling function.
-#define CHECK_MSTATUS_AND_RETURN_IT(status)                                     \
-    do {                                                                        \
-        MStatus checkedStatus_ = (status);                                      \
-        if (MStatus::kSuccess != checkedStatus_) {                              \
-            MSTATUS_REPORT_LOCATED_(checkedStatus_);                            \
-            return checkedStatus_;                                              \
-        }                                                                       \
+#define CHECK_MSTATUS_AND_RETURN_IT(status)                                                                            \
+    do {                                                                                                               \
+        MStatus checkedStatus_ = (status);                                                                             \
+        if (MStatus::kSuccess != checkedStatus_) {                                                                     \
+            MSTATUS_REPORT_LOCATED_(checkedStatus_);                                                                   \
+            return checkedStatus_;                                                                                     \
+        }                                                                                                              \
     } while (false)
 
 #endif

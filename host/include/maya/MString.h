@@ -62,11 +62,9 @@ public:
     // argument of that number. A token without an argument stays as it is and
     // the result is kInvalidParameter.
     MStatus format(const MString& fmt, const MStringArray& args);
-    MStatus format(const MString& fmt,
-                   const MString& arg1 = argUnused, const MString& arg2 = argUnused,
-                   const MString& arg3 = argUnused, const MString& arg4 = argUnused,
-                   const MString& arg5 = argUnused, const MString& arg6 = argUnused,
-                   const MString& arg7 = argUnused, const MString& arg8 = argUnused,
+    MStatus format(const MString& fmt, const MString& arg1 = argUnused, const MString& arg2 = argUnused,
+                   const MString& arg3 = argUnused, const MString& arg4 = argUnused, const MString& arg5 = argUnused,
+                   const MString& arg6 = argUnused, const MString& arg7 = argUnused, const MString& arg8 = argUnused,
                    const MString& arg9 = argUnused, const MString& arg10 = argUnused);
 
     // Replaces every occurrence of src by target; kInvalidParameter for an

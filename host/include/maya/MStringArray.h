@@ -1,8 +1,8 @@
 #ifndef KAVO_HOST_MSTRINGARRAY_H
 #define KAVO_HOST_MSTRINGARRAY_H
 
-#include <maya/MString.h>
 #include <maya/MStatus.h>
+#include <maya/MString.h>
 #include <maya/MTypes.h>
 
 #include <vector>

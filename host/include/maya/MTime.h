@@ -8,7 +8,8 @@
 class OPENMAYA_EXPORT MTime
 {
 public:
-    enum Unit {
+    enum Unit
+    {
         kInvalid = 0,
         kHours = 1,
         kMinutes = 2,

@@ -28,7 +28,17 @@ class MVector;
 class OPENMAYA_EXPORT MTransformationMatrix
 {
 public:
-    enum RotationOrder { kInvalid = 0, kXYZ = 1, kYZX = 2, kZXY = 3, kXZY = 4, kYXZ = 5, kZYX = 6, kLast = 7 };
+    enum RotationOrder
+    {
+        kInvalid = 0,
+        kXYZ = 1,
+        kYZX = 2,
+        kZXY = 3,
+        kXZY = 4,
+        kYXZ = 5,
+        kZYX = 6,
+        kLast = 7
+    };
 
     MTransformationMatrix();
     MTransformationMatrix(const MTransformationMatrix& other);

@@ -75,7 +75,8 @@ typedef MStatus (*MInitializeFunction)();
 class OPENMAYA_EXPORT MSpace
 {
 public:
-    enum Space {
+    enum Space
+    {
         kInvalid = 0,
         kTransform = 1,
         kPreTransform = 2,

@@ -20,7 +20,13 @@ class MPoint;
 class OPENMAYA_EXPORT MVector
 {
 public:
-    enum Axis { kXaxis = 0, kYaxis = 1, kZaxis = 2, kWaxis = 3 };
+    enum Axis
+    {
+        kXaxis = 0,
+        kYaxis = 1,
+        kZaxis = 2,
+        kWaxis = 3
+    };
 
     MVector() : x(0.0), y(0.0), z(0.0) {}
     MVector(const MVector& other) = default;

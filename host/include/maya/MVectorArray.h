@@ -1,9 +1,9 @@
 #ifndef KAVO_HOST_MVECTORARRAY_H
 #define KAVO_HOST_MVECTORARRAY_H
 
-#include <maya/MVector.h>
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
+#include <maya/MVector.h>
 
 #include <vector>
 

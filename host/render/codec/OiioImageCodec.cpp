@@ -63,8 +63,8 @@ MStatus readColour(const std::string& path, std::size_t maxTexels, DecodedImage&
     return MStatus::kSuccess;
 }
 
-MStatus writeImage(const std::string& path, const std::string& format, int width, int height,
-                   const std::uint8_t* rgba, std::string& reason)
+MStatus writeImage(const std::string& path, const std::string& format, int width, int height, const std::uint8_t* rgba,
+                   std::string& reason)
 {
     // Named explicitly so the file is in that format whatever its extension
     // says.
