@@ -9,7 +9,7 @@ packages=(
   libosd-dev libosmesa6-dev libopenimageio-dev
   libcli11-dev
   libhwy-dev libtbb-dev
-  clang-14 libfuzzer-14-dev
+  clang-14 libfuzzer-14-dev clang-format-14
   slurm-wlm munge
 )
 

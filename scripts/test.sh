@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs the tests, stage by stage.
 #   scripts/test.sh            every stage below, in order: what CI runs
+#   scripts/test.sh format     every C++ file checked against .clang-format (clang-format-14)
 #   scripts/test.sh default    the whole suite, normal build (build/)
 #   scripts/test.sh sanitize   the whole suite under AddressSanitizer + UndefinedBehaviorSanitizer
 #                              (build-sanitize/), less the tests labelled nosanitize
@@ -14,6 +15,11 @@ run_suite() {
   cmake --preset "$preset"
   cmake --build --preset "$preset"
   ctest --preset "$preset"
+}
+
+check_format() {
+  git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format-14 --dry-run -Werror
+  echo "== format: every C++ file as .clang-format has it"
 }
 
 run_fuzz() {
@@ -39,14 +45,16 @@ stage="${1:-all}"
 scripts/install-deps.sh
 case "$stage" in
   default | sanitize) run_suite "$stage" ;;
+  format) check_format ;;
   fuzz) run_fuzz ;;
   all)
+    check_format
     run_suite default
     run_suite sanitize
     run_fuzz
     ;;
   *)
-    echo "usage: $0 [default|sanitize|fuzz]" >&2
+    echo "usage: $0 [format|default|sanitize|fuzz]" >&2
     exit 2
     ;;
 esac
