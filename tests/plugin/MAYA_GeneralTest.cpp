@@ -59,7 +59,7 @@ TEST(LocatedStatusCheck, NamesFileAndLineAndCarriesOn)
     const std::string host = hostReport(failed);
     CaptureStderr();
     KAVO_CHECK_MSTATUS(failed);
-    const int line = __LINE__;
+    const int line = __LINE__ - 1; // the check's own line
     carriedOn = true;
     const std::string output = GetCapturedStderr();
 
