@@ -5,6 +5,13 @@
 # -ffp-contract=off, and never -ffast-math (MSVC: /fp:precise, which neither
 # reorders nor, from Visual Studio 2022 on, contracts).
 
+# C++17 without compiler extensions, position-independent everywhere: the
+# plug-in is a shared object and links the objects the tests link too.
+set(CMAKE_CXX_STANDARD 17)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)
+set(CMAKE_CXX_EXTENSIONS OFF)
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+
 # Located status reports name files relative to the repository root
 # ("src/NoiseDeformerNode.cpp"), whatever folder the build runs in.
 if(NOT DEFINED KAVO_REPOSITORY_ROOT)
