@@ -10,7 +10,7 @@ namespace {
 
 const char* kTriangle = "v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n";
 
-class BadInput : public AppTest
+class BadInputTest : public AppTest
 {
 protected:
     void SetUp() override { writeText(file("in.obj"), kTriangle); }
@@ -29,7 +29,7 @@ protected:
     }
 };
 
-TEST_F(BadInput, MissingOrMalformedInputNamesTheFileAndLine)
+TEST_F(BadInputTest, MissingOrMalformedInputNamesTheFileAndLine)
 {
     expectRefused({"nothere.obj", "-o", "out.obj"}, "nothere.obj");
     expectRefused({"@cone", "-o", "out.obj"}, "@plane");
@@ -50,12 +50,12 @@ TEST_F(BadInput, MissingOrMalformedInputNamesTheFileAndLine)
     expectRefused({"in.obj", "-o", "out.obj", "--weights", "few.txt"}, "2 weights for 3 points");
 }
 
-TEST_F(BadInput, UnknownAttributeListsTheValidNames)
+TEST_F(BadInputTest, UnknownAttributeListsTheValidNames)
 {
     expectRefused({"in.obj", "-o", "out.obj", "--set", "wobble=1"}, "amplitude (amp)");
 }
 
-TEST_F(BadInput, ValuesThatDoNotParse)
+TEST_F(BadInputTest, ValuesThatDoNotParse)
 {
     expectRefused({"in.obj", "-o", "out.obj", "--set", "amp=loud"}, "loud");
     expectRefused({"in.obj", "-o", "out.obj", "--set", "seed=1.5"}, "whole number");
@@ -71,7 +71,7 @@ TEST_F(BadInput, ValuesThatDoNotParse)
 }
 
 // Each message names what the user wrote and the bound it broke.
-TEST_F(BadInput, ValuesOutOfRangeNameTheRealLimit)
+TEST_F(BadInputTest, ValuesOutOfRangeNameTheRealLimit)
 {
     expectRefused({"in.obj", "-o", "out.obj", "--frame", "99999999999999999999"}, "1000000000");
     expectRefused({"in.obj", "-o", "out.obj", "--frame", "99999999999999999999"}, "\"99999999999999999999\"");
@@ -84,7 +84,7 @@ TEST_F(BadInput, ValuesOutOfRangeNameTheRealLimit)
 
 // Member lists are read strictly, with the whole list and the fault on one
 // line; the points are counted over all the inputs (3 + 9 here).
-TEST_F(BadInput, MemberListsThatDoNotParseOrNameNoPoint)
+TEST_F(BadInputTest, MemberListsThatDoNotParseOrNameNoPoint)
 {
     const std::vector<std::pair<std::string, std::string>> lists = {
         {"", "is empty"},
@@ -108,7 +108,7 @@ TEST_F(BadInput, MemberListsThatDoNotParseOrNameNoPoint)
     }
 }
 
-TEST_F(BadInput, PluginThatDoesNotLoadOrRegister)
+TEST_F(BadInputTest, PluginThatDoesNotLoadOrRegister)
 {
     writeText(file("fake.so"), "not a library");
     expectRefused({"in.obj", "-o", "out.obj", "--plugin", file("fake.so")}, "fake.so");
@@ -120,7 +120,7 @@ TEST_F(BadInput, PluginThatDoesNotLoadOrRegister)
     expectRefused({"in.obj", "-o", "out.obj", "--plugin", other}, "noiseDeformer");
 }
 
-TEST_F(BadInput, OutputsNeverOverwriteInputsOrEachOther)
+TEST_F(BadInputTest, OutputsNeverOverwriteInputsOrEachOther)
 {
     expectRefused({"in.obj", "-o", "in.obj"}, "overwrite");
     std::filesystem::create_directory(file("sub"));

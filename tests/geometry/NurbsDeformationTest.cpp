@@ -82,7 +82,7 @@ MPointArray cvsOf(const MObject& data, MSpace::Space space)
     return cvs;
 }
 
-class NurbsDeformation : public ::testing::Test
+class NurbsDeformationTest : public ::testing::Test
 {
 protected:
     static void SetUpTestSuite()
@@ -98,7 +98,7 @@ protected:
 
 } // namespace
 
-TEST_F(NurbsDeformation, DeformerMovesTheCVsOfBothKindsAndLeavesTheOriginalsAlone)
+TEST_F(NurbsDeformationTest, DeformerMovesTheCVsOfBothKindsAndLeavesTheOriginalsAlone)
 {
     MObject tube = placedTransform("tube");
     MObject arc = placedTransform("arc");

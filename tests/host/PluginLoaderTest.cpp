@@ -41,7 +41,7 @@ void expectRefused(const Refusal& refusal)
     EXPECT_FALSE(Host::isPluginLoaded(refusal.path));
 }
 
-TEST(Loader, WhatIsNoPluginIsRefusedWithAReason)
+TEST(PluginLoader, WhatIsNoPluginIsRefusedWithAReason)
 {
     kavo::test::ScratchDirectory scratch;
     const std::string notes = scratch.file("notes.so");
@@ -75,7 +75,7 @@ bool mapped(const std::string& path)
 
 const std::string kTwoTypes = std::string(KAVO_LOADER_FIXTURE_DIR) + "/TwoTypePlugin.so";
 
-class LoaderWithPlugins : public ::testing::Test
+class PluginLoaderTest : public ::testing::Test
 {
 protected:
     void TearDown() override
@@ -89,7 +89,7 @@ protected:
     static bool registered(const char* type) { return NodeTypeRegistry::instance().find(type) != nullptr; }
 };
 
-TEST_F(LoaderWithPlugins, LoadingRegistersAndUnloadingRemovesThePluginsTypes)
+TEST_F(PluginLoaderTest, LoadingRegistersAndUnloadingRemovesThePluginsTypes)
 {
     const PluginOutcome loaded = Host::loadPlugin(kTwoTypes);
     ASSERT_TRUE(loaded.succeeded()) << loaded.message;
@@ -110,7 +110,7 @@ TEST_F(LoaderWithPlugins, LoadingRegistersAndUnloadingRemovesThePluginsTypes)
     ASSERT_TRUE(Host::loadPlugin(kTwoTypes).succeeded()) << "loads again after unloading";
 }
 
-TEST_F(LoaderWithPlugins, UnloadingWaitsUntilNoNodeOfItsTypesIsLeft)
+TEST_F(PluginLoaderTest, UnloadingWaitsUntilNoNodeOfItsTypesIsLeft)
 {
     ASSERT_TRUE(Host::loadPlugin(kTwoTypes).succeeded());
     Scene::instance().createNode("loaderSecondNode");
@@ -136,7 +136,7 @@ TEST_F(LoaderWithPlugins, UnloadingWaitsUntilNoNodeOfItsTypesIsLeft)
     EXPECT_EQ(undone.doIt(), MStatus::kFailure) << "the node's type went with the plug-in";
 }
 
-TEST_F(LoaderWithPlugins, AFailedInitializationWithNothingRegisteredClosesTheLibrary)
+TEST_F(PluginLoaderTest, AFailedInitializationWithNothingRegisteredClosesTheLibrary)
 {
     Faults::failOn("registerNode", 1, MStatus::kInsufficientMemory);
     const PluginOutcome outcome = Host::loadPlugin(kTwoTypes);
@@ -147,7 +147,7 @@ TEST_F(LoaderWithPlugins, AFailedInitializationWithNothingRegisteredClosesTheLib
     EXPECT_FALSE(registered("loaderFirstNode"));
 }
 
-TEST_F(LoaderWithPlugins, TypesLeftByAFailedInitializationKeepTheLibraryOpenUntilUnloaded)
+TEST_F(PluginLoaderTest, TypesLeftByAFailedInitializationKeepTheLibraryOpenUntilUnloaded)
 {
     Faults::failOn("registerNode", 2);
     const PluginOutcome outcome = Host::loadPlugin(kTwoTypes);
@@ -168,7 +168,7 @@ TEST_F(LoaderWithPlugins, TypesLeftByAFailedInitializationKeepTheLibraryOpenUnti
     EXPECT_FALSE(registered("loaderFirstNode"));
 }
 
-TEST_F(LoaderWithPlugins, AFailedUninitializationKeepsThePluginLoaded)
+TEST_F(PluginLoaderTest, AFailedUninitializationKeepsThePluginLoaded)
 {
     ASSERT_TRUE(Host::loadPlugin(kTwoTypes).succeeded());
     Faults::failOn("deregisterNode", 1);

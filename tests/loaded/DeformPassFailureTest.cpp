@@ -88,7 +88,7 @@ struct PassOutcome
     std::string errors;
 };
 
-class DeformPassFailure : public LoadedPluginTest
+class DeformPassFailureTest : public LoadedPluginTest
 {
 protected:
     MObject deformerOn(MObject data)
@@ -121,7 +121,7 @@ protected:
     }
 };
 
-TEST_F(DeformPassFailure, EachFailedReadIsNamedAndEndsThePassWithTheGenericFailureLeavingThePoints)
+TEST_F(DeformPassFailureTest, EachFailedReadIsNamedAndEndsThePassWithTheGenericFailureLeavingThePoints)
 {
     // The pass's reads in their order; the displacement's value is read
     // without a status between "phase" and "time" and is checked apart.
@@ -152,7 +152,7 @@ TEST_F(DeformPassFailure, EachFailedReadIsNamedAndEndsThePassWithTheGenericFailu
     }
 }
 
-TEST_F(DeformPassFailure, AHandleScaleThatCannotBeSetIsReportedAndThePassCarriesOn)
+TEST_F(DeformPassFailureTest, AHandleScaleThatCannotBeSetIsReportedAndThePassCarriesOn)
 {
     const MObject data = flatPatchData();
     const MObject deformer = deformerOn(data);
@@ -163,7 +163,7 @@ TEST_F(DeformPassFailure, AHandleScaleThatCannotBeSetIsReportedAndThePassCarries
     EXPECT_FALSE(samePoints(outcome.points, pointsOf(data)));
 }
 
-TEST_F(DeformPassFailure, AScaleMatrixThatCannotBeBuiltIsReportedByBothAndPassesTheHostStatusOn)
+TEST_F(DeformPassFailureTest, AScaleMatrixThatCannotBeBuiltIsReportedByBothAndPassesTheHostStatusOn)
 {
     const MObject data = flatPatchData();
     const MObject deformer = deformerOn(data);
@@ -175,7 +175,7 @@ TEST_F(DeformPassFailure, AScaleMatrixThatCannotBeBuiltIsReportedByBothAndPasses
     EXPECT_FALSE(samePoints(outcome.points, pointsOf(data)));
 }
 
-TEST_F(DeformPassFailure, ForeignGeometryAfterAFailedOutputHandleIsReportedAsUnboundToo)
+TEST_F(DeformPassFailureTest, ForeignGeometryAfterAFailedOutputHandleIsReportedAsUnboundToo)
 {
     const MObject foreign(std::make_shared<ForeignData>());
     const MObject deformer = deformerOn(foreign);
@@ -192,7 +192,7 @@ TEST_F(DeformPassFailure, ForeignGeometryAfterAFailedOutputHandleIsReportedAsUnb
     EXPECT_EQ(outcome.errors.substr(afterLocated), hostReport() + neither + unbound);
 }
 
-TEST_F(DeformPassFailure, AFailedSamplingIsReportedAtEveryPointMovedAlongTheAxesOnly)
+TEST_F(DeformPassFailureTest, AFailedSamplingIsReportedAtEveryPointMovedAlongTheAxesOnly)
 {
     const MObject data = flatPatchData();
     const MObject deformer = deformerOn(data);

@@ -35,7 +35,7 @@ using kavo::host::session::Host;
 using kavo::test::contains;
 using kavo::test::LoadedPluginTest;
 
-class DeformerHooks : public LoadedPluginTest
+class DeformerHooksTest : public LoadedPluginTest
 {
 protected:
     // Runs what the node queued for idle time; answers how many commands ran
@@ -62,7 +62,7 @@ protected:
     }
 };
 
-TEST_F(DeformerHooks, EveryKindOfNoiseTypeChangeQueuesOneInvalidation)
+TEST_F(DeformerHooksTest, EveryKindOfNoiseTypeChangeQueuesOneInvalidation)
 {
     const MObject node = createDeformer();
     const MObject other = createDeformer();
@@ -84,7 +84,7 @@ TEST_F(DeformerHooks, EveryKindOfNoiseTypeChangeQueuesOneInvalidation)
     EXPECT_EQ(runIdle(), std::make_pair(1u, 1u));
 }
 
-TEST_F(DeformerHooks, OtherAttributeChangesQueueNothing)
+TEST_F(DeformerHooksTest, OtherAttributeChangesQueueNothing)
 {
     const MObject node = createDeformer();
     const MObject other = createDeformer();
@@ -99,7 +99,7 @@ TEST_F(DeformerHooks, OtherAttributeChangesQueueNothing)
     EXPECT_EQ(IdleQueue::instance().queued(), std::vector<std::string>{"evaluationManager  -invalidate 1"});
 }
 
-TEST_F(DeformerHooks, TheCallbackLivesAsLongAsTheNode)
+TEST_F(DeformerHooksTest, TheCallbackLivesAsLongAsTheNode)
 {
     const MObject node = createDeformer();
     EXPECT_EQ(callbacksOf(node), 1u);
@@ -107,7 +107,7 @@ TEST_F(DeformerHooks, TheCallbackLivesAsLongAsTheNode)
     EXPECT_EQ(callbacksOf(node), 0u);
 }
 
-TEST_F(DeformerHooks, ANodeWhoseCallbackWasRefusedWorksAndRemovesNoOtherCallback)
+TEST_F(DeformerHooksTest, ANodeWhoseCallbackWasRefusedWorksAndRemovesNoOtherCallback)
 {
     const MObject first = createDeformer();
     Faults::failOn("addAttributeChangedCallback", 1);
@@ -121,7 +121,7 @@ TEST_F(DeformerHooks, ANodeWhoseCallbackWasRefusedWorksAndRemovesNoOtherCallback
     EXPECT_EQ(callbacksOf(first), 1u);
 }
 
-TEST_F(DeformerHooks, AccessorySetupRecordsAHandleWhoseWorldMatrixDrivesHandleSpace)
+TEST_F(DeformerHooksTest, AccessorySetupRecordsAHandleWhoseWorldMatrixDrivesHandleSpace)
 {
     const MObject node = createDeformer();
     MPxDeformerNode* deformer = deformerOf(node);
@@ -148,7 +148,7 @@ TEST_F(DeformerHooks, AccessorySetupRecordsAHandleWhoseWorldMatrixDrivesHandleSp
     EXPECT_EQ(block.inputValue(plug(node, "handleSpace")).asMatrix()[3][1], 2.5);
 }
 
-TEST_F(DeformerHooks, AHandleThatCannotBeCreatedEndsTheSetupWithNothingRecorded)
+TEST_F(DeformerHooksTest, AHandleThatCannotBeCreatedEndsTheSetupWithNothingRecorded)
 {
     const MObject node = createDeformer();
     const size_t nodesBefore = Scene::instance().nodes().size();
@@ -166,7 +166,7 @@ TEST_F(DeformerHooks, AHandleThatCannotBeCreatedEndsTheSetupWithNothingRecorded)
     EXPECT_EQ(sourcesOf(plug(node, "handleSpace")).length(), 0u);
 }
 
-TEST_F(DeformerHooks, AConnectionThatFailsIsReturnedAndTheHandleStaysRecorded)
+TEST_F(DeformerHooksTest, AConnectionThatFailsIsReturnedAndTheHandleStaysRecorded)
 {
     const MObject node = createDeformer();
     Faults::failOn("MDGModifier::connect", 1, MStatus::kInvalidParameter);
@@ -185,7 +185,7 @@ TEST_F(DeformerHooks, AConnectionThatFailsIsReturnedAndTheHandleStaysRecorded)
     EXPECT_EQ(sourcesOf(plug(node, "handleSpace")).length(), 0u);
 }
 
-TEST_F(DeformerHooks, OnlyTextureDisplacementIsScheduledUntrusted)
+TEST_F(DeformerHooksTest, OnlyTextureDisplacementIsScheduledUntrusted)
 {
     // Against this API the scheduling kind is the plug-in's own virtual,
     // which no host base class declares: it is called through the loaded

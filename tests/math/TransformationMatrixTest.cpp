@@ -77,7 +77,7 @@ MMatrix rotationInOrder(const double r[3], Order order)
 const double kRotation[3] = {0.3, -0.7, 1.1};
 const double kUnitScale[3] = {1.0, 1.0, 1.0};
 
-TEST(TransformationMatrix, DecomposesScaleRotationAndTranslation)
+TEST(MTransformationMatrix, DecomposesScaleRotationAndTranslation)
 {
     const MMatrix rotation = rotationInOrder(kRotation, MTransformationMatrix::kXYZ);
     const MMatrix source = scaling(2.0, 0.5, 3.0) * rotation * translation(4.0, -5.0, 6.0);
@@ -103,7 +103,7 @@ TEST(TransformationMatrix, DecomposesScaleRotationAndTranslation)
     EXPECT_TRUE(transform.asMatrix().isEquivalent(rotation * translation(4.0, -5.0, 6.0), 1e-12));
 }
 
-TEST(TransformationMatrix, ShearSurvivesTheRoundTrip)
+TEST(MTransformationMatrix, ShearSurvivesTheRoundTrip)
 {
     MMatrix shear;
     shear[1][0] = 0.4;
@@ -127,7 +127,7 @@ TEST(TransformationMatrix, ShearSurvivesTheRoundTrip)
         1e-12));
 }
 
-TEST(TransformationMatrix, MirroringMatrixRecomposesWithAProperRotation)
+TEST(MTransformationMatrix, MirroringMatrixRecomposesWithAProperRotation)
 {
     const MMatrix source =
         scaling(-2.0, 1.0, 1.0) * rotationInOrder(kRotation, MTransformationMatrix::kXYZ) * translation(0.5, 0.0, 0.0);
@@ -143,7 +143,7 @@ TEST(TransformationMatrix, MirroringMatrixRecomposesWithAProperRotation)
     EXPECT_NEAR(rotationInOrder(angles, order).det3x3(), 1.0, 1e-12);
 }
 
-TEST(TransformationMatrix, SingularMatrixDecomposesWithoutNonFiniteValues)
+TEST(MTransformationMatrix, SingularMatrixDecomposesWithoutNonFiniteValues)
 {
     MTransformationMatrix transform(scaling(0.0, 2.0, 0.0) * translation(1.0, 2.0, 3.0));
     const MMatrix result = transform.asMatrix();
@@ -153,7 +153,7 @@ TEST(TransformationMatrix, SingularMatrixDecomposesWithoutNonFiniteValues)
     EXPECT_TRUE(result.isEquivalent(scaling(0.0, 2.0, 0.0) * translation(1.0, 2.0, 3.0), 1e-12));
 }
 
-TEST(TransformationMatrix, EveryRotationOrderRoundTrips)
+TEST(MTransformationMatrix, EveryRotationOrderRoundTrips)
 {
     const Order orders[] = {MTransformationMatrix::kXYZ, MTransformationMatrix::kYZX, MTransformationMatrix::kZXY,
                             MTransformationMatrix::kXZY, MTransformationMatrix::kYXZ, MTransformationMatrix::kZYX};
@@ -179,7 +179,7 @@ TEST(TransformationMatrix, EveryRotationOrderRoundTrips)
     EXPECT_EQ(transform.setRotation(kRotation, MTransformationMatrix::kLast), MStatus::kInvalidParameter);
 }
 
-TEST(TransformationMatrix, BalancedScalePivotKeepsTheComposite)
+TEST(MTransformationMatrix, BalancedScalePivotKeepsTheComposite)
 {
     MTransformationMatrix transform(rotationInOrder(kRotation, MTransformationMatrix::kXYZ) * translation(1, 2, 3));
     const double scale[3] = {2.0, 4.0, 0.5};
@@ -196,7 +196,7 @@ TEST(TransformationMatrix, BalancedScalePivotKeepsTheComposite)
     EXPECT_FALSE(transform.asMatrix().isEquivalent(before, 1e-6));
 }
 
-TEST(TransformationMatrix, PureScaleWithBalancedPivotInvertsExactly)
+TEST(MTransformationMatrix, PureScaleWithBalancedPivotInvertsExactly)
 {
     // The composition the deformer's scale matrix relies on: a pure scale,
     // its pivot moved with balance, then inverted.
@@ -213,7 +213,7 @@ TEST(TransformationMatrix, PureScaleWithBalancedPivotInvertsExactly)
     EXPECT_EQ(unitScale.asMatrixInverse(), MMatrix::identity);
 }
 
-TEST(TransformationMatrix, BalancedRotatePivotKeepsTheComposite)
+TEST(MTransformationMatrix, BalancedRotatePivotKeepsTheComposite)
 {
     MTransformationMatrix transform(scaling(2, 3, 4) * rotationInOrder(kRotation, MTransformationMatrix::kXYZ) *
                                     translation(1, 2, 3));
@@ -224,7 +224,7 @@ TEST(TransformationMatrix, BalancedRotatePivotKeepsTheComposite)
     EXPECT_FALSE(transform.asMatrix().isEquivalent(before, 1e-6));
 }
 
-TEST(TransformationMatrix, ComposesPivotsInTheHostOrder)
+TEST(MTransformationMatrix, ComposesPivotsInTheHostOrder)
 {
     MTransformationMatrix transform;
     const double scale[3] = {2.0, 3.0, 4.0};
@@ -246,7 +246,7 @@ TEST(TransformationMatrix, ComposesPivotsInTheHostOrder)
     EXPECT_EQ(transform.asMatrix(1.0), transform.asMatrix());
 }
 
-TEST(TransformationMatrix, RandomAffineMatricesRecompose)
+TEST(MTransformationMatrix, RandomAffineMatricesRecompose)
 {
     std::mt19937 random(11);
     std::uniform_real_distribution<double> element(-2.0, 2.0);
@@ -266,7 +266,7 @@ TEST(TransformationMatrix, RandomAffineMatricesRecompose)
     }
 }
 
-TEST(TransformationMatrix, PivotsAreCartesian)
+TEST(MTransformationMatrix, PivotsAreCartesian)
 {
     MTransformationMatrix transform;
     transform.setScalePivot(MPoint(2.0, 4.0, 6.0, 2.0), MSpace::kObject, false);
@@ -275,7 +275,7 @@ TEST(TransformationMatrix, PivotsAreCartesian)
     EXPECT_EQ(transform.rotatePivot(MSpace::kObject), MPoint(1.0, 2.0, 3.0));
 }
 
-TEST(TransformationMatrix, RejectsInvalidSpaces)
+TEST(MTransformationMatrix, RejectsInvalidSpaces)
 {
     MTransformationMatrix transform;
     double scale[3];
