@@ -58,8 +58,8 @@ TEST(LocatedStatusCheck, NamesFileAndLineAndCarriesOn)
 
     const std::string host = hostReport(failed);
     CaptureStderr();
+    const int line = __LINE__ + 1;
     KAVO_CHECK_MSTATUS(failed);
-    const int line = __LINE__;
     carriedOn = true;
     const std::string output = GetCapturedStderr();
 
