@@ -1,3 +1,5 @@
+#include "support/Matrices.h"
+
 #include <maya/MMatrix.h>
 #include <maya/MPoint.h>
 #include <maya/MTransformationMatrix.h>
@@ -12,53 +14,20 @@ namespace {
 
 using Order = MTransformationMatrix::RotationOrder;
 
-MMatrix translation(double x, double y, double z)
-{
-    MMatrix m;
-    m[3][0] = x;
-    m[3][1] = y;
-    m[3][2] = z;
-    return m;
-}
+using kavo::test::scaling;
+using kavo::test::translation;
 
-MMatrix scaling(double x, double y, double z)
-{
-    MMatrix m;
-    m[0][0] = x;
-    m[1][1] = y;
-    m[2][2] = z;
-    return m;
-}
-
-// Rotations written out by hand, rows as the host lays them out.
 MMatrix rotationX(double a)
 {
-    MMatrix m;
-    m[1][1] = std::cos(a);
-    m[1][2] = std::sin(a);
-    m[2][1] = -std::sin(a);
-    m[2][2] = std::cos(a);
-    return m;
+    return kavo::test::rotation(0, a);
 }
-
 MMatrix rotationY(double a)
 {
-    MMatrix m;
-    m[0][0] = std::cos(a);
-    m[0][2] = -std::sin(a);
-    m[2][0] = std::sin(a);
-    m[2][2] = std::cos(a);
-    return m;
+    return kavo::test::rotation(1, a);
 }
-
 MMatrix rotationZ(double a)
 {
-    MMatrix m;
-    m[0][0] = std::cos(a);
-    m[0][1] = std::sin(a);
-    m[1][0] = -std::sin(a);
-    m[1][1] = std::cos(a);
-    return m;
+    return kavo::test::rotation(2, a);
 }
 
 MMatrix rotationInOrder(const double r[3], Order order)
