@@ -31,6 +31,7 @@ using kavo::host::graph::Data;
 using kavo::host::graph::Faults;
 using kavo::host::graph::Node;
 using kavo::host::graph::objectAs;
+using kavo::test::ForeignData;
 using kavo::test::LoadedPluginTest;
 using kavo::test::pointsOf;
 
@@ -39,14 +40,6 @@ using kavo::test::pointsOf;
 constexpr MStatus::MStatusCode kFaultCode = MStatus::kNotFound;
 
 using kavo::test::flatPatchData;
-
-// Geometry data of a kind no deformer adapter handles.
-class ForeignData : public Data
-{
-public:
-    MFn::Type apiType() const override { return MFn::kMatrixData; }
-    std::shared_ptr<Data> clone() const override { return std::make_shared<ForeignData>(*this); }
-};
 
 // The host's own line for the fault's status, as MStatus::perror writes it.
 std::string hostReport()

@@ -47,6 +47,7 @@ using kavo::host::graph::Node;
 using kavo::host::graph::Object;
 using kavo::host::graph::objectAs;
 using kavo::test::contains;
+using kavo::test::ForeignData;
 using kavo::test::LoadedPluginTest;
 using kavo::test::pointsOf;
 
@@ -147,14 +148,6 @@ MObject particleData()
     return MFnVectorArrayData().create(positions);
 }
 
-// Geometry data of a kind no deformer adapter handles.
-class ForeignData : public Data
-{
-public:
-    MFn::Type apiType() const override { return MFn::kMatrixData; }
-    std::shared_ptr<Data> clone() const override { return std::make_shared<ForeignData>(*this); }
-};
-
 class DeformPassTest : public LoadedPluginTest
 {
 protected:
@@ -194,6 +187,9 @@ protected:
         setInput(deformer, 0, data);
         return deformer;
     }
+
+    // A deformer on a small grid, for settings that change the pass as a whole.
+    MObject deformerOnSmallGrid() { return deformerOn(meshData(evenGrid(4, -0.7, 0.9))); }
 
     static void setWeight(const MObject& deformer, unsigned int point, float weight)
     {
@@ -364,8 +360,7 @@ TEST_F(DeformPassTest, LocalIgnoresWhereTheGeometryStandsAndWorldDoesNot)
 
 TEST_F(DeformPassTest, FractalOffIsOneOctaveWhateverTheOctaveSettings)
 {
-    const MObject data = meshData(evenGrid(4, -0.7, 0.9));
-    const MObject deformer = deformerOn(data);
+    const MObject deformer = deformerOnSmallGrid();
     const MPointArray single = outputPoints(deformer);
 
     plug(deformer, "iterations").setValue(5.0);
@@ -377,8 +372,7 @@ TEST_F(DeformPassTest, FractalOffIsOneOctaveWhateverTheOctaveSettings)
 
 TEST_F(DeformPassTest, WithoutAnimationTimeDoesNothingAndTheNoiseStandsAtFramePhasePlusOne)
 {
-    const MObject data = meshData(evenGrid(4, -0.7, 0.9));
-    const MObject deformer = deformerOn(data);
+    const MObject deformer = deformerOnSmallGrid();
     MTime firstFrame(1.0, MTime::kFilm);
     plug(deformer, "time").setValue(firstFrame);
     const MPointArray animated = outputPoints(deformer);
@@ -395,8 +389,7 @@ TEST_F(DeformPassTest, WithoutAnimationTimeDoesNothingAndTheNoiseStandsAtFramePh
 
 TEST_F(DeformPassTest, TextureDisplacementWithNothingToSampleIsPerlin)
 {
-    const MObject data = meshData(evenGrid(4, -0.7, 0.9));
-    const MObject deformer = deformerOn(data);
+    const MObject deformer = deformerOnSmallGrid();
     const MPointArray perlin = outputPoints(deformer);
     plug(deformer, "noiseType").setValue(4);
     EXPECT_EQ(movedCount(perlin, outputPoints(deformer)), 0);
