@@ -75,6 +75,17 @@ bool mapped(const std::string& path)
 
 const std::string kTwoTypes = std::string(KAVO_LOADER_FIXTURE_DIR) + "/TwoTypePlugin.so";
 
+// Whether the outcome has the status and its message says `words`; what it
+// has instead otherwise.
+::testing::AssertionResult failedWith(const PluginOutcome& outcome, MStatus::MStatusCode status,
+                                      const std::string& words)
+{
+    if (outcome.status == status && contains(outcome.message, words))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "status " << outcome.status.statusCode() << " (expected " << status
+                                         << "), message: " << outcome.message;
+}
+
 class PluginLoaderTest : public ::testing::Test
 {
 protected:
@@ -116,8 +127,7 @@ TEST_F(PluginLoaderTest, UnloadingWaitsUntilNoNodeOfItsTypesIsLeft)
     Scene::instance().createNode("loaderSecondNode");
 
     PluginOutcome refused = Host::unloadPlugin(kTwoTypes);
-    EXPECT_EQ(refused.status, MStatus::kFailure);
-    EXPECT_TRUE(contains(refused.message, "loaderSecondNode")) << refused.message;
+    EXPECT_TRUE(failedWith(refused, MStatus::kFailure, "loaderSecondNode"));
     EXPECT_TRUE(registered("loaderFirstNode")) << "refused before uninitializePlugin ran";
     Host::resetScene();
 
@@ -129,8 +139,7 @@ TEST_F(PluginLoaderTest, UnloadingWaitsUntilNoNodeOfItsTypesIsLeft)
         MDGModifier pending;
         pending.createNode("loaderFirstNode");
         refused = Host::unloadPlugin(kTwoTypes);
-        EXPECT_EQ(refused.status, MStatus::kFailure);
-        EXPECT_TRUE(contains(refused.message, "held by a modifier")) << refused.message;
+        EXPECT_TRUE(failedWith(refused, MStatus::kFailure, "held by a modifier"));
     }
     EXPECT_TRUE(Host::unloadPlugin(kTwoTypes).succeeded());
     EXPECT_EQ(undone.doIt(), MStatus::kFailure) << "the node's type went with the plug-in";
@@ -140,8 +149,7 @@ TEST_F(PluginLoaderTest, AFailedInitializationWithNothingRegisteredClosesTheLibr
 {
     Faults::failOn("registerNode", 1, MStatus::kInsufficientMemory);
     const PluginOutcome outcome = Host::loadPlugin(kTwoTypes);
-    EXPECT_EQ(outcome.status, MStatus::kInsufficientMemory);
-    EXPECT_TRUE(contains(outcome.message, "initializePlugin")) << outcome.message;
+    EXPECT_TRUE(failedWith(outcome, MStatus::kInsufficientMemory, "initializePlugin"));
     EXPECT_FALSE(Host::isPluginLoaded(kTwoTypes));
     EXPECT_FALSE(mapped(kTwoTypes));
     EXPECT_FALSE(registered("loaderFirstNode"));
@@ -151,8 +159,7 @@ TEST_F(PluginLoaderTest, TypesLeftByAFailedInitializationKeepTheLibraryOpenUntil
 {
     Faults::failOn("registerNode", 2);
     const PluginOutcome outcome = Host::loadPlugin(kTwoTypes);
-    EXPECT_EQ(outcome.status, MStatus::kFailure);
-    EXPECT_TRUE(contains(outcome.message, "loaderFirstNode")) << outcome.message;
+    EXPECT_TRUE(failedWith(outcome, MStatus::kFailure, "loaderFirstNode"));
     EXPECT_TRUE(Host::isPluginLoaded(kTwoTypes));
     ASSERT_TRUE(registered("loaderFirstNode"));
     EXPECT_FALSE(registered("loaderSecondNode"));
@@ -162,8 +169,7 @@ TEST_F(PluginLoaderTest, TypesLeftByAFailedInitializationKeepTheLibraryOpenUntil
     // uninitializePlugin fails on the type that never came, but nothing of
     // the plug-in is left registered, so the library closes.
     const PluginOutcome unloaded = Host::unloadPlugin(kTwoTypes);
-    EXPECT_EQ(unloaded.status, MStatus::kInvalidParameter);
-    EXPECT_TRUE(contains(unloaded.message, "closed")) << unloaded.message;
+    EXPECT_TRUE(failedWith(unloaded, MStatus::kInvalidParameter, "closed"));
     EXPECT_FALSE(Host::isPluginLoaded(kTwoTypes));
     EXPECT_FALSE(registered("loaderFirstNode"));
 }
@@ -173,8 +179,7 @@ TEST_F(PluginLoaderTest, AFailedUninitializationKeepsThePluginLoaded)
     ASSERT_TRUE(Host::loadPlugin(kTwoTypes).succeeded());
     Faults::failOn("deregisterNode", 1);
     const PluginOutcome refused = Host::unloadPlugin(kTwoTypes);
-    EXPECT_EQ(refused.status, MStatus::kFailure);
-    EXPECT_TRUE(contains(refused.message, "stays loaded")) << refused.message;
+    EXPECT_TRUE(failedWith(refused, MStatus::kFailure, "stays loaded"));
     EXPECT_TRUE(Host::isPluginLoaded(kTwoTypes));
     EXPECT_TRUE(registered("loaderFirstNode"));
 
