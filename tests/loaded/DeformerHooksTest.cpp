@@ -49,6 +49,16 @@ protected:
         return {ran, EvaluationManager::instance().invalidations()};
     }
 
+    // The node's accessory set-up into the modifier: its status, and what it
+    // wrote to the error stream in `errors`.
+    static MStatus accessorySetup(const MObject& node, MDagModifier& modifier, std::string& errors)
+    {
+        testing::internal::CaptureStderr();
+        const MStatus status = deformerOf(node)->accessoryNodeSetup(modifier);
+        errors = testing::internal::GetCapturedStderr();
+        return status;
+    }
+
     static MPlugArray sourcesOf(const MPlug& destination)
     {
         MPlugArray sources;
@@ -155,9 +165,8 @@ TEST_F(DeformerHooksTest, AHandleThatCannotBeCreatedEndsTheSetupWithNothingRecor
     Faults::failOn("MDagModifier::createNode", 1, MStatus::kInsufficientMemory);
 
     MDagModifier modifier;
-    testing::internal::CaptureStderr();
-    const MStatus status = deformerOf(node)->accessoryNodeSetup(modifier);
-    const std::string errors = testing::internal::GetCapturedStderr();
+    std::string errors;
+    const MStatus status = accessorySetup(node, modifier, errors);
 
     EXPECT_EQ(status, MStatus::kInsufficientMemory);
     EXPECT_TRUE(contains(errors, ",ERROR NoiseDeformerNode creating locator node\n\n")) << errors;
@@ -172,9 +181,8 @@ TEST_F(DeformerHooksTest, AConnectionThatFailsIsReturnedAndTheHandleStaysRecorde
     Faults::failOn("MDGModifier::connect", 1, MStatus::kInvalidParameter);
 
     MDagModifier modifier;
-    testing::internal::CaptureStderr();
-    const MStatus status = deformerOf(node)->accessoryNodeSetup(modifier);
-    const std::string errors = testing::internal::GetCapturedStderr();
+    std::string errors;
+    const MStatus status = accessorySetup(node, modifier, errors);
 
     EXPECT_EQ(status, MStatus::kInvalidParameter);
     EXPECT_TRUE(contains(errors, ",ERROR NoiseDeformerNode connecting matrix attribute handleSpace to locator "
