@@ -1,5 +1,7 @@
 #include "NurbsPrimitives.h"
 
+#include "EmptyData.h"
+
 #include <maya/MDoubleArray.h>
 #include <maya/MFnNurbsCurve.h>
 #include <maya/MFnNurbsCurveData.h>
@@ -41,6 +43,19 @@ MDoubleArray periodicKnots(int distinct)
     return knots;
 }
 
+// A cubic surface, open in V, in new data; the null object when the host
+// refuses it.
+MObject cubicSurface(const MPointArray& cvs, const MDoubleArray& knotsU, const MDoubleArray& knotsV,
+                     MFnNurbsSurface::Form formU, MStatus& status)
+{
+    MObject data = emptyData<MFnNurbsSurfaceData>(status);
+    if (!status)
+        return MObject();
+    MFnNurbsSurface surface;
+    surface.create(cvs, knotsU, knotsV, kDegree, kDegree, formU, MFnNurbsSurface::kOpen, false, data, &status);
+    return status ? data : MObject();
+}
+
 } // namespace
 
 MObject NurbsPrimitives::plane(int cvsU, int cvsV, MStatus& status)
@@ -49,14 +64,7 @@ MObject NurbsPrimitives::plane(int cvsU, int cvsV, MStatus& status)
     for (int u = 0; u < cvsU; ++u)
         for (int v = 0; v < cvsV; ++v)
             cvs.append(MPoint(-1.0 + 2.0 * u / (cvsU - 1), 0.0, 1.0 - 2.0 * v / (cvsV - 1)));
-    MFnNurbsSurfaceData dataCreator;
-    MObject data = dataCreator.create(&status);
-    if (!status)
-        return MObject();
-    MFnNurbsSurface surface;
-    surface.create(cvs, clampedKnots(cvsU), clampedKnots(cvsV), kDegree, kDegree, MFnNurbsSurface::kOpen,
-                   MFnNurbsSurface::kOpen, false, data, &status);
-    return status ? data : MObject();
+    return cubicSurface(cvs, clampedKnots(cvsU), clampedKnots(cvsV), MFnNurbsSurface::kOpen, status);
 }
 
 MObject NurbsPrimitives::sphere(int sectors, int rows, MStatus& status)
@@ -72,14 +80,7 @@ MObject NurbsPrimitives::sphere(int sectors, int rows, MStatus& status)
                 MPoint(std::sin(polar) * std::cos(azimuth), std::cos(polar), -std::sin(polar) * std::sin(azimuth)));
         }
     }
-    MFnNurbsSurfaceData dataCreator;
-    MObject data = dataCreator.create(&status);
-    if (!status)
-        return MObject();
-    MFnNurbsSurface surface;
-    surface.create(cvs, periodicKnots(sectors), clampedKnots(rows), kDegree, kDegree, MFnNurbsSurface::kPeriodic,
-                   MFnNurbsSurface::kOpen, false, data, &status);
-    return status ? data : MObject();
+    return cubicSurface(cvs, periodicKnots(sectors), clampedKnots(rows), MFnNurbsSurface::kPeriodic, status);
 }
 
 MObject NurbsPrimitives::helix(int cvCount, MStatus& status)
@@ -91,8 +92,7 @@ MObject NurbsPrimitives::helix(int cvCount, MStatus& status)
         const double angle = 2.0 * kPi * kTurns * along;
         cvs.append(MPoint(std::cos(angle), -1.0 + 2.0 * along, -std::sin(angle)));
     }
-    MFnNurbsCurveData dataCreator;
-    MObject data = dataCreator.create(&status);
+    MObject data = emptyData<MFnNurbsCurveData>(status);
     if (!status)
         return MObject();
     MFnNurbsCurve curve;

@@ -1,5 +1,7 @@
 #include "PolygonDataFactory.h"
 
+#include "EmptyData.h"
+
 #include <maya/MFloatArray.h>
 #include <maya/MFloatPointArray.h>
 #include <maya/MFnMesh.h>
@@ -90,8 +92,7 @@ MStatus assignNormals(MFnMesh& mesh, const PolygonMeshDescription& description)
 
 MObject PolygonDataFactory::makeMesh(const PolygonMeshDescription& description, MStatus& status)
 {
-    MFnMeshData dataCreator;
-    MObject data = dataCreator.create(&status);
+    MObject data = emptyData<MFnMeshData>(status);
     if (!status)
         return MObject();
     MFnMesh mesh;
@@ -110,8 +111,7 @@ MObject PolygonDataFactory::makeMesh(const PolygonMeshDescription& description, 
 
 MObject PolygonDataFactory::makeSubdivisionCage(const PolygonMeshDescription& description, MStatus& status)
 {
-    MFnSubdData dataCreator;
-    MObject data = dataCreator.create(&status);
+    MObject data = emptyData<MFnSubdData>(status);
     if (!status)
         return MObject();
     MFnSubd subdivision;

@@ -10,7 +10,7 @@ namespace {
 
 const char* kTriangle = "v 0 0 0\nv 1 0 0\nv 0 1 0\nf 1 2 3\n";
 
-class BadInput : public AppTest
+class BadInputTest : public AppTest
 {
 protected:
     void SetUp() override { writeText(file("in.obj"), kTriangle); }
@@ -27,9 +27,17 @@ protected:
         EXPECT_EQ(readText(file("in.obj")), kTriangle);
         return result;
     }
+
+    // The same for in.obj deformed to out.obj with the options given.
+    AppRun expectOptionsRefused(const std::vector<std::string>& options, const std::string& words)
+    {
+        std::vector<std::string> arguments = {"in.obj", "-o", "out.obj"};
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        return expectRefused(arguments, words);
+    }
 };
 
-TEST_F(BadInput, MissingOrMalformedInputNamesTheFileAndLine)
+TEST_F(BadInputTest, MissingOrMalformedInputNamesTheFileAndLine)
 {
     expectRefused({"nothere.obj", "-o", "out.obj"}, "nothere.obj");
     expectRefused({"@cone", "-o", "out.obj"}, "@plane");
@@ -50,41 +58,41 @@ TEST_F(BadInput, MissingOrMalformedInputNamesTheFileAndLine)
     expectRefused({"in.obj", "-o", "out.obj", "--weights", "few.txt"}, "2 weights for 3 points");
 }
 
-TEST_F(BadInput, UnknownAttributeListsTheValidNames)
+TEST_F(BadInputTest, UnknownAttributeListsTheValidNames)
 {
-    expectRefused({"in.obj", "-o", "out.obj", "--set", "wobble=1"}, "amplitude (amp)");
+    expectOptionsRefused({"--set", "wobble=1"}, "amplitude (amp)");
 }
 
-TEST_F(BadInput, ValuesThatDoNotParse)
+TEST_F(BadInputTest, ValuesThatDoNotParse)
 {
-    expectRefused({"in.obj", "-o", "out.obj", "--set", "amp=loud"}, "loud");
-    expectRefused({"in.obj", "-o", "out.obj", "--set", "seed=1.5"}, "whole number");
-    expectRefused({"in.obj", "-o", "out.obj", "--set", "nt=Fractal"}, "Sine Absolute Value (3)");
-    expectRefused({"in.obj", "-o", "out.obj", "--set", "aln=maybe"}, "on, off");
-    expectRefused({"in.obj", "-o", "out.obj", "--set", "disp=1,0"}, "R,G,B");
-    expectRefused({"in.obj", "-o", "out.obj", "--set", "amp"}, "NAME=VALUE");
-    expectRefused({"in.obj", "-o", "out.obj", "--handle-translate", "1,2"}, "X,Y,Z");
-    expectRefused({"in.obj", "-o", "out.obj", "--frames", "1:x"}, "1:x");
-    expectRefused({"in.obj", "-o", "out.obj", "--frames", "1:3"}, "#");
-    expectRefused({"in.obj", "-o", "out.obj", "--envelope", "full"}, "full");
-    expectRefused({"in.obj", "-o", "out.obj", "--frames", ""}, "frame range");
+    expectOptionsRefused({"--set", "amp=loud"}, "loud");
+    expectOptionsRefused({"--set", "seed=1.5"}, "whole number");
+    expectOptionsRefused({"--set", "nt=Fractal"}, "Sine Absolute Value (3)");
+    expectOptionsRefused({"--set", "aln=maybe"}, "on, off");
+    expectOptionsRefused({"--set", "disp=1,0"}, "R,G,B");
+    expectOptionsRefused({"--set", "amp"}, "NAME=VALUE");
+    expectOptionsRefused({"--handle-translate", "1,2"}, "X,Y,Z");
+    expectOptionsRefused({"--frames", "1:x"}, "1:x");
+    expectOptionsRefused({"--frames", "1:3"}, "#");
+    expectOptionsRefused({"--envelope", "full"}, "full");
+    expectOptionsRefused({"--frames", ""}, "frame range");
 }
 
 // Each message names what the user wrote and the bound it broke.
-TEST_F(BadInput, ValuesOutOfRangeNameTheRealLimit)
+TEST_F(BadInputTest, ValuesOutOfRangeNameTheRealLimit)
 {
-    expectRefused({"in.obj", "-o", "out.obj", "--frame", "99999999999999999999"}, "1000000000");
-    expectRefused({"in.obj", "-o", "out.obj", "--frame", "99999999999999999999"}, "\"99999999999999999999\"");
-    expectRefused({"in.obj", "-o", "out.obj", "--set", "seed=2147483648"}, "from -2147483648 to 2147483647");
-    expectRefused({"in.obj", "-o", "out.obj", "--set", "disp=0,0,1e300"}, "for displacement:");
-    expectRefused({"in.obj", "-o", "out.obj", "--set", "amplitude=1e300"}, "3.40282347e+38");
+    expectOptionsRefused({"--frame", "99999999999999999999"}, "1000000000");
+    expectOptionsRefused({"--frame", "99999999999999999999"}, "\"99999999999999999999\"");
+    expectOptionsRefused({"--set", "seed=2147483648"}, "from -2147483648 to 2147483647");
+    expectOptionsRefused({"--set", "disp=0,0,1e300"}, "for displacement:");
+    expectOptionsRefused({"--set", "amplitude=1e300"}, "3.40282347e+38");
     expectRefused({"@plane:3000x3000", "-o", "out.obj"}, "at most 4000000");
-    expectRefused({"in.obj", "-o", "out.obj", "--preview", "view.gif"}, ".png, .jpg");
+    expectOptionsRefused({"--preview", "view.gif"}, ".png, .jpg");
 }
 
 // Member lists are read strictly, with the whole list and the fault on one
 // line; the points are counted over all the inputs (3 + 9 here).
-TEST_F(BadInput, MemberListsThatDoNotParseOrNameNoPoint)
+TEST_F(BadInputTest, MemberListsThatDoNotParseOrNameNoPoint)
 {
     const std::vector<std::pair<std::string, std::string>> lists = {
         {"", "is empty"},
@@ -108,7 +116,7 @@ TEST_F(BadInput, MemberListsThatDoNotParseOrNameNoPoint)
     }
 }
 
-TEST_F(BadInput, PluginThatDoesNotLoadOrRegister)
+TEST_F(BadInputTest, PluginThatDoesNotLoadOrRegister)
 {
     writeText(file("fake.so"), "not a library");
     expectRefused({"in.obj", "-o", "out.obj", "--plugin", file("fake.so")}, "fake.so");
@@ -120,7 +128,7 @@ TEST_F(BadInput, PluginThatDoesNotLoadOrRegister)
     expectRefused({"in.obj", "-o", "out.obj", "--plugin", other}, "noiseDeformer");
 }
 
-TEST_F(BadInput, OutputsNeverOverwriteInputsOrEachOther)
+TEST_F(BadInputTest, OutputsNeverOverwriteInputsOrEachOther)
 {
     expectRefused({"in.obj", "-o", "in.obj"}, "overwrite");
     std::filesystem::create_directory(file("sub"));

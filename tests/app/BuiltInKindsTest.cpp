@@ -32,7 +32,7 @@ std::vector<std::vector<double>> plyPoints(const std::string& text)
     return points;
 }
 
-class BuiltInKinds : public AppTest
+class BuiltInKindsTest : public AppTest
 {
 protected:
     void SetUp() override
@@ -45,7 +45,7 @@ protected:
     ObjText rest(const std::string& name) const { return obj("rest-" + name); }
 };
 
-TEST_F(BuiltInKinds, MeshesKeepTheirStructureAndMove)
+TEST_F(BuiltInKindsTest, MeshesKeepTheirStructureAndMove)
 {
     struct Expected
     {
@@ -68,7 +68,7 @@ TEST_F(BuiltInKinds, MeshesKeepTheirStructureAndMove)
     EXPECT_EQ(deformed("plane.obj").uvs.size(), 12u);
 }
 
-TEST_F(BuiltInKinds, NurbsAreWrittenAsFreeFormGeometry)
+TEST_F(BuiltInKindsTest, NurbsAreWrittenAsFreeFormGeometry)
 {
     const ObjText surface = deformed("nplane.obj");
     EXPECT_EQ(surface.vertices.size(), 20u);
@@ -94,7 +94,7 @@ TEST_F(BuiltInKinds, NurbsAreWrittenAsFreeFormGeometry)
     EXPECT_NE(helix.vertices, rest("helix.obj").vertices);
 }
 
-TEST_F(BuiltInKinds, ParticlesAreWrittenAsPly)
+TEST_F(BuiltInKindsTest, ParticlesAreWrittenAsPly)
 {
     const std::string text = readText(file("deformed-particles.ply"));
     EXPECT_EQ(text.rfind("ply\nformat ascii 1.0\n", 0), 0u);

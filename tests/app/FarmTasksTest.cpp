@@ -15,7 +15,7 @@ const char* const kSlurmVariables[] = {"SLURM_ARRAY_TASK_ID", "SLURM_ARRAY_TASK_
 
 // The runs of a test see a job array task's variables only as the test sets
 // them, even when the test itself runs on a cluster.
-class FarmTasks : public AppTest
+class FarmTasksTest : public AppTest
 {
 protected:
     void SetUp() override
@@ -38,7 +38,7 @@ private:
     std::map<std::string, std::string> m_saved;
 };
 
-TEST_F(FarmTasks, FourTasksWriteTheirSharesAndTogetherWhatOneRunWrites)
+TEST_F(FarmTasksTest, FourTasksWriteTheirSharesAndTogetherWhatOneRunWrites)
 {
     const std::vector<std::string> job = {"@sphere:6x4", "--frames", "1:10", "--set", "phase=0.3", "--quiet"};
     const std::vector<std::vector<std::string>> shares = {{"s.01.obj", "s.02.obj", "s.03.obj"},
@@ -61,7 +61,7 @@ TEST_F(FarmTasks, FourTasksWriteTheirSharesAndTogetherWhatOneRunWrites)
     }
 }
 
-TEST_F(FarmTasks, ASlurmArrayTaskTakesItsShareFromTheEnvironment)
+TEST_F(FarmTasksTest, ASlurmArrayTaskTakesItsShareFromTheEnvironment)
 {
     setenv("SLURM_ARRAY_TASK_ID", "2", 1);
     setenv("SLURM_ARRAY_TASK_MIN", "0", 1);
@@ -70,7 +70,7 @@ TEST_F(FarmTasks, ASlurmArrayTaskTakesItsShareFromTheEnvironment)
     EXPECT_EQ(files(), (std::vector<std::string>{"p.6.obj", "p.7.obj"}));
 }
 
-TEST_F(FarmTasks, ATaskBeyondTheFramesSucceedsDoingNothing)
+TEST_F(FarmTasksTest, ATaskBeyondTheFramesSucceedsDoingNothing)
 {
     const AppRun result = run({"@plane:2x2", "-o", "p.#.obj", "--frames", "1:3", "--task", "4/8"});
     EXPECT_EQ(result.exitCode, 0) << result.err;
@@ -79,7 +79,7 @@ TEST_F(FarmTasks, ATaskBeyondTheFramesSucceedsDoingNothing)
     EXPECT_TRUE(files().empty());
 }
 
-TEST_F(FarmTasks, BadTasksAreUsageErrorsBeforeAnythingIsWritten)
+TEST_F(FarmTasksTest, BadTasksAreUsageErrorsBeforeAnythingIsWritten)
 {
     for (const char* task : {"5/4", "one/4", "slurm"}) {
         const AppRun result = run({"@plane:2x2", "-o", "p.#.obj", "--frames", "1:4", "--task", task});

@@ -110,7 +110,7 @@ TEST(FrameShare, BadTasksAreUsageErrorsThatSayWhy)
     }
 }
 
-class SlurmShare : public ::testing::Test
+class SlurmShareTest : public ::testing::Test
 {
 protected:
     FrameShare::Environment environment() const
@@ -125,7 +125,7 @@ protected:
     std::map<std::string, std::string> m_variables;
 };
 
-TEST_F(SlurmShare, ArraysNumberedFromZeroOrOneGiveTheSameTasks)
+TEST_F(SlurmShareTest, ArraysNumberedFromZeroOrOneGiveTheSameTasks)
 {
     m_variables = {{"SLURM_ARRAY_TASK_COUNT", "4"}, {"SLURM_ARRAY_TASK_MIN", "0"}, {"SLURM_ARRAY_TASK_ID", "0"}};
     EXPECT_EQ(task(), "task 1 of 4");
@@ -139,7 +139,7 @@ TEST_F(SlurmShare, ArraysNumberedFromZeroOrOneGiveTheSameTasks)
     EXPECT_EQ(task(), "task 2 of 3");
 }
 
-TEST_F(SlurmShare, AMissingOrBadVariableIsNamed)
+TEST_F(SlurmShareTest, AMissingOrBadVariableIsNamed)
 {
     const std::map<std::string, std::string> whole = {
         {"SLURM_ARRAY_TASK_COUNT", "4"}, {"SLURM_ARRAY_TASK_MIN", "0"}, {"SLURM_ARRAY_TASK_ID", "2"}};
@@ -155,7 +155,7 @@ TEST_F(SlurmShare, AMissingOrBadVariableIsNamed)
     }
 }
 
-TEST_F(SlurmShare, StepsOrGapsInTheArrayAreRefused)
+TEST_F(SlurmShareTest, StepsOrGapsInTheArrayAreRefused)
 {
     // --array=0-9:3 numbers its 4 tasks 0, 3, 6, 9.
     m_variables = {{"SLURM_ARRAY_TASK_COUNT", "4"}, {"SLURM_ARRAY_TASK_MIN", "0"}, {"SLURM_ARRAY_TASK_ID", "6"}};

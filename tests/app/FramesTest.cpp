@@ -9,9 +9,9 @@
 namespace kavo::test {
 namespace {
 
-using Frames = AppTest;
+using FramesTest = AppTest;
 
-TEST_F(Frames, HashRunsBecomeZeroPaddedFrameNumbers)
+TEST_F(FramesTest, HashRunsBecomeZeroPaddedFrameNumbers)
 {
     ASSERT_TRUE(runs({"@plane:2x2", "-o", "out.###.obj", "--frames", "1:5:2", "--preview", "view.#.png",
                       "--preview-size", "32x24", "--quiet"}));
@@ -20,7 +20,7 @@ TEST_F(Frames, HashRunsBecomeZeroPaddedFrameNumbers)
     EXPECT_NE(obj("out.001.obj").vertices, obj("out.003.obj").vertices) << "the noise is animated by default";
 }
 
-TEST_F(Frames, SplitRangesWriteWhatOneRunWrites)
+TEST_F(FramesTest, SplitRangesWriteWhatOneRunWrites)
 {
     std::filesystem::create_directory(file("whole"));
     std::filesystem::create_directory(file("split"));
@@ -33,7 +33,7 @@ TEST_F(Frames, SplitRangesWriteWhatOneRunWrites)
     EXPECT_EQ(readText(file("split/single.obj")), readText(file("whole/s.12.obj")));
 }
 
-TEST_F(Frames, StillNoiseIsTheSameAtEveryFrame)
+TEST_F(FramesTest, StillNoiseIsTheSameAtEveryFrame)
 {
     ASSERT_TRUE(runs({"@plane:2x2", "-o", "out.#.obj", "--frames", "1:2", "--set", "animationState=off"}));
     EXPECT_EQ(obj("out.1.obj").vertices, obj("out.2.obj").vertices);

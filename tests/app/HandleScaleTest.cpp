@@ -8,9 +8,9 @@
 namespace kavo::test {
 namespace {
 
-using HandleScale = AppTest;
+using HandleScaleTest = AppTest;
 
-TEST_F(HandleScale, ChangesTheDrawnHandleButNoPoint)
+TEST_F(HandleScaleTest, ChangesTheDrawnHandleButNoPoint)
 {
     // The region on and a falloff, with the handle moved off the origin, so
     // a scaled region or noise frame would move other points or move them

@@ -31,7 +31,7 @@ bool hasTemporaryFile(const std::vector<std::string>& names)
     return false;
 }
 
-class HostileInput : public AppTest
+class HostileInputTest : public AppTest
 {
 protected:
     void SetUp() override { writeText(file("in.obj"), kTriangle); }
@@ -57,7 +57,7 @@ protected:
     }
 };
 
-TEST_F(HostileInput, ControlCharactersInsideAnObjLineAreRefusedWithTheLine)
+TEST_F(HostileInputTest, ControlCharactersInsideAnObjLineAreRefusedWithTheLine)
 {
     expectObjRefused("v 0 0 0\nv 1 0 0\nv 1 1 0\nvn\r0 0 1\nf 1//1 2//1 3//1\n", {"bad.obj:4:", "\\r"});
     expectObjRefused("v 0 0 0\nv\r5 5 5\nv 1 0 0\nv 1 1 0\nf 1 2 3\n", {"bad.obj:2:", "\\r"});
@@ -70,7 +70,7 @@ TEST_F(HostileInput, ControlCharactersInsideAnObjLineAreRefusedWithTheLine)
     expectObjRefused("v 0 0 0\nv 1 0 0\nv 1 1 0\nvt 0 0\nvt\r1 1\nf 1/-1 2/-1 3/-1\n", {"bad.obj:5:"});
 }
 
-TEST_F(HostileInput, ObjStatementsTheDeformerDoesNotUseAreSkippedUnread)
+TEST_F(HostileInputTest, ObjStatementsTheDeformerDoesNotUseAreSkippedUnread)
 {
     mkfifo(file("pipe.mtl").c_str(), 0600);
     writeText(file("skips.obj"), "\xEF\xBB\xBF"
@@ -88,7 +88,7 @@ TEST_F(HostileInput, ObjStatementsTheDeformerDoesNotUseAreSkippedUnread)
         EXPECT_EQ(out.faces[0][k].vertex, k + 1);
 }
 
-TEST_F(HostileInput, RelativeIndicesCountBackFromTheLatestElement)
+TEST_F(HostileInputTest, RelativeIndicesCountBackFromTheLatestElement)
 {
     writeText(file("relative.obj"), "v 0 0 0\nv 1 0 0\nv 1 1 0\nvt 0 0\nvt 1 0\nvt 1 1\n"
                                     "f -3/-3 -2/-2 -1/-1\n"
@@ -106,7 +106,7 @@ TEST_F(HostileInput, RelativeIndicesCountBackFromTheLatestElement)
         }
 }
 
-TEST_F(HostileInput, OnlyRegularFilesAreRead)
+TEST_F(HostileInputTest, OnlyRegularFilesAreRead)
 {
     fs::create_directory(file("folder.obj"));
     mkfifo(file("pipe.obj").c_str(), 0600);
@@ -129,7 +129,7 @@ TEST_F(HostileInput, OnlyRegularFilesAreRead)
     expectRefused({"in.obj", "-o", "out.obj", "--weights", "huge.txt"}, {"huge.txt", "too large", "1 GiB"});
 }
 
-TEST_F(HostileInput, OutputsAreComparedByTheFileTheyResolveTo)
+TEST_F(HostileInputTest, OutputsAreComparedByTheFileTheyResolveTo)
 {
     expectRefused({"@plane:3x3", "@sphere", "-o", "a.obj", "./a.obj"}, {"written twice"});
     fs::create_directory(file("sub"));
@@ -144,7 +144,7 @@ TEST_F(HostileInput, OutputsAreComparedByTheFileTheyResolveTo)
                   {"overwrite", "tex.png"});
 }
 
-TEST_F(HostileInput, AStoppedRunRemovesItsTemporaryFiles)
+TEST_F(HostileInputTest, AStoppedRunRemovesItsTemporaryFiles)
 {
     for (int signal : {SIGINT, SIGTERM, SIGHUP}) {
         SCOPED_TRACE("signal " + std::to_string(signal));
@@ -163,7 +163,7 @@ TEST_F(HostileInput, AStoppedRunRemovesItsTemporaryFiles)
     }
 }
 
-TEST_F(HostileInput, ADamagedTextureIsRefusedInOneMessage)
+TEST_F(HostileInputTest, ADamagedTextureIsRefusedInOneMessage)
 {
     std::string problem;
     ASSERT_TRUE(host::render::PngWriter::write(file("whole.png"), 4, 4, std::vector<std::uint8_t>(64, 200), problem))

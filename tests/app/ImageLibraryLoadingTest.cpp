@@ -9,7 +9,7 @@
 namespace kavo::test {
 namespace {
 
-class ImageLibraryLoading : public AppTest
+class ImageLibraryLoadingTest : public AppTest
 {
 protected:
     // A run whose standard error also holds the dynamic loader's report of
@@ -34,13 +34,13 @@ protected:
     static bool loadedLLVM(const AppRun& result) { return result.err.find("libLLVM") != std::string::npos; }
 };
 
-TEST_F(ImageLibraryLoading, ARunWithoutTextureOrPreviewDoesNotLoadIt)
+TEST_F(ImageLibraryLoadingTest, ARunWithoutTextureOrPreviewDoesNotLoadIt)
 {
     EXPECT_FALSE(loadedOpenImageIO(runReportingLibraries({"@plane", "-o", "plane.obj"})));
     EXPECT_FALSE(loadedOpenImageIO(runReportingLibraries({"--version"})));
 }
 
-TEST_F(ImageLibraryLoading, ARunWithoutPreviewLoadsNeitherOpenGLNorLLVM)
+TEST_F(ImageLibraryLoadingTest, ARunWithoutPreviewLoadsNeitherOpenGLNorLLVM)
 {
     for (const std::vector<std::string>& arguments :
          {std::vector<std::string>{"@plane", "-o", "plane.obj"}, std::vector<std::string>{"--version"}}) {
@@ -50,7 +50,7 @@ TEST_F(ImageLibraryLoading, ARunWithoutPreviewLoadsNeitherOpenGLNorLLVM)
     }
 }
 
-TEST_F(ImageLibraryLoading, APreviewAndATextureLoadItAndWork)
+TEST_F(ImageLibraryLoadingTest, APreviewAndATextureLoadItAndWork)
 {
     const AppRun preview = runReportingLibraries({"@plane:4x4", "-o", "plane.obj", "--preview", "plane.png"});
     EXPECT_TRUE(loadedOpenImageIO(preview));

@@ -10,7 +10,7 @@
 namespace kavo::test {
 namespace {
 
-using MembersOption = AppTest;
+using MembersOptionTest = AppTest;
 
 // The text of every vertex line, in order.
 std::vector<std::string> vertexLines(const std::string& path)
@@ -23,7 +23,7 @@ std::vector<std::string> vertexLines(const std::string& path)
     return lines;
 }
 
-TEST_F(MembersOption, MembersMoveAsInAFullRunAndEveryOtherPointKeepsItsInputBits)
+TEST_F(MembersOptionTest, MembersMoveAsInAFullRunAndEveryOtherPointKeepsItsInputBits)
 {
     // 441 plane vertices (points 0 to 440), 32 helix CVs (441 to 472), 20
     // particles (473 to 492). A range inside another, one across the two

@@ -45,7 +45,7 @@ Vector unitNormal(const std::vector<double>& a, const std::vector<double>& b, co
     return {n[0] / length, n[1] / length, n[2] / length};
 }
 
-class ObjMeshes : public AppTest
+class ObjMeshesTest : public AppTest
 {
 protected:
     void SetUp() override
@@ -55,7 +55,7 @@ protected:
     }
 };
 
-TEST_F(ObjMeshes, PointsMoveAlongTheFilesNormals)
+TEST_F(ObjMeshesTest, PointsMoveAlongTheFilesNormals)
 {
     ASSERT_TRUE(runs({"tilted.obj", "plain.obj", "-o", "tilted-out.obj", "plain-out.obj", "--set", "amp=0.5"}));
     const ObjText input = obj("tilted.obj");
@@ -80,7 +80,7 @@ TEST_F(ObjMeshes, PointsMoveAlongTheFilesNormals)
     EXPECT_TRUE(plainMoved);
 }
 
-TEST_F(ObjMeshes, StructureAndUvsAreKeptAndPositionsRoundTripExactly)
+TEST_F(ObjMeshesTest, StructureAndUvsAreKeptAndPositionsRoundTripExactly)
 {
     ASSERT_TRUE(runs({"tilted.obj", "-o", "out.obj", "--envelope", "0"}));
     const ObjText input = obj("tilted.obj");
@@ -101,7 +101,7 @@ TEST_F(ObjMeshes, StructureAndUvsAreKeptAndPositionsRoundTripExactly)
         EXPECT_NEAR(std::abs(normal[2]), 1.0, 1e-12);
 }
 
-TEST_F(ObjMeshes, NormalsAreRecomputedFromTheDeformedPoints)
+TEST_F(ObjMeshesTest, NormalsAreRecomputedFromTheDeformedPoints)
 {
     ASSERT_TRUE(runs({"plain.obj", "-o", "out.obj", "--set", "amp=0.5"}));
     const ObjText bent = obj("out.obj");

@@ -9,9 +9,9 @@
 namespace kavo::test {
 namespace {
 
-using Options = AppTest;
+using OptionsTest = AppTest;
 
-TEST_F(Options, EveryWayOfNamingAValueGivesTheSameResult)
+TEST_F(OptionsTest, EveryWayOfNamingAValueGivesTheSameResult)
 {
     // Each group spells one setting several ways; the outputs must match.
     const std::vector<std::vector<std::vector<std::string>>> groups = {
@@ -35,7 +35,7 @@ TEST_F(Options, EveryWayOfNamingAValueGivesTheSameResult)
     }
 }
 
-TEST_F(Options, ValuesBeyondALimitAreClampedWithAWarning)
+TEST_F(OptionsTest, ValuesBeyondALimitAreClampedWithAWarning)
 {
     const AppRun result = run({"@plane:2x2", "-o", "out.obj", "--set", "falloff=-3", "--set", "roughness=0.5"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
@@ -43,7 +43,7 @@ TEST_F(Options, ValuesBeyondALimitAreClampedWithAWarning)
     EXPECT_EQ(result.err.find("roughness"), std::string::npos) << result.err;
 }
 
-TEST_F(Options, ZeroEnvelopeOrZeroWeightsLeaveTheGeometryAlone)
+TEST_F(OptionsTest, ZeroEnvelopeOrZeroWeightsLeaveTheGeometryAlone)
 {
     ASSERT_TRUE(runs({"@plane:2x2", "-o", "rest.obj", "--envelope", "0"}));
     writeText(file("zero.txt"), "# one weight per vertex\n0 0 0\n0 0 0\n0 0 0\n");
@@ -59,7 +59,7 @@ TEST_F(Options, ZeroEnvelopeOrZeroWeightsLeaveTheGeometryAlone)
         EXPECT_EQ(centre.vertices[k] == rest.vertices[k], k != 4) << "vertex " << k;
 }
 
-TEST_F(Options, TheHandlePlacesTheNoise)
+TEST_F(OptionsTest, TheHandlePlacesTheNoise)
 {
     ASSERT_TRUE(runs({"@plane:2x2", "-o", "rest.obj", "--envelope", "0"}));
     // With the region on, only points inside the handle's unit cube move:
@@ -79,7 +79,7 @@ TEST_F(Options, TheHandlePlacesTheNoise)
     EXPECT_NE(obj("turned.obj").vertices, obj("plain.obj").vertices);
 }
 
-TEST_F(Options, TextureModeDisplacesByTheImage)
+TEST_F(OptionsTest, TextureModeDisplacesByTheImage)
 {
     // A uniform image: every point moves by the same amount along its normal.
     std::string problem;

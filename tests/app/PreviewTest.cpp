@@ -24,7 +24,7 @@ bool near(const MFloatVector& texel, const MColor& color)
            std::abs(texel.z - color.b) < tolerance;
 }
 
-class Preview : public AppTest
+class PreviewTest : public AppTest
 {
 protected:
     host::render::TextureImage readImage(const std::string& name)
@@ -45,7 +45,7 @@ protected:
     }
 };
 
-TEST_F(Preview, ShowsTheGeometryAndTheHandle)
+TEST_F(PreviewTest, ShowsTheGeometryAndTheHandle)
 {
     ASSERT_TRUE(runs({"@plane:4x4", "-o", "plane.obj", "--preview", "plane.png", "--preview-size", "96x64"}));
     const host::render::TextureImage image = readImage("plane.png");
@@ -64,7 +64,7 @@ TEST_F(Preview, ShowsTheGeometryAndTheHandle)
 }
 
 // The file's own signature, not its name, says what it is.
-TEST_F(Preview, IsWrittenInTheFormatItsNameAsksFor)
+TEST_F(PreviewTest, IsWrittenInTheFormatItsNameAsksFor)
 {
     const std::pair<const char*, std::string> signatures[] = {
         {"view.png", "\x89PNG"}, {"view.JPG", "\xFF\xD8\xFF"},     {"view.jpeg", "\xFF\xD8\xFF"},
@@ -77,7 +77,7 @@ TEST_F(Preview, IsWrittenInTheFormatItsNameAsksFor)
     }
 }
 
-TEST_F(Preview, DrawsEveryKindOfGeometry)
+TEST_F(PreviewTest, DrawsEveryKindOfGeometry)
 {
     // Geometry is drawn in shades of the host's neutral grey; the background
     // and the handle are tinted.

@@ -7,9 +7,9 @@
 namespace kavo::test {
 namespace {
 
-using ThreadsOption = AppTest;
+using ThreadsOptionTest = AppTest;
 
-TEST_F(ThreadsOption, AnyNumberOfThreadsWritesTheSameFile)
+TEST_F(ThreadsOptionTest, AnyNumberOfThreadsWritesTheSameFile)
 {
     const std::vector<std::string> job = {"@plane:120x120", "--set", "fractalState=on", "--set", "iterations=3.5",
                                           "--quiet",        "-o"};
@@ -27,7 +27,7 @@ TEST_F(ThreadsOption, AnyNumberOfThreadsWritesTheSameFile)
     EXPECT_EQ(readText(file("three.obj")), everyCore);
 }
 
-TEST_F(ThreadsOption, NoThreadsOrNotANumberIsABadJob)
+TEST_F(ThreadsOptionTest, NoThreadsOrNotANumberIsABadJob)
 {
     for (const char* count : {"0", "-2", "many"}) {
         const AppRun result = run({"@plane:2x2", "-o", "out.obj", "--threads", count});

@@ -1,10 +1,10 @@
 #include "GeometryDataBuilders.h"
 #include "GeometryExpectations.h"
+#include "TestDeformerTypes.h"
 #include "TestMeshes.h"
 
 #include "geometry/CopyOnWrite.h"
 #include "graph/Faults.h"
-#include "graph/NodeTypeRegistry.h"
 #include "graph/Scene.h"
 #include "session/DeformerCommand.h"
 #include "session/GeometryShapes.h"
@@ -24,13 +24,13 @@
 
 using kavo::host::graph::Faults;
 using kavo::host::graph::Node;
-using kavo::host::graph::NodeTypeRegistry;
 using kavo::host::graph::PlugPath;
 using kavo::host::graph::Scene;
 using kavo::host::session::DeformerCommand;
 using kavo::host::session::DeformerOutcome;
 using kavo::host::session::GeometryShapes;
 using kavo::host::session::Host;
+using kavo::test::registerDeformerType;
 
 namespace {
 
@@ -107,15 +107,9 @@ class DeformerCommandTest : public ::testing::Test
 protected:
     static void SetUpTestSuite()
     {
-        NodeTypeRegistry& registry = NodeTypeRegistry::instance();
-        if (!registry.find("liftDeformer")) {
-            registry.registerPluginType("liftDeformer", MTypeId(0x7f001), LiftDeformer::creator,
-                                        LiftDeformer::initialize, MPxNode::kDeformerNode);
-            registry.registerPluginType("weightLiftDeformer", MTypeId(0x7f003), WeightLiftDeformer::creator,
-                                        WeightLiftDeformer::initialize, MPxNode::kDeformerNode);
-            registry.registerPluginType("handledLiftDeformer", MTypeId(0x7f002), HandledLiftDeformer::creator,
-                                        HandledLiftDeformer::initialize, MPxNode::kDeformerNode);
-        }
+        registerDeformerType<LiftDeformer>("liftDeformer", 0x7f001);
+        registerDeformerType<WeightLiftDeformer>("weightLiftDeformer", 0x7f003);
+        registerDeformerType<HandledLiftDeformer>("handledLiftDeformer", 0x7f002);
     }
 
     void SetUp() override { Host::resetScene(); }

@@ -4,9 +4,9 @@
 
 #include "GeometryDataBuilders.h"
 #include "GeometryExpectations.h"
+#include "TestDeformerTypes.h"
 #include "TestMeshes.h"
 
-#include "graph/NodeTypeRegistry.h"
 #include "session/DeformerCommand.h"
 #include "session/GeometryShapes.h"
 #include "session/Host.h"
@@ -28,11 +28,11 @@
 #include <string>
 #include <vector>
 
-using kavo::host::graph::NodeTypeRegistry;
 using kavo::host::session::DeformerCommand;
 using kavo::host::session::DeformerOutcome;
 using kavo::host::session::GeometryShapes;
 using kavo::host::session::Host;
+using kavo::test::registerDeformerType;
 
 namespace {
 
@@ -140,13 +140,7 @@ MPointArray pointsOf(MObject data)
 class DeformerSetTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        NodeTypeRegistry& registry = NodeTypeRegistry::instance();
-        if (!registry.find("recordingLift"))
-            registry.registerPluginType("recordingLift", MTypeId(0x7f011), RecordingLift::creator,
-                                        RecordingLift::initialize, MPxNode::kDeformerNode);
-    }
+    static void SetUpTestSuite() { registerDeformerType<RecordingLift>("recordingLift", 0x7f011); }
 
     void SetUp() override { Host::resetScene(); }
     void TearDown() override

@@ -2,6 +2,8 @@
 #include "GeometryExpectations.h"
 #include "TestMeshes.h"
 
+#include "support/Matrices.h"
+
 #include "geometry/GeometryData.h"
 
 #include <maya/MFloatArray.h>
@@ -17,17 +19,9 @@
 
 using kavo::host::geometry::GeometryData;
 using kavo::host::graph::objectAs;
+using kavo::test::translation;
 
 namespace {
-
-MMatrix moveBy(double x, double y, double z)
-{
-    MMatrix matrix;
-    matrix[3][0] = x;
-    matrix[3][1] = y;
-    matrix[3][2] = z;
-    return matrix;
-}
 
 MObject particleData()
 {
@@ -41,7 +35,7 @@ MObject particleData()
 // against the positions the kind's own function set reports.
 void expectIteratesInPointOrder(MObject data, const std::vector<MPoint>& objectPoints)
 {
-    objectAs<GeometryData>(data)->transform = moveBy(0, 0, 100);
+    objectAs<GeometryData>(data)->transform = translation(0, 0, 100);
     MStatus status;
     MItGeometry iterator(data, &status);
     ASSERT_EQ(status, MStatus::kSuccess);
@@ -109,7 +103,7 @@ TEST(GeometryClone, CopiesShareNothingWithTheOriginal)
         ASSERT_TRUE(copy) << original.apiTypeStr();
         EXPECT_EQ(copy->apiType(), source->apiType());
         copy->setPoint(1, MPoint(40, 50, 60));
-        copy->transform = moveBy(1, 2, 3);
+        copy->transform = translation(1, 2, 3);
         EXPECT_TRUE(isNear(source->point(1), before, 0.0)) << original.apiTypeStr();
         EXPECT_EQ(source->transform, MMatrix::identity);
     }

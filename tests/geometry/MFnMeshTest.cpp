@@ -94,7 +94,7 @@ MStatus vertexUV(MObject& mesh, int vertex, float2& uv, const MString* set = nul
 
 } // namespace
 
-TEST(MeshFunctionSet, CountsAndPointsInObjectAndWorldSpace)
+TEST(MFnMesh, CountsAndPointsInObjectAndWorldSpace)
 {
     MObject cube = meshDataFrom(unitCubeMesh());
     ASSERT_EQ(MFnMeshData(cube).setMatrix(scaleAndMove()), MStatus::kSuccess);
@@ -125,7 +125,7 @@ TEST(MeshFunctionSet, CountsAndPointsInObjectAndWorldSpace)
     EXPECT_EQ(mesh.getPoint(8, moved), MStatus::kInvalidParameter);
 }
 
-TEST(MeshFunctionSet, CreationRefusesInconsistentInputAndOtherData)
+TEST(MFnMesh, CreationRefusesInconsistentInputAndOtherData)
 {
     const MFloatPointArray points(3);
     const int triangle[] = {0, 1, 2};
@@ -158,7 +158,7 @@ TEST(MeshFunctionSet, CreationRefusesInconsistentInputAndOtherData)
     EXPECT_EQ(MFnMesh(owner).numPolygons(), 1);
 }
 
-TEST(MeshNormalIds, HardEdgedCubeHasThreeNormalsAtEachCorner)
+TEST(MFnMesh, HardEdgedCubeHasThreeNormalsAtEachCorner)
 {
     MObject cube = meshDataFrom(unitCubeMesh());
     makeEdgesHard(cube);
@@ -201,7 +201,7 @@ TEST(MeshNormalIds, HardEdgedCubeHasThreeNormalsAtEachCorner)
     EXPECT_TRUE(isNear(smooth, MVector(1, 1, 1) / std::sqrt(3.0), 1e-12));
 }
 
-TEST(MeshNormalIds, SmoothPlaneSharesOneNormalPerVertex)
+TEST(MFnMesh, SmoothPlaneSharesOneNormalPerVertex)
 {
     MObject plane = meshDataFrom(planeGridMesh(2));
     MFnMesh mesh(plane);
@@ -230,7 +230,7 @@ TEST(MeshNormalIds, SmoothPlaneSharesOneNormalPerVertex)
     EXPECT_TRUE(isNear(normal, up, 0.0));
 }
 
-TEST(MeshNormalIds, NumberedInFaceVertexOrderWhetherOrNotTheNormalsAreAskedFor)
+TEST(MFnMesh, NumberedInFaceVertexOrderWhetherOrNotTheNormalsAreAskedFor)
 {
     // The 2 x 2 grid; the centre vertex 4 is given "up" in polygons 0 and 1
     // and "east" in polygons 2 and 3, splitting it into two normals.
@@ -274,7 +274,7 @@ TEST(MeshNormalIds, NumberedInFaceVertexOrderWhetherOrNotTheNormalsAreAskedFor)
     EXPECT_EQ(atCentre, east);
 }
 
-TEST(MeshNormalIds, WorldSpaceNormalsStayPerpendicularUnderNonUniformScale)
+TEST(MFnMesh, WorldSpaceNormalsStayPerpendicularUnderNonUniformScale)
 {
     // The plane z = x, stretched to twice its width: in world space it rises
     // half as steeply.
@@ -294,7 +294,7 @@ TEST(MeshNormalIds, WorldSpaceNormalsStayPerpendicularUnderNonUniformScale)
     EXPECT_TRUE(isNear(MVector(world[0]), MVector(-0.5, 0, 1).normal(), 1e-6));
 }
 
-TEST(MeshUVs, VertexUVIsThatOfItsFirstFaceVertexWithOne)
+TEST(MFnMesh, VertexUVIsThatOfItsFirstFaceVertexWithOne)
 {
     MObject grid = gridWithUVs();
     float2 uv = {0.0f, 0.0f};
@@ -334,7 +334,7 @@ TEST(MeshUVs, VertexUVIsThatOfItsFirstFaceVertexWithOne)
     EXPECT_FLOAT_EQ(uv[0], 0.9f);
 }
 
-TEST(MeshUVs, SetsAreNamedAndOneIsCurrent)
+TEST(MFnMesh, SetsAreNamedAndOneIsCurrent)
 {
     MObject grid = gridWithUVs();
     MFnMesh mesh(grid);

@@ -54,7 +54,7 @@ MObject ring()
 
 } // namespace
 
-TEST(NurbsCurveFunctionSet, AnswersLayoutAndKnots)
+TEST(MFnNurbsCurve, AnswersLayoutAndKnots)
 {
     const MPointArray cvs = pointArray(
         {MPoint(0, 0, 0), MPoint(1, 2, 0), MPoint(2, 0, 1), MPoint(3, 2, 1), MPoint(4, 0, 0), MPoint(5, 1, 0)});
@@ -84,7 +84,7 @@ TEST(NurbsCurveFunctionSet, AnswersLayoutAndKnots)
     EXPECT_TRUE(isNear(last, cvs[5], 1e-15));
 }
 
-TEST(NurbsCurveFunctionSet, PrincipalNormalPointsToTheCentreOfCurvature)
+TEST(MFnNurbsCurve, PrincipalNormalPointsToTheCentreOfCurvature)
 {
     MObject data = ring();
     MFnNurbsCurve curve(data);
@@ -111,7 +111,7 @@ TEST(NurbsCurveFunctionSet, PrincipalNormalPointsToTheCentreOfCurvature)
     EXPECT_GT(worldNormal * (placed(kCentre, placement()) - placed(MPoint(3, 1, 0), placement())), 0.0);
 }
 
-TEST(NurbsCurveFunctionSet, StraightCurveHasTheDocumentedNormalAndAStoppedOneHasNone)
+TEST(MFnNurbsCurve, StraightCurveHasTheDocumentedNormalAndAStoppedOneHasNone)
 {
     const MPointArray line = pointArray({MPoint(0, 0, 0), MPoint(1, 0, 0), MPoint(2, 0, 0), MPoint(4, 0, 0)});
     MFnNurbsCurve straight(curveData(line, doubles({0, 0, 0, 1, 1, 1}), 3, MFnNurbsCurve::kOpen));
@@ -131,7 +131,7 @@ TEST(NurbsCurveFunctionSet, StraightCurveHasTheDocumentedNormalAndAStoppedOneHas
     EXPECT_EQ(status, MStatus::kSuccess);
 }
 
-TEST(NurbsCurveFunctionSet, CreateHonoursTwoDimensionalAndRationalFlagsAndRejectsBadInput)
+TEST(MFnNurbsCurve, CreateHonoursTwoDimensionalAndRationalFlagsAndRejectsBadInput)
 {
     const MPointArray cvs = pointArray({MPoint(0, 0, 5, 2), MPoint(1, 1, 5, 0.5), MPoint(2, 0, 5, 1)});
     const MDoubleArray knots = doubles({0, 0, 1, 1});
@@ -161,7 +161,7 @@ TEST(NurbsCurveFunctionSet, CreateHonoursTwoDimensionalAndRationalFlagsAndReject
     EXPECT_EQ(status, MStatus::kInvalidParameter);
 }
 
-TEST(NurbsCurveFunctionSet, IteratorWalksEveryCVAndKeepsThePeriodicCurveClosed)
+TEST(MFnNurbsCurve, IteratorWalksEveryCVAndKeepsThePeriodicCurveClosed)
 {
     MObject data = ring();
     objectAs<NurbsCurveData>(data)->transform = placement();
@@ -200,7 +200,7 @@ TEST(NurbsCurveFunctionSet, IteratorWalksEveryCVAndKeepsThePeriodicCurveClosed)
     EXPECT_EQ(curve.setCVs(all), MStatus::kInvalidParameter);
 }
 
-TEST(NurbsCurveFunctionSet, CloneIsADeepCopy)
+TEST(MFnNurbsCurve, CloneIsADeepCopy)
 {
     MObject data = ring();
     auto original = objectAs<NurbsCurveData>(data);
@@ -214,13 +214,13 @@ TEST(NurbsCurveFunctionSet, CloneIsADeepCopy)
     EXPECT_EQ(cv, ringCVs()[3]);
 }
 
-class NurbsCurveShapeNode : public ::testing::Test
+class MFnNurbsCurveTest : public ::testing::Test
 {
 protected:
     void TearDown() override { Host::resetScene(); }
 };
 
-TEST_F(NurbsCurveShapeNode, CreateUnderATransformReturnsTheShape)
+TEST_F(MFnNurbsCurveTest, CreateUnderATransformReturnsTheShape)
 {
     MObject transform = Scene::instance().createNode("transform", "arc")->handle();
     MFnDependencyNode(transform).findPlug("translateY", false).setValue(2.0);

@@ -79,7 +79,7 @@ MObject createTube(const MPointArray& cvs, MStatus* status)
 
 } // namespace
 
-TEST(NurbsSurfaceFunctionSet, AnswersLayoutKnotsAndCVsInHostOrder)
+TEST(MFnNurbsSurface, AnswersLayoutKnotsAndCVsInHostOrder)
 {
     MFnNurbsSurface surface(gridData());
     EXPECT_EQ(surface.numCVsInU(), 5);
@@ -118,7 +118,7 @@ TEST(NurbsSurfaceFunctionSet, AnswersLayoutKnotsAndCVsInHostOrder)
     EXPECT_EQ(surface.getCV(5, 0, outside), MStatus::kInvalidParameter);
 }
 
-TEST(NurbsSurfaceFunctionSet, WorldSpaceIsTheSurfaceCarriedByTheDataTransform)
+TEST(MFnNurbsSurface, WorldSpaceIsTheSurfaceCarriedByTheDataTransform)
 {
     const MObject data = gridData();
     MFnNurbsSurface surface(data);
@@ -153,7 +153,7 @@ TEST(NurbsSurfaceFunctionSet, WorldSpaceIsTheSurfaceCarriedByTheDataTransform)
     EXPECT_GT(normal * (tangentU ^ tangentV), 0.0);
 }
 
-TEST(NurbsSurfaceFunctionSet, NormalFailsAtADegeneratePole)
+TEST(MFnNurbsSurface, NormalFailsAtADegeneratePole)
 {
     // A bilinear cone: the whole first row of CVs is its apex.
     MPointArray cvs;
@@ -177,7 +177,7 @@ TEST(NurbsSurfaceFunctionSet, NormalFailsAtADegeneratePole)
     EXPECT_NEAR(side.length(), 1.0, 1e-12);
 }
 
-TEST(NurbsSurfaceFunctionSet, CreateRejectsWhatIsNotASurfaceAndChangesNothing)
+TEST(MFnNurbsSurface, CreateRejectsWhatIsNotASurfaceAndChangesNothing)
 {
     MFnNurbsSurfaceData dataSet;
     MObject owner = dataSet.create();
@@ -228,7 +228,7 @@ TEST(NurbsSurfaceFunctionSet, CreateRejectsWhatIsNotASurfaceAndChangesNothing)
     EXPECT_EQ(status, MStatus::kInvalidParameter);
 }
 
-TEST(NurbsSurfaceFunctionSet, PeriodicSeamStaysClosedWhateverMovesIt)
+TEST(MFnNurbsSurface, PeriodicSeamStaysClosedWhateverMovesIt)
 {
     MPointArray cvs = tubeCVs();
     cvs[0].x += 1e-3; // the repeat at V index 4 no longer matches
@@ -274,7 +274,7 @@ TEST(NurbsSurfaceFunctionSet, PeriodicSeamStaysClosedWhateverMovesIt)
     EXPECT_TRUE(isNear(atStart, atEnd, 1e-9));
 }
 
-TEST(NurbsSurfaceFunctionSet, IteratorWalksEveryCVInBothSpacesAndKeepsWeights)
+TEST(MFnNurbsSurface, IteratorWalksEveryCVInBothSpacesAndKeepsWeights)
 {
     MObject data = gridData();
     objectAs<NurbsSurfaceData>(data)->transform = placement();
@@ -297,7 +297,7 @@ TEST(NurbsSurfaceFunctionSet, IteratorWalksEveryCVInBothSpacesAndKeepsWeights)
     EXPECT_EQ(moved.w, 1.5);
 }
 
-TEST(NurbsSurfaceFunctionSet, CloneIsADeepCopy)
+TEST(MFnNurbsSurface, CloneIsADeepCopy)
 {
     const MObject data = gridData();
     auto original = objectAs<NurbsSurfaceData>(data);
@@ -320,7 +320,7 @@ TEST(NurbsSurfaceFunctionSet, CloneIsADeepCopy)
     EXPECT_FALSE(copySet.normal(1.0, 3.0).isEquivalent(normalBefore, 1e-3));
 }
 
-TEST(NurbsSurfaceFunctionSet, AttachesToSurfacesOnly)
+TEST(MFnNurbsSurface, AttachesToSurfacesOnly)
 {
     MFnNurbsCurveData curveData;
     MStatus status;
@@ -340,7 +340,7 @@ TEST(NurbsSurfaceFunctionSet, AttachesToSurfacesOnly)
     EXPECT_EQ(onEmpty.getCVs(cvs), MStatus::kInvalidParameter);
 }
 
-class NurbsSurfaceShapeNode : public ::testing::Test
+class MFnNurbsSurfaceTest : public ::testing::Test
 {
 protected:
     void TearDown() override { Host::resetScene(); }
@@ -351,7 +351,7 @@ protected:
     }
 };
 
-TEST_F(NurbsSurfaceShapeNode, CreateWithoutParentMakesATransformAndTheShapeFollowsIt)
+TEST_F(MFnNurbsSurfaceTest, CreateWithoutParentMakesATransformAndTheShapeFollowsIt)
 {
     const MObject transform = createGrid(MObject());
     ASSERT_TRUE(transform.hasFn(MFn::kTransform));
@@ -381,7 +381,7 @@ TEST_F(NurbsSurfaceShapeNode, CreateWithoutParentMakesATransformAndTheShapeFollo
     EXPECT_EQ(objectAs<NurbsSurfaceData>(input)->transform, MMatrix::identity);
 }
 
-TEST_F(NurbsSurfaceShapeNode, EditsReachTheOutputUnlessTheInputIsConnected)
+TEST_F(MFnNurbsSurfaceTest, EditsReachTheOutputUnlessTheInputIsConnected)
 {
     MObject transform = Scene::instance().createNode("transform", "holder")->handle();
     const MObject shape = createGrid(transform);

@@ -77,7 +77,7 @@ MVector normalAt(const MFnSubd& subd, int baseVertex)
 
 } // namespace
 
-TEST(SubdFunctionSet, SubdividedCubeHasEightBaseVerticesWithLimitNormals)
+TEST(MFnSubd, SubdividedCubeHasEightBaseVerticesWithLimitNormals)
 {
     const PolygonMesh cube = skewedCube();
     MObject data = subdDataFrom(cube);
@@ -97,7 +97,7 @@ TEST(SubdFunctionSet, SubdividedCubeHasEightBaseVerticesWithLimitNormals)
     EXPECT_TRUE(isNear(normalAt(subd, 5), limitNormalFromMasks(moved, 5), 1e-12));
 }
 
-TEST(SubdFunctionSet, ReversedBaseMeshTurnsTheNormalsInward)
+TEST(MFnSubd, ReversedBaseMeshTurnsTheNormalsInward)
 {
     MFnSubd outward(subdDataFrom(unitCubeMesh()));
     MFnSubd inward(subdDataFrom(unitCubeMesh(), true));
@@ -110,7 +110,7 @@ TEST(SubdFunctionSet, ReversedBaseMeshTurnsTheNormalsInward)
     EXPECT_EQ(corners[3], 0);
 }
 
-TEST(SubdFunctionSet, IdsNameBaseVerticesAndPolygonsAndNothingElse)
+TEST(MFnSubd, IdsNameBaseVerticesAndPolygonsAndNothingElse)
 {
     MObject data = subdDataFrom(unitCubeMesh());
     MFnSubd subd(data);
@@ -139,7 +139,7 @@ TEST(SubdFunctionSet, IdsNameBaseVerticesAndPolygonsAndNothingElse)
     EXPECT_EQ(loose.vertexNormal(loose.vertexIdFromBaseVertexIndex(8), normal), MStatus::kFailure);
 }
 
-TEST(SubdFunctionSet, BaseMeshPositionsInObjectAndWorldSpace)
+TEST(MFnSubd, BaseMeshPositionsInObjectAndWorldSpace)
 {
     MObject data = subdDataFrom(unitCubeMesh());
     MMatrix lift;

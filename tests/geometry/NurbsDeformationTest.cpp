@@ -1,7 +1,7 @@
 #include "GeometryExpectations.h"
 #include "NurbsTestSupport.h"
+#include "TestDeformerTypes.h"
 
-#include "graph/NodeTypeRegistry.h"
 #include "graph/Scene.h"
 #include "session/DeformerCommand.h"
 #include "session/GeometryShapes.h"
@@ -20,11 +20,11 @@
 
 namespace {
 
-using kavo::host::graph::NodeTypeRegistry;
 using kavo::host::graph::Scene;
 using kavo::host::session::DeformerCommand;
 using kavo::host::session::GeometryShapes;
 using kavo::host::session::Host;
+using kavo::test::registerDeformerType;
 
 constexpr double kPi = 3.14159265358979323846;
 
@@ -82,23 +82,17 @@ MPointArray cvsOf(const MObject& data, MSpace::Space space)
     return cvs;
 }
 
-class NurbsDeformation : public ::testing::Test
+class NurbsDeformationTest : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        NodeTypeRegistry& registry = NodeTypeRegistry::instance();
-        if (!registry.find("worldLift"))
-            registry.registerPluginType("worldLift", MTypeId(0x7f0a1), WorldLift::creator, WorldLift::initialize,
-                                        MPxNode::kDeformerNode);
-    }
+    static void SetUpTestSuite() { registerDeformerType<WorldLift>("worldLift", 0x7f0a1); }
 
     void TearDown() override { Host::resetScene(); }
 };
 
 } // namespace
 
-TEST_F(NurbsDeformation, DeformerMovesTheCVsOfBothKindsAndLeavesTheOriginalsAlone)
+TEST_F(NurbsDeformationTest, DeformerMovesTheCVsOfBothKindsAndLeavesTheOriginalsAlone)
 {
     MObject tube = placedTransform("tube");
     MObject arc = placedTransform("arc");

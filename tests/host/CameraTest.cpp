@@ -21,7 +21,7 @@ MPoint toDevice(const Camera& camera, const MPoint& world)
     return MPoint(clip.x / clip.w, clip.y / clip.w, clip.z / clip.w);
 }
 
-TEST(CameraTest, LooksDownMinusZAndProjectsTheFieldOfViewToTheEdges)
+TEST(Camera, LooksDownMinusZAndProjectsTheFieldOfViewToTheEdges)
 {
     Camera camera = Camera::lookingAt(MPoint(0, 0, 10), MPoint(0, 0, 0), MVector(0, 1, 0));
     camera.setPerspective(90.0, 2.0, 1.0, 100.0);
@@ -39,7 +39,7 @@ TEST(CameraTest, LooksDownMinusZAndProjectsTheFieldOfViewToTheEdges)
     EXPECT_NEAR(overhead.det3x3(), 1.0, 1e-12);
 }
 
-TEST(CameraTest, FramingKeepsTheWholeBoxInViewCentredAndLarge)
+TEST(Camera, FramingKeepsTheWholeBoxInViewCentredAndLarge)
 {
     MBoundingBox box(MPoint(-2, 1, 3), MPoint(4, 2, 5));
     for (double aspect : {0.5, 3.0}) {
@@ -59,7 +59,7 @@ TEST(CameraTest, FramingKeepsTheWholeBoxInViewCentredAndLarge)
     EXPECT_GT(toDevice(empty, MPoint(0.5, 0.5, 0.5)).x, 0.2);
 }
 
-TEST(CameraTest, LoadedIntoOpenGLItDrawsWhereItProjects)
+TEST(Camera, LoadedIntoOpenGLItDrawsWhereItProjects)
 {
     kavo::host::view::OffscreenContext context;
     ASSERT_TRUE(context.create(64, 48));

@@ -12,7 +12,7 @@ using kavo::host::graph::EvaluationManager;
 using kavo::host::graph::IdleQueue;
 using kavo::host::session::Host;
 
-class IdleCommands : public ::testing::Test
+class IdleCommandsTest : public ::testing::Test
 {
 protected:
     void SetUp() override { Host::resetScene(); }
@@ -21,7 +21,7 @@ protected:
     static unsigned int invalidations() { return EvaluationManager::instance().invalidations(); }
 };
 
-TEST_F(IdleCommands, QueuedCommandsRunInOrderOnlyWhenTheQueueRuns)
+TEST_F(IdleCommandsTest, QueuedCommandsRunInOrderOnlyWhenTheQueueRuns)
 {
     EXPECT_EQ(MGlobal::executeCommandOnIdle("noSuchCommand"), MStatus::kSuccess);
     EXPECT_EQ(MGlobal::executeCommandOnIdle("evaluationManager  -invalidate 1"), MStatus::kSuccess);
@@ -40,7 +40,7 @@ TEST_F(IdleCommands, QueuedCommandsRunInOrderOnlyWhenTheQueueRuns)
     EXPECT_EQ(Host::runIdleQueue(), 0u) << "a new scene drops what was queued";
 }
 
-TEST_F(IdleCommands, TheInvalidationIsUnderstoodWithAnyBlankSpace)
+TEST_F(IdleCommandsTest, TheInvalidationIsUnderstoodWithAnyBlankSpace)
 {
     const char* spellings[] = {"evaluationManager -invalidate 1", "evaluationManager  -invalidate 1",
                                "\tevaluationManager\t-invalidate \t true \n", "evaluationManager -invalidate on;",
@@ -54,7 +54,7 @@ TEST_F(IdleCommands, TheInvalidationIsUnderstoodWithAnyBlankSpace)
     EXPECT_EQ(invalidations(), expected);
 }
 
-TEST_F(IdleCommands, WhatTheInterpreterDoesNotUnderstandFailsWithAMessage)
+TEST_F(IdleCommandsTest, WhatTheInterpreterDoesNotUnderstandFailsWithAMessage)
 {
     const std::pair<const char*, const char*> cases[] = {
         {"polyCube -w 2", "// Error: unknown command: polyCube -w 2"},

@@ -42,7 +42,7 @@ void record(MNodeMessage::AttributeMessage kind, MPlug& plug, MPlug& otherPlug, 
     messages->push_back({kind, plug.name().asChar(), otherPlug.isNull() ? std::string() : otherPlug.name().asChar()});
 }
 
-class Messages : public ::testing::Test
+class MessagesTest : public ::testing::Test
 {
 protected:
     void TearDown() override
@@ -75,7 +75,7 @@ protected:
 
 constexpr int kIncoming = MNodeMessage::kIncomingDirection;
 
-TEST_F(Messages, ASetValueIsReportedForThePlugSet)
+TEST_F(MessagesTest, ASetValueIsReportedForThePlugSet)
 {
     MObject a = transform("a");
     watch(a);
@@ -83,7 +83,7 @@ TEST_F(Messages, ASetValueIsReportedForThePlugSet)
     EXPECT_EQ(messages, (std::vector<Message>{{MNodeMessage::kAttributeSet | kIncoming, "a.translateX", ""}}));
 }
 
-TEST_F(Messages, ConnectionsMadeAndBrokenAreReportedAtBothEnds)
+TEST_F(MessagesTest, ConnectionsMadeAndBrokenAreReportedAtBothEnds)
 {
     MObject a = transform("a");
     MObject b = transform("b");
@@ -105,7 +105,7 @@ TEST_F(Messages, ConnectionsMadeAndBrokenAreReportedAtBothEnds)
     EXPECT_EQ(messages, broken);
 }
 
-TEST_F(Messages, RemovedCallbacksAreSilentAndUnknownIdsFail)
+TEST_F(MessagesTest, RemovedCallbacksAreSilentAndUnknownIdsFail)
 {
     MObject a = transform("a");
     MCallbackId single = watch(a);
@@ -122,7 +122,7 @@ TEST_F(Messages, RemovedCallbacksAreSilentAndUnknownIdsFail)
     EXPECT_TRUE(messages.empty()) << "the known ones are gone all the same";
 }
 
-TEST_F(Messages, RegistrationIsRefusedForNonNodesAndWhenAFaultIsArmed)
+TEST_F(MessagesTest, RegistrationIsRefusedForNonNodesAndWhenAFaultIsArmed)
 {
     MObject a = transform("a");
     MObject attribute = MFnDependencyNode(a).attribute("translateX");

@@ -33,7 +33,7 @@ void* createProbeShape()
 TypeAnnouncement probeShape{NodeTypeDefinition{"probeShape", "shape", MTypeId(0x7F0301), MPxNode::kDependNode,
                                                MFn::kLocator, createProbeShape, nullptr, true, true}};
 
-class Modifiers : public ::testing::Test
+class ModifiersTest : public ::testing::Test
 {
 protected:
     void TearDown() override
@@ -57,7 +57,7 @@ protected:
     }
 };
 
-TEST_F(Modifiers, EditsWaitForDoItAndUndoItRevertsThem)
+TEST_F(ModifiersTest, EditsWaitForDoItAndUndoItRevertsThem)
 {
     MObject source = transform("source");
     MDagModifier modifier;
@@ -87,7 +87,7 @@ TEST_F(Modifiers, EditsWaitForDoItAndUndoItRevertsThem)
     EXPECT_TRUE(plug(node, "translateY").isConnected());
 }
 
-TEST_F(Modifiers, ATakenNameGetsTheNextNumber)
+TEST_F(ModifiersTest, ATakenNameGetsTheNextNumber)
 {
     MObject first = transform("noiseHandle1");
     MDagModifier modifier;
@@ -108,7 +108,7 @@ TEST_F(Modifiers, ATakenNameGetsTheNextNumber)
     EXPECT_EQ(rename.renameNode(first, ""), MStatus::kInvalidParameter);
 }
 
-TEST_F(Modifiers, AShapeWithoutParentComesUnderANewTransform)
+TEST_F(ModifiersTest, AShapeWithoutParentComesUnderANewTransform)
 {
     MDagModifier modifier;
     MObject first = modifier.createNode("probeShape");
@@ -129,7 +129,7 @@ TEST_F(Modifiers, AShapeWithoutParentComesUnderANewTransform)
     EXPECT_TRUE(Scene::instance().nodes().empty());
 }
 
-TEST_F(Modifiers, EachModifierCreatesOnlyItsKindOfNode)
+TEST_F(ModifiersTest, EachModifierCreatesOnlyItsKindOfNode)
 {
     MObject dependNode = Scene::instance().createNode("time", "clock")->handle();
     MDGModifier dg;
@@ -154,7 +154,7 @@ TEST_F(Modifiers, EachModifierCreatesOnlyItsKindOfNode)
     EXPECT_EQ(objectAs<Node>(shape)->dagParent(), objectAs<Node>(parent).get());
 }
 
-TEST_F(Modifiers, DoItStopsAtTheFirstFailingEditAndUndoItRevertsWhatWasDone)
+TEST_F(ModifiersTest, DoItStopsAtTheFirstFailingEditAndUndoItRevertsWhatWasDone)
 {
     MObject a = transform("a");
     MObject b = transform("b");
@@ -184,7 +184,7 @@ TEST_F(Modifiers, DoItStopsAtTheFirstFailingEditAndUndoItRevertsWhatWasDone)
     EXPECT_TRUE(plug(b, "translateX").isConnected());
 }
 
-TEST_F(Modifiers, ADeletedNodeComesBackWithItsChildrenAndConnections)
+TEST_F(ModifiersTest, ADeletedNodeComesBackWithItsChildrenAndConnections)
 {
     MObject a = transform("a");
     MDagModifier build;
@@ -207,7 +207,7 @@ TEST_F(Modifiers, ADeletedNodeComesBackWithItsChildrenAndConnections)
     EXPECT_TRUE(plug(parent, "translateX").isConnected());
 }
 
-TEST_F(Modifiers, ANodeCannotBeMovedBelowItself)
+TEST_F(ModifiersTest, ANodeCannotBeMovedBelowItself)
 {
     MObject top = transform("top");
     MObject below = transform("below");
@@ -225,7 +225,7 @@ TEST_F(Modifiers, ANodeCannotBeMovedBelowItself)
     EXPECT_EQ(objectAs<Node>(below)->dagParent(), nullptr);
 }
 
-TEST_F(Modifiers, RefusedEditsAreNotRecorded)
+TEST_F(ModifiersTest, RefusedEditsAreNotRecorded)
 {
     MObject a = transform("a");
     MObject b = transform("b");

@@ -81,7 +81,7 @@ TEST_F(OffscreenContextTest, IndexThirteenOfTheActiveAndTemplatePalettesDiffersI
     EXPECT_FALSE(grid.isColor(kWidth / 2, 11, dormant.r, dormant.g, dormant.b, 8));
 }
 
-TEST(OffscreenContextLifetimeTest, UnsupportedSizesFailCleanly)
+TEST(OffscreenContext, UnsupportedSizesFailCleanly)
 {
     for (auto [width, height] : {std::pair{0, 16}, {16, -1}, {1 << 30, 1 << 30}}) {
         OffscreenContext context;

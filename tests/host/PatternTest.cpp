@@ -20,7 +20,7 @@ void expectColor(const MFloatVector& actual, const MFloatVector& expected)
     EXPECT_TRUE(actual.isEquivalent(expected, 1e-6f)) << actual.x << " " << actual.y << " " << actual.z;
 }
 
-TEST(CheckerPatternTest, FourByFourWhiteAndBlackByDefaultRepeatingEverywhere)
+TEST(CheckerPattern, FourByFourWhiteAndBlackByDefaultRepeatingEverywhere)
 {
     CheckerPattern checker;
     expectColor(checker.colorAt(0.1, 0.1), kWhite);
@@ -37,7 +37,7 @@ TEST(CheckerPatternTest, FourByFourWhiteAndBlackByDefaultRepeatingEverywhere)
     expectColor(wide.colorAt(kNaN, 1e300), kRed);
 }
 
-TEST(RampPatternTest, InterpolatesAlongVAndHoldsTheEndColours)
+TEST(RampPattern, InterpolatesAlongVAndHoldsTheEndColours)
 {
     RampPattern ramp;
     ASSERT_TRUE(ramp.addEntry(0.8f, kBlue)); // out of order on purpose
@@ -50,7 +50,7 @@ TEST(RampPatternTest, InterpolatesAlongVAndHoldsTheEndColours)
     expectColor(ramp.colorAt(0.5, kNaN), kRed);
 }
 
-TEST(RampPatternTest, EqualPositionsMakeAStepAndOnlyFinitePositionsAreTaken)
+TEST(RampPattern, EqualPositionsMakeAStepAndOnlyFinitePositionsAreTaken)
 {
     RampPattern ramp;
     expectColor(ramp.colorAt(0.5, 0.5), kBlack);

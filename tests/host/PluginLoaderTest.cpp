@@ -41,7 +41,7 @@ void expectRefused(const Refusal& refusal)
     EXPECT_FALSE(Host::isPluginLoaded(refusal.path));
 }
 
-TEST(Loader, WhatIsNoPluginIsRefusedWithAReason)
+TEST(PluginLoader, WhatIsNoPluginIsRefusedWithAReason)
 {
     kavo::test::ScratchDirectory scratch;
     const std::string notes = scratch.file("notes.so");
@@ -75,7 +75,18 @@ bool mapped(const std::string& path)
 
 const std::string kTwoTypes = std::string(KAVO_LOADER_FIXTURE_DIR) + "/TwoTypePlugin.so";
 
-class LoaderWithPlugins : public ::testing::Test
+// Whether the outcome has the status and its message says `words`; what it
+// has instead otherwise.
+::testing::AssertionResult failedWith(const PluginOutcome& outcome, MStatus::MStatusCode status,
+                                      const std::string& words)
+{
+    if (outcome.status == status && contains(outcome.message, words))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "status " << outcome.status.statusCode() << " (expected " << status
+                                         << "), message: " << outcome.message;
+}
+
+class PluginLoaderTest : public ::testing::Test
 {
 protected:
     void TearDown() override
@@ -89,7 +100,7 @@ protected:
     static bool registered(const char* type) { return NodeTypeRegistry::instance().find(type) != nullptr; }
 };
 
-TEST_F(LoaderWithPlugins, LoadingRegistersAndUnloadingRemovesThePluginsTypes)
+TEST_F(PluginLoaderTest, LoadingRegistersAndUnloadingRemovesThePluginsTypes)
 {
     const PluginOutcome loaded = Host::loadPlugin(kTwoTypes);
     ASSERT_TRUE(loaded.succeeded()) << loaded.message;
@@ -110,14 +121,13 @@ TEST_F(LoaderWithPlugins, LoadingRegistersAndUnloadingRemovesThePluginsTypes)
     ASSERT_TRUE(Host::loadPlugin(kTwoTypes).succeeded()) << "loads again after unloading";
 }
 
-TEST_F(LoaderWithPlugins, UnloadingWaitsUntilNoNodeOfItsTypesIsLeft)
+TEST_F(PluginLoaderTest, UnloadingWaitsUntilNoNodeOfItsTypesIsLeft)
 {
     ASSERT_TRUE(Host::loadPlugin(kTwoTypes).succeeded());
     Scene::instance().createNode("loaderSecondNode");
 
     PluginOutcome refused = Host::unloadPlugin(kTwoTypes);
-    EXPECT_EQ(refused.status, MStatus::kFailure);
-    EXPECT_TRUE(contains(refused.message, "loaderSecondNode")) << refused.message;
+    EXPECT_TRUE(failedWith(refused, MStatus::kFailure, "loaderSecondNode"));
     EXPECT_TRUE(registered("loaderFirstNode")) << "refused before uninitializePlugin ran";
     Host::resetScene();
 
@@ -129,30 +139,27 @@ TEST_F(LoaderWithPlugins, UnloadingWaitsUntilNoNodeOfItsTypesIsLeft)
         MDGModifier pending;
         pending.createNode("loaderFirstNode");
         refused = Host::unloadPlugin(kTwoTypes);
-        EXPECT_EQ(refused.status, MStatus::kFailure);
-        EXPECT_TRUE(contains(refused.message, "held by a modifier")) << refused.message;
+        EXPECT_TRUE(failedWith(refused, MStatus::kFailure, "held by a modifier"));
     }
     EXPECT_TRUE(Host::unloadPlugin(kTwoTypes).succeeded());
     EXPECT_EQ(undone.doIt(), MStatus::kFailure) << "the node's type went with the plug-in";
 }
 
-TEST_F(LoaderWithPlugins, AFailedInitializationWithNothingRegisteredClosesTheLibrary)
+TEST_F(PluginLoaderTest, AFailedInitializationWithNothingRegisteredClosesTheLibrary)
 {
     Faults::failOn("registerNode", 1, MStatus::kInsufficientMemory);
     const PluginOutcome outcome = Host::loadPlugin(kTwoTypes);
-    EXPECT_EQ(outcome.status, MStatus::kInsufficientMemory);
-    EXPECT_TRUE(contains(outcome.message, "initializePlugin")) << outcome.message;
+    EXPECT_TRUE(failedWith(outcome, MStatus::kInsufficientMemory, "initializePlugin"));
     EXPECT_FALSE(Host::isPluginLoaded(kTwoTypes));
     EXPECT_FALSE(mapped(kTwoTypes));
     EXPECT_FALSE(registered("loaderFirstNode"));
 }
 
-TEST_F(LoaderWithPlugins, TypesLeftByAFailedInitializationKeepTheLibraryOpenUntilUnloaded)
+TEST_F(PluginLoaderTest, TypesLeftByAFailedInitializationKeepTheLibraryOpenUntilUnloaded)
 {
     Faults::failOn("registerNode", 2);
     const PluginOutcome outcome = Host::loadPlugin(kTwoTypes);
-    EXPECT_EQ(outcome.status, MStatus::kFailure);
-    EXPECT_TRUE(contains(outcome.message, "loaderFirstNode")) << outcome.message;
+    EXPECT_TRUE(failedWith(outcome, MStatus::kFailure, "loaderFirstNode"));
     EXPECT_TRUE(Host::isPluginLoaded(kTwoTypes));
     ASSERT_TRUE(registered("loaderFirstNode"));
     EXPECT_FALSE(registered("loaderSecondNode"));
@@ -162,19 +169,17 @@ TEST_F(LoaderWithPlugins, TypesLeftByAFailedInitializationKeepTheLibraryOpenUnti
     // uninitializePlugin fails on the type that never came, but nothing of
     // the plug-in is left registered, so the library closes.
     const PluginOutcome unloaded = Host::unloadPlugin(kTwoTypes);
-    EXPECT_EQ(unloaded.status, MStatus::kInvalidParameter);
-    EXPECT_TRUE(contains(unloaded.message, "closed")) << unloaded.message;
+    EXPECT_TRUE(failedWith(unloaded, MStatus::kInvalidParameter, "closed"));
     EXPECT_FALSE(Host::isPluginLoaded(kTwoTypes));
     EXPECT_FALSE(registered("loaderFirstNode"));
 }
 
-TEST_F(LoaderWithPlugins, AFailedUninitializationKeepsThePluginLoaded)
+TEST_F(PluginLoaderTest, AFailedUninitializationKeepsThePluginLoaded)
 {
     ASSERT_TRUE(Host::loadPlugin(kTwoTypes).succeeded());
     Faults::failOn("deregisterNode", 1);
     const PluginOutcome refused = Host::unloadPlugin(kTwoTypes);
-    EXPECT_EQ(refused.status, MStatus::kFailure);
-    EXPECT_TRUE(contains(refused.message, "stays loaded")) << refused.message;
+    EXPECT_TRUE(failedWith(refused, MStatus::kFailure, "stays loaded"));
     EXPECT_TRUE(Host::isPluginLoaded(kTwoTypes));
     EXPECT_TRUE(registered("loaderFirstNode"));
 

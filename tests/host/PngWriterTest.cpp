@@ -13,7 +13,7 @@ using kavo::host::render::TextureImage;
 
 namespace {
 
-TEST(PngWriterTest, BytesSurviveARoundTripWhateverTheAlpha)
+TEST(PngWriter, BytesSurviveARoundTripWhateverTheAlpha)
 {
     kavo::test::ScratchDirectory scratch;
     // 3 x 2, every byte different, so any shuffle of rows, columns or
@@ -36,7 +36,7 @@ TEST(PngWriterTest, BytesSurviveARoundTripWhateverTheAlpha)
         }
 }
 
-TEST(PngWriterTest, MismatchedBuffersAndUnwritablePathsFailNamingTheFile)
+TEST(PngWriter, MismatchedBuffersAndUnwritablePathsFailNamingTheFile)
 {
     kavo::test::ScratchDirectory scratch;
     std::string path = scratch.file("bad.png");

@@ -54,7 +54,7 @@ MObject GainNode::output;
 const MTypeId kGainId(0x7F0101);
 const MTypeId kOtherId(0x7F0102);
 
-class Registration : public ::testing::Test
+class RegistrationTest : public ::testing::Test
 {
 protected:
     void TearDown() override
@@ -80,7 +80,7 @@ TEST(PluginInterface, VersionTextAndBindingRules)
     static_assert(!std::is_copy_constructible_v<MFnPlugin>);
 }
 
-TEST_F(Registration, ARegisteredTypeIsCreatedByNameAndById)
+TEST_F(RegistrationTest, ARegisteredTypeIsCreatedByNameAndById)
 {
     ASSERT_EQ(fnPlugin.registerNode("kavoGain", kGainId, GainNode::creator, GainNode::initialize), MStatus::kSuccess);
     EXPECT_EQ(NodeTypeRegistry::instance().find("kavoGain"), NodeTypeRegistry::instance().find(kGainId));
@@ -103,7 +103,7 @@ TEST_F(Registration, ARegisteredTypeIsCreatedByNameAndById)
     EXPECT_NE(MFnDependencyNode(byId).name(), MFnDependencyNode(byName).name());
 }
 
-TEST_F(Registration, ATakenNameOrIdIsRefused)
+TEST_F(RegistrationTest, ATakenNameOrIdIsRefused)
 {
     ASSERT_EQ(fnPlugin.registerNode("kavoGain", kGainId, GainNode::creator, GainNode::initialize), MStatus::kSuccess);
 
@@ -116,7 +116,7 @@ TEST_F(Registration, ATakenNameOrIdIsRefused)
     EXPECT_EQ(plugin()->registeredTypes(), std::vector<MTypeId>{kGainId});
 }
 
-TEST_F(Registration, APluginDeregistersOnlyTheTypesItRegistered)
+TEST_F(RegistrationTest, APluginDeregistersOnlyTheTypesItRegistered)
 {
     ASSERT_EQ(fnPlugin.registerNode("kavoGain", kGainId, GainNode::creator, GainNode::initialize), MStatus::kSuccess);
 
@@ -132,7 +132,7 @@ TEST_F(Registration, APluginDeregistersOnlyTheTypesItRegistered)
     EXPECT_NE(fnPlugin.deregisterNode(kGainId), MStatus::kSuccess);
 }
 
-TEST_F(Registration, ArmedFaultsFailTheNthCallWithTheirStatus)
+TEST_F(RegistrationTest, ArmedFaultsFailTheNthCallWithTheirStatus)
 {
     Faults::failOn("registerNode", 2, MStatus::kInsufficientMemory);
     EXPECT_EQ(fnPlugin.registerNode("kavoGain", kGainId, GainNode::creator, GainNode::initialize), MStatus::kSuccess);
@@ -146,7 +146,7 @@ TEST_F(Registration, ArmedFaultsFailTheNthCallWithTheirStatus)
     EXPECT_EQ(fnPlugin.deregisterNode(kGainId), MStatus::kSuccess);
 }
 
-TEST_F(Registration, OnlyPluginObjectsAreBoundAndTheFirstIdentityStays)
+TEST_F(RegistrationTest, OnlyPluginObjectsAreBoundAndTheFirstIdentityStays)
 {
     MFnPlugin unloading(pluginObject);
     EXPECT_EQ(plugin()->vendor(), "Kavo Test");

@@ -31,6 +31,7 @@ using kavo::host::graph::Data;
 using kavo::host::graph::Faults;
 using kavo::host::graph::Node;
 using kavo::host::graph::objectAs;
+using kavo::test::ForeignData;
 using kavo::test::LoadedPluginTest;
 using kavo::test::pointsOf;
 
@@ -39,14 +40,6 @@ using kavo::test::pointsOf;
 constexpr MStatus::MStatusCode kFaultCode = MStatus::kNotFound;
 
 using kavo::test::flatPatchData;
-
-// Geometry data of a kind no deformer adapter handles.
-class ForeignData : public Data
-{
-public:
-    MFn::Type apiType() const override { return MFn::kMatrixData; }
-    std::shared_ptr<Data> clone() const override { return std::make_shared<ForeignData>(*this); }
-};
 
 // The host's own line for the fault's status, as MStatus::perror writes it.
 std::string hostReport()
@@ -88,7 +81,7 @@ struct PassOutcome
     std::string errors;
 };
 
-class DeformPassFailure : public LoadedPluginTest
+class DeformPassFailureTest : public LoadedPluginTest
 {
 protected:
     MObject deformerOn(MObject data)
@@ -121,7 +114,7 @@ protected:
     }
 };
 
-TEST_F(DeformPassFailure, EachFailedReadIsNamedAndEndsThePassWithTheGenericFailureLeavingThePoints)
+TEST_F(DeformPassFailureTest, EachFailedReadIsNamedAndEndsThePassWithTheGenericFailureLeavingThePoints)
 {
     // The pass's reads in their order; the displacement's value is read
     // without a status between "phase" and "time" and is checked apart.
@@ -152,7 +145,7 @@ TEST_F(DeformPassFailure, EachFailedReadIsNamedAndEndsThePassWithTheGenericFailu
     }
 }
 
-TEST_F(DeformPassFailure, AHandleScaleThatCannotBeSetIsReportedAndThePassCarriesOn)
+TEST_F(DeformPassFailureTest, AHandleScaleThatCannotBeSetIsReportedAndThePassCarriesOn)
 {
     const MObject data = flatPatchData();
     const MObject deformer = deformerOn(data);
@@ -163,7 +156,7 @@ TEST_F(DeformPassFailure, AHandleScaleThatCannotBeSetIsReportedAndThePassCarries
     EXPECT_FALSE(samePoints(outcome.points, pointsOf(data)));
 }
 
-TEST_F(DeformPassFailure, AScaleMatrixThatCannotBeBuiltIsReportedByBothAndPassesTheHostStatusOn)
+TEST_F(DeformPassFailureTest, AScaleMatrixThatCannotBeBuiltIsReportedByBothAndPassesTheHostStatusOn)
 {
     const MObject data = flatPatchData();
     const MObject deformer = deformerOn(data);
@@ -175,7 +168,7 @@ TEST_F(DeformPassFailure, AScaleMatrixThatCannotBeBuiltIsReportedByBothAndPasses
     EXPECT_FALSE(samePoints(outcome.points, pointsOf(data)));
 }
 
-TEST_F(DeformPassFailure, ForeignGeometryAfterAFailedOutputHandleIsReportedAsUnboundToo)
+TEST_F(DeformPassFailureTest, ForeignGeometryAfterAFailedOutputHandleIsReportedAsUnboundToo)
 {
     const MObject foreign(std::make_shared<ForeignData>());
     const MObject deformer = deformerOn(foreign);
@@ -192,7 +185,7 @@ TEST_F(DeformPassFailure, ForeignGeometryAfterAFailedOutputHandleIsReportedAsUnb
     EXPECT_EQ(outcome.errors.substr(afterLocated), hostReport() + neither + unbound);
 }
 
-TEST_F(DeformPassFailure, AFailedSamplingIsReportedAtEveryPointMovedAlongTheAxesOnly)
+TEST_F(DeformPassFailureTest, AFailedSamplingIsReportedAtEveryPointMovedAlongTheAxesOnly)
 {
     const MObject data = flatPatchData();
     const MObject deformer = deformerOn(data);

@@ -34,7 +34,7 @@ MObject turnedPatch()
     return data;
 }
 
-class DeformPassSpace : public LoadedPluginTest
+class DeformPassSpaceTest : public LoadedPluginTest
 {
 protected:
     MObject deformerOn(MObject data, short space)
@@ -72,7 +72,7 @@ protected:
     }
 };
 
-TEST_F(DeformPassSpace, ChangingTheSpaceKeepsTheNormalsOfTheFirstBinding)
+TEST_F(DeformPassSpaceTest, ChangingTheSpaceKeepsTheNormalsOfTheFirstBinding)
 {
     const MObject data = turnedPatch();
     const MPointArray input = pointsOf(data);

@@ -47,6 +47,7 @@ using kavo::host::graph::Node;
 using kavo::host::graph::Object;
 using kavo::host::graph::objectAs;
 using kavo::test::contains;
+using kavo::test::ForeignData;
 using kavo::test::LoadedPluginTest;
 using kavo::test::pointsOf;
 
@@ -147,15 +148,7 @@ MObject particleData()
     return MFnVectorArrayData().create(positions);
 }
 
-// Geometry data of a kind no deformer adapter handles.
-class ForeignData : public Data
-{
-public:
-    MFn::Type apiType() const override { return MFn::kMatrixData; }
-    std::shared_ptr<Data> clone() const override { return std::make_shared<ForeignData>(*this); }
-};
-
-class DeformPass : public LoadedPluginTest
+class DeformPassTest : public LoadedPluginTest
 {
 protected:
     static MPlug inputPlug(const MObject& deformer, unsigned int index)
@@ -195,6 +188,9 @@ protected:
         return deformer;
     }
 
+    // A deformer on a small grid, for settings that change the pass as a whole.
+    MObject deformerOnSmallGrid() { return deformerOn(meshData(evenGrid(4, -0.7, 0.9))); }
+
     static void setWeight(const MObject& deformer, unsigned int point, float weight)
     {
         MPlug list = MPlug(deformer, MPxDeformerNode::weightList).elementByLogicalIndex(0);
@@ -225,7 +221,7 @@ int movedCount(const MPointArray& before, const MPointArray& after)
     return moved;
 }
 
-TEST_F(DeformPass, PerlinAlongNormalsMovesEveryPointAlongItsNormalOnly)
+TEST_F(DeformPassTest, PerlinAlongNormalsMovesEveryPointAlongItsNormalOnly)
 {
     const MObject data = meshData(evenGrid(6, -0.7, 0.9));
     const MPointArray input = pointsOf(data);
@@ -240,7 +236,7 @@ TEST_F(DeformPass, PerlinAlongNormalsMovesEveryPointAlongItsNormalOnly)
     }
 }
 
-TEST_F(DeformPass, EveryGeometryKindDeformsWithoutAReport)
+TEST_F(DeformPassTest, EveryGeometryKindDeformsWithoutAReport)
 {
     const MObject kinds[] = {meshData(evenGrid(3, -0.7, 0.9)), kavo::test::flatPatchData(), nurbsCurveData(),
                              subdivisionData(), particleData()};
@@ -268,7 +264,7 @@ TEST_F(DeformPass, EveryGeometryKindDeformsWithoutAReport)
     }
 }
 
-TEST_F(DeformPass, EnvelopeBelowOneThousandthSkipsThePassAndScalesItOtherwise)
+TEST_F(DeformPassTest, EnvelopeBelowOneThousandthSkipsThePassAndScalesItOtherwise)
 {
     const MObject data = meshData(evenGrid(5, -0.7, 0.9));
     const MPointArray input = pointsOf(data);
@@ -286,7 +282,7 @@ TEST_F(DeformPass, EnvelopeBelowOneThousandthSkipsThePassAndScalesItOtherwise)
     expectScaledDisplacement(input, full, small, std::vector<double>(input.length(), double(0.001f)));
 }
 
-TEST_F(DeformPass, PaintedWeightsScaleAndZeroOrNegativeOnesKeepThePoint)
+TEST_F(DeformPassTest, PaintedWeightsScaleAndZeroOrNegativeOnesKeepThePoint)
 {
     const MObject data = meshData(evenGrid(3, -0.7, 0.9));
     const MPointArray input = pointsOf(data);
@@ -303,7 +299,7 @@ TEST_F(DeformPass, PaintedWeightsScaleAndZeroOrNegativeOnesKeepThePoint)
     expectScaledDisplacement(input, full, outputPoints(deformer), factors);
 }
 
-TEST_F(DeformPass, TheRegionKeepsOutsidePointsAndFallsOffWithDistanceFromTheCentre)
+TEST_F(DeformPassTest, TheRegionKeepsOutsidePointsAndFallsOffWithDistanceFromTheCentre)
 {
     // Columns at x = -0.8 (outside the unit cube), 0, 0.3 and 0.45; rows at
     // z = 0 and 0.45. Distances from the centre: 0, 0.3, 0.45, 0.45, 0.54,
@@ -327,7 +323,7 @@ TEST_F(DeformPass, TheRegionKeepsOutsidePointsAndFallsOffWithDistanceFromTheCent
     EXPECT_EQ(fallen[7], input[7]); // the corner point is written back as it was
 }
 
-TEST_F(DeformPass, LocalIgnoresWhereTheGeometryStandsAndWorldDoesNot)
+TEST_F(DeformPassTest, LocalIgnoresWhereTheGeometryStandsAndWorldDoesNot)
 {
     const Grid grid = evenGrid(4, -0.5, 0.25);
     Grid moved = grid;
@@ -362,10 +358,9 @@ TEST_F(DeformPass, LocalIgnoresWhereTheGeometryStandsAndWorldDoesNot)
     EXPECT_EQ(movedCount(world, outputPoints(placedDeformer)), 0);
 }
 
-TEST_F(DeformPass, FractalOffIsOneOctaveWhateverTheOctaveSettings)
+TEST_F(DeformPassTest, FractalOffIsOneOctaveWhateverTheOctaveSettings)
 {
-    const MObject data = meshData(evenGrid(4, -0.7, 0.9));
-    const MObject deformer = deformerOn(data);
+    const MObject deformer = deformerOnSmallGrid();
     const MPointArray single = outputPoints(deformer);
 
     plug(deformer, "iterations").setValue(5.0);
@@ -375,10 +370,9 @@ TEST_F(DeformPass, FractalOffIsOneOctaveWhateverTheOctaveSettings)
     EXPECT_GT(movedCount(single, outputPoints(deformer)), 0);
 }
 
-TEST_F(DeformPass, WithoutAnimationTimeDoesNothingAndTheNoiseStandsAtFramePhasePlusOne)
+TEST_F(DeformPassTest, WithoutAnimationTimeDoesNothingAndTheNoiseStandsAtFramePhasePlusOne)
 {
-    const MObject data = meshData(evenGrid(4, -0.7, 0.9));
-    const MObject deformer = deformerOn(data);
+    const MObject deformer = deformerOnSmallGrid();
     MTime firstFrame(1.0, MTime::kFilm);
     plug(deformer, "time").setValue(firstFrame);
     const MPointArray animated = outputPoints(deformer);
@@ -393,10 +387,9 @@ TEST_F(DeformPass, WithoutAnimationTimeDoesNothingAndTheNoiseStandsAtFramePhaseP
     EXPECT_EQ(movedCount(still, outputPoints(deformer)), 0);
 }
 
-TEST_F(DeformPass, TextureDisplacementWithNothingToSampleIsPerlin)
+TEST_F(DeformPassTest, TextureDisplacementWithNothingToSampleIsPerlin)
 {
-    const MObject data = meshData(evenGrid(4, -0.7, 0.9));
-    const MObject deformer = deformerOn(data);
+    const MObject deformer = deformerOnSmallGrid();
     const MPointArray perlin = outputPoints(deformer);
     plug(deformer, "noiseType").setValue(4);
     EXPECT_EQ(movedCount(perlin, outputPoints(deformer)), 0);
@@ -411,7 +404,7 @@ TEST_F(DeformPass, TextureDisplacementWithNothingToSampleIsPerlin)
     EXPECT_TRUE(contains(testing::internal::GetCapturedStderr(), "sampleShadingNetwork"));
 }
 
-class TextureDisplacement : public DeformPass
+class TextureDisplacementTest : public DeformPassTest
 {
 protected:
     // A 2 x 1 image: red on the left half, blue on the right, fed through a
@@ -463,7 +456,7 @@ protected:
     kavo::test::ScratchDirectory m_scratch;
 };
 
-TEST_F(TextureDisplacement, EachPointMovesByItsSampledColourAndNoiseSettingsDoNotMatter)
+TEST_F(TextureDisplacementTest, EachPointMovesByItsSampledColourAndNoiseSettingsDoNotMatter)
 {
     const MObject data = meshData(halvesGrid(2));
     const MPointArray input = pointsOf(data);
@@ -480,7 +473,7 @@ TEST_F(TextureDisplacement, EachPointMovesByItsSampledColourAndNoiseSettingsDoNo
     expectColourDisplacement(input, outputPoints(deformer), 0.5);
 }
 
-TEST_F(TextureDisplacement, TwoGeometriesOfDifferentSizesShareTheSampleArrays)
+TEST_F(TextureDisplacementTest, TwoGeometriesOfDifferentSizesShareTheSampleArrays)
 {
     const MObject small = meshData(halvesGrid(2));
     const MObject large = meshData(halvesGrid(5));
@@ -496,7 +489,7 @@ TEST_F(TextureDisplacement, TwoGeometriesOfDifferentSizesShareTheSampleArrays)
     }
 }
 
-TEST_F(DeformPass, AdaptersAreKeptUntilAnInputGeometryIsDirtied)
+TEST_F(DeformPassTest, AdaptersAreKeptUntilAnInputGeometryIsDirtied)
 {
     // Two planes at sparse indices 0 and 5, both with normals along +y.
     const MObject first = meshData(evenGrid(3, -0.7, 0.9));
@@ -539,7 +532,7 @@ TEST_F(DeformPass, AdaptersAreKeptUntilAnInputGeometryIsDirtied)
     }
 }
 
-TEST_F(DeformPass, SettingANewInputGeometryBindsANewAdapter)
+TEST_F(DeformPassTest, SettingANewInputGeometryBindsANewAdapter)
 {
     const MObject deformer = deformerOn(meshData(evenGrid(3, -0.7, 0.9)));
     outputPoints(deformer);
@@ -560,7 +553,7 @@ TEST_F(DeformPass, SettingANewInputGeometryBindsANewAdapter)
         EXPECT_EQ(result[i].y, points[i].y) << i;
 }
 
-TEST_F(DeformPass, GeometryOfAnotherKindIsReportedAndLeftAsItCame)
+TEST_F(DeformPassTest, GeometryOfAnotherKindIsReportedAndLeftAsItCame)
 {
     const MObject deformer = deformerOn(meshData(evenGrid(3, -0.7, 0.9)));
     outputPoints(deformer);
@@ -584,7 +577,7 @@ TEST_F(DeformPass, GeometryOfAnotherKindIsReportedAndLeftAsItCame)
     EXPECT_EQ(objectAs<Node>(deformer)->lastComputeStatus, MStatus::kSuccess);
 }
 
-TEST_F(DeformPass, TheSeedChoosesThePattern)
+TEST_F(DeformPassTest, TheSeedChoosesThePattern)
 {
     const MObject data = meshData(evenGrid(5, -0.7, 0.9));
     const MObject reference = deformerOn(data);
@@ -605,7 +598,7 @@ TEST_F(DeformPass, TheSeedChoosesThePattern)
 
 // Two deformers with different seeds deforming at the same time, as a
 // parallel host would run them: each gets the pattern of its own seed.
-TEST_F(DeformPass, PassesWithDifferentSeedsOnTwoThreadsDoNotDisturbEachOther)
+TEST_F(DeformPassTest, PassesWithDifferentSeedsOnTwoThreadsDoNotDisturbEachOther)
 {
     const MObject data = meshData(evenGrid(120, -3.0, 3.0));
     const MObject deformers[2] = {deformerOn(data), deformerOn(data)};

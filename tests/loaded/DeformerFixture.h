@@ -1,12 +1,14 @@
 #ifndef KAVO_TESTS_LOADED_DEFORMERFIXTURE_H
 #define KAVO_TESTS_LOADED_DEFORMERFIXTURE_H
 
+#include "graph/Data.h"
 #include "graph/Faults.h"
 #include "graph/Node.h"
 #include "graph/Scene.h"
 #include "session/Host.h"
 
 #include <maya/MDGModifier.h>
+#include <maya/MFn.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MItGeometry.h>
 #include <maya/MObject.h>
@@ -17,6 +19,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 namespace kavo::test {
@@ -35,6 +38,14 @@ inline MPointArray pointsOf(MObject data)
     MItGeometry(data).allPositions(points);
     return points;
 }
+
+// Geometry data of a kind no deformer adapter handles.
+class ForeignData : public host::graph::Data
+{
+public:
+    MFn::Type apiType() const override { return MFn::kMatrixData; }
+    std::shared_ptr<host::graph::Data> clone() const override { return std::make_shared<ForeignData>(*this); }
+};
 
 // The plug-in loaded the host's way (dlopen, initializePlugin) for every
 // test, and a clean scene after each.

@@ -35,7 +35,7 @@ using kavo::host::session::Host;
 using kavo::test::contains;
 using kavo::test::LoadedPluginTest;
 
-class DeformerHooks : public LoadedPluginTest
+class DeformerHooksTest : public LoadedPluginTest
 {
 protected:
     // Runs what the node queued for idle time; answers how many commands ran
@@ -47,6 +47,16 @@ protected:
         const unsigned int ran = Host::runIdleQueue();
         EXPECT_EQ(testing::internal::GetCapturedStderr(), ""); // every command understood
         return {ran, EvaluationManager::instance().invalidations()};
+    }
+
+    // The node's accessory set-up into the modifier: its status, and what it
+    // wrote to the error stream in `errors`.
+    static MStatus accessorySetup(const MObject& node, MDagModifier& modifier, std::string& errors)
+    {
+        testing::internal::CaptureStderr();
+        const MStatus status = deformerOf(node)->accessoryNodeSetup(modifier);
+        errors = testing::internal::GetCapturedStderr();
+        return status;
     }
 
     static MPlugArray sourcesOf(const MPlug& destination)
@@ -62,7 +72,7 @@ protected:
     }
 };
 
-TEST_F(DeformerHooks, EveryKindOfNoiseTypeChangeQueuesOneInvalidation)
+TEST_F(DeformerHooksTest, EveryKindOfNoiseTypeChangeQueuesOneInvalidation)
 {
     const MObject node = createDeformer();
     const MObject other = createDeformer();
@@ -84,7 +94,7 @@ TEST_F(DeformerHooks, EveryKindOfNoiseTypeChangeQueuesOneInvalidation)
     EXPECT_EQ(runIdle(), std::make_pair(1u, 1u));
 }
 
-TEST_F(DeformerHooks, OtherAttributeChangesQueueNothing)
+TEST_F(DeformerHooksTest, OtherAttributeChangesQueueNothing)
 {
     const MObject node = createDeformer();
     const MObject other = createDeformer();
@@ -99,7 +109,7 @@ TEST_F(DeformerHooks, OtherAttributeChangesQueueNothing)
     EXPECT_EQ(IdleQueue::instance().queued(), std::vector<std::string>{"evaluationManager  -invalidate 1"});
 }
 
-TEST_F(DeformerHooks, TheCallbackLivesAsLongAsTheNode)
+TEST_F(DeformerHooksTest, TheCallbackLivesAsLongAsTheNode)
 {
     const MObject node = createDeformer();
     EXPECT_EQ(callbacksOf(node), 1u);
@@ -107,7 +117,7 @@ TEST_F(DeformerHooks, TheCallbackLivesAsLongAsTheNode)
     EXPECT_EQ(callbacksOf(node), 0u);
 }
 
-TEST_F(DeformerHooks, ANodeWhoseCallbackWasRefusedWorksAndRemovesNoOtherCallback)
+TEST_F(DeformerHooksTest, ANodeWhoseCallbackWasRefusedWorksAndRemovesNoOtherCallback)
 {
     const MObject first = createDeformer();
     Faults::failOn("addAttributeChangedCallback", 1);
@@ -121,7 +131,7 @@ TEST_F(DeformerHooks, ANodeWhoseCallbackWasRefusedWorksAndRemovesNoOtherCallback
     EXPECT_EQ(callbacksOf(first), 1u);
 }
 
-TEST_F(DeformerHooks, AccessorySetupRecordsAHandleWhoseWorldMatrixDrivesHandleSpace)
+TEST_F(DeformerHooksTest, AccessorySetupRecordsAHandleWhoseWorldMatrixDrivesHandleSpace)
 {
     const MObject node = createDeformer();
     MPxDeformerNode* deformer = deformerOf(node);
@@ -148,16 +158,15 @@ TEST_F(DeformerHooks, AccessorySetupRecordsAHandleWhoseWorldMatrixDrivesHandleSp
     EXPECT_EQ(block.inputValue(plug(node, "handleSpace")).asMatrix()[3][1], 2.5);
 }
 
-TEST_F(DeformerHooks, AHandleThatCannotBeCreatedEndsTheSetupWithNothingRecorded)
+TEST_F(DeformerHooksTest, AHandleThatCannotBeCreatedEndsTheSetupWithNothingRecorded)
 {
     const MObject node = createDeformer();
     const size_t nodesBefore = Scene::instance().nodes().size();
     Faults::failOn("MDagModifier::createNode", 1, MStatus::kInsufficientMemory);
 
     MDagModifier modifier;
-    testing::internal::CaptureStderr();
-    const MStatus status = deformerOf(node)->accessoryNodeSetup(modifier);
-    const std::string errors = testing::internal::GetCapturedStderr();
+    std::string errors;
+    const MStatus status = accessorySetup(node, modifier, errors);
 
     EXPECT_EQ(status, MStatus::kInsufficientMemory);
     EXPECT_TRUE(contains(errors, ",ERROR NoiseDeformerNode creating locator node\n\n")) << errors;
@@ -166,15 +175,14 @@ TEST_F(DeformerHooks, AHandleThatCannotBeCreatedEndsTheSetupWithNothingRecorded)
     EXPECT_EQ(sourcesOf(plug(node, "handleSpace")).length(), 0u);
 }
 
-TEST_F(DeformerHooks, AConnectionThatFailsIsReturnedAndTheHandleStaysRecorded)
+TEST_F(DeformerHooksTest, AConnectionThatFailsIsReturnedAndTheHandleStaysRecorded)
 {
     const MObject node = createDeformer();
     Faults::failOn("MDGModifier::connect", 1, MStatus::kInvalidParameter);
 
     MDagModifier modifier;
-    testing::internal::CaptureStderr();
-    const MStatus status = deformerOf(node)->accessoryNodeSetup(modifier);
-    const std::string errors = testing::internal::GetCapturedStderr();
+    std::string errors;
+    const MStatus status = accessorySetup(node, modifier, errors);
 
     EXPECT_EQ(status, MStatus::kInvalidParameter);
     EXPECT_TRUE(contains(errors, ",ERROR NoiseDeformerNode connecting matrix attribute handleSpace to locator "
@@ -185,7 +193,7 @@ TEST_F(DeformerHooks, AConnectionThatFailsIsReturnedAndTheHandleStaysRecorded)
     EXPECT_EQ(sourcesOf(plug(node, "handleSpace")).length(), 0u);
 }
 
-TEST_F(DeformerHooks, OnlyTextureDisplacementIsScheduledUntrusted)
+TEST_F(DeformerHooksTest, OnlyTextureDisplacementIsScheduledUntrusted)
 {
     // Against this API the scheduling kind is the plug-in's own virtual,
     // which no host base class declares: it is called through the loaded

@@ -215,7 +215,7 @@ TEST_F(NoiseLocatorTest, InitializeReportsEachFailureAndCarriesOn)
 
 // Pixels of a real OpenGL render of the scene, seen from the front (+Z) or
 // from the side (+X), 3 units from the handle at the origin.
-class NoiseLocatorDrawing : public NoiseLocatorTest
+class NoiseLocatorDrawingTest : public NoiseLocatorTest
 {
 protected:
     static constexpr int kSize = 128;
@@ -305,7 +305,7 @@ protected:
 const MPoint kCubeEdgePoints[] = {MPoint(0.25, 0.5, 0.5),   MPoint(-0.5, -0.25, 0.5), MPoint(0.25, -0.5, -0.5),
                                   MPoint(-0.5, 0.25, -0.5), MPoint(0.5, 0.5, 0.1),    MPoint(-0.5, -0.5, -0.2)};
 
-TEST_F(NoiseLocatorDrawing, CrossByDefaultInTheDormantColour)
+TEST_F(NoiseLocatorDrawingTest, CrossByDefaultInTheDormantColour)
 {
     render();
     for (const MPoint& onAxis :
@@ -325,7 +325,7 @@ TEST_F(NoiseLocatorDrawing, CrossByDefaultInTheDormantColour)
     EXPECT_TRUE(drawnAt(MPoint(0.0, 0.0, -0.3), dormant));
 }
 
-TEST_F(NoiseLocatorDrawing, CubeWhenAskedAndActiveOnlyWhenSelected)
+TEST_F(NoiseLocatorDrawingTest, CubeWhenAskedAndActiveOnlyWhenSelected)
 {
     ASSERT_TRUE(plug(shape, "noiseBoundingBox").setValue(true));
     render();
@@ -341,7 +341,7 @@ TEST_F(NoiseLocatorDrawing, CubeWhenAskedAndActiveOnlyWhenSelected)
     EXPECT_EQ(countColor(dormant), 0);
 }
 
-TEST_F(NoiseLocatorDrawing, EveryOtherStatusUsesTheDormantColour)
+TEST_F(NoiseLocatorDrawingTest, EveryOtherStatusUsesTheDormantColour)
 {
     MPxLocatorNode* locator = locatorOf(shape);
     MDagPath path;

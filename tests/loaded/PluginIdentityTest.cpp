@@ -14,9 +14,9 @@ using kavo::host::session::PluginLoader;
 using kavo::test::kPluginPath;
 using kavo::test::LoadedPluginTest;
 
-using PluginIdentity = LoadedPluginTest;
+using PluginIdentityTest = LoadedPluginTest;
 
-TEST_F(PluginIdentity, VendorVersionAndRequiredApiAreTheStudiosOwn)
+TEST_F(PluginIdentityTest, VendorVersionAndRequiredApiAreTheStudiosOwn)
 {
     const LoadedPlugin* loaded = PluginLoader::instance().find(kPluginPath);
     ASSERT_NE(loaded, nullptr);

@@ -30,7 +30,7 @@ using kavo::test::contains;
 using kavo::test::kPluginPath;
 
 // Every test starts and ends with the plug-in unloaded.
-class PluginRegistration : public ::testing::Test
+class PluginRegistrationTest : public ::testing::Test
 {
 protected:
     void SetUp() override { unloadIfLoaded(); }
@@ -71,7 +71,7 @@ protected:
     }
 };
 
-TEST_F(PluginRegistration, RegistersBothTypesUnderTheirIdsAndKindsAndRemovesThem)
+TEST_F(PluginRegistrationTest, RegistersBothTypesUnderTheirIdsAndKindsAndRemovesThem)
 {
     std::string errors;
     ASSERT_TRUE(load(errors).succeeded()) << errors;
@@ -91,7 +91,7 @@ TEST_F(PluginRegistration, RegistersBothTypesUnderTheirIdsAndKindsAndRemovesThem
     EXPECT_FALSE(registered("noiseLocator"));
 }
 
-TEST_F(PluginRegistration, ADeformerThatCannotRegisterStopsTheLoadBeforeTheLocator)
+TEST_F(PluginRegistrationTest, ADeformerThatCannotRegisterStopsTheLoadBeforeTheLocator)
 {
     Faults::failOn("registerNode", 1, MStatus::kInsufficientMemory);
     std::string errors;
@@ -104,7 +104,7 @@ TEST_F(PluginRegistration, ADeformerThatCannotRegisterStopsTheLoadBeforeTheLocat
     EXPECT_FALSE(registered("noiseLocator"));
 }
 
-TEST_F(PluginRegistration, ALocatorThatCannotRegisterLeavesTheDeformerRegistered)
+TEST_F(PluginRegistrationTest, ALocatorThatCannotRegisterLeavesTheDeformerRegistered)
 {
     Faults::failOn("registerNode", 2, MStatus::kInvalidParameter);
     std::string errors;
@@ -117,7 +117,7 @@ TEST_F(PluginRegistration, ALocatorThatCannotRegisterLeavesTheDeformerRegistered
     EXPECT_FALSE(registered("noiseLocator"));
 }
 
-TEST_F(PluginRegistration, ADeformerThatCannotDeregisterLeavesBothTypes)
+TEST_F(PluginRegistrationTest, ADeformerThatCannotDeregisterLeavesBothTypes)
 {
     std::string errors;
     ASSERT_TRUE(load(errors).succeeded()) << errors;
@@ -131,7 +131,7 @@ TEST_F(PluginRegistration, ADeformerThatCannotDeregisterLeavesBothTypes)
     EXPECT_TRUE(registered("noiseLocator"));
 }
 
-TEST_F(PluginRegistration, ALocatorThatCannotDeregisterStaysAfterTheDeformerWent)
+TEST_F(PluginRegistrationTest, ALocatorThatCannotDeregisterStaysAfterTheDeformerWent)
 {
     std::string errors;
     ASSERT_TRUE(load(errors).succeeded()) << errors;

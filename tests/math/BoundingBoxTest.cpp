@@ -8,7 +8,7 @@ namespace {
 
 const MBoundingBox kUnitBox(MPoint(-0.5, -0.5, -0.5), MPoint(0.5, 0.5, 0.5));
 
-TEST(BoundingBox, ContainsCountsFacesAsInside)
+TEST(MBoundingBox, ContainsCountsFacesAsInside)
 {
     EXPECT_TRUE(kUnitBox.contains(MPoint::origin));
     EXPECT_TRUE(kUnitBox.contains(MPoint(0.5, 0.0, 0.0)));
@@ -23,7 +23,7 @@ TEST(BoundingBox, ContainsCountsFacesAsInside)
     EXPECT_FALSE(MBoundingBox().contains(MPoint::origin));
 }
 
-TEST(BoundingBox, ExpandAndExtents)
+TEST(MBoundingBox, ExpandAndExtents)
 {
     MBoundingBox box;
     EXPECT_EQ(box.width(), 0.0);
@@ -49,7 +49,7 @@ TEST(BoundingBox, ExpandAndExtents)
     EXPECT_FALSE(box.contains(MPoint::origin));
 }
 
-TEST(BoundingBox, TransformUsingBoundsTheEightCorners)
+TEST(MBoundingBox, TransformUsingBoundsTheEightCorners)
 {
     // A quarter turn about z plus a move: the box's corners swap x and y.
     MMatrix turn;

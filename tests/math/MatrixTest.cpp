@@ -25,7 +25,7 @@ MMatrix randomMatrix(std::mt19937& random, bool affine)
     return m;
 }
 
-TEST(Matrix, PointsAreRowVectors)
+TEST(MMatrix, PointsAreRowVectors)
 {
     MMatrix m;
     m[0][1] = 2.0; // x feeds y
@@ -45,7 +45,7 @@ TEST(Matrix, PointsAreRowVectors)
     EXPECT_EQ(MPoint(1.0, 0.0, 0.0) * (scale * m), MPoint(3.0, 6.0, 0.0, 1.0) + MVector(5.0, 0.0, 0.0));
 }
 
-TEST(Matrix, FloatTwinsFollowTheSameConvention)
+TEST(MMatrix, FloatTwinsFollowTheSameConvention)
 {
     MFloatMatrix m;
     m[0][1] = 2.0f;
@@ -58,7 +58,7 @@ TEST(Matrix, FloatTwinsFollowTheSameConvention)
     EXPECT_EQ(MFloatMatrix(table), m);
 }
 
-TEST(Matrix, InverseOfAffineAndProjectiveMatrices)
+TEST(MMatrix, InverseOfAffineAndProjectiveMatrices)
 {
     std::mt19937 random(7);
     for (int i = 0; i < 50; ++i) {
@@ -79,7 +79,7 @@ TEST(Matrix, InverseOfAffineAndProjectiveMatrices)
     EXPECT_TRUE((single * single.inverse()).isEquivalent(MFloatMatrix(), 1e-4f));
 }
 
-TEST(Matrix, SingularMatrixInvertsToIdentity)
+TEST(MMatrix, SingularMatrixInvertsToIdentity)
 {
     MMatrix flat;
     flat[2][2] = 0.0;
@@ -97,7 +97,7 @@ TEST(Matrix, SingularMatrixInvertsToIdentity)
     EXPECT_DOUBLE_EQ(tiny.inverse()[0][0], 1e9);
 }
 
-TEST(Matrix, Determinants)
+TEST(MMatrix, Determinants)
 {
     const double values[4][4] = {{2, 0, 1, 0}, {1, 3, 0, 0}, {0, 1, 4, 0}, {5, 6, 7, 2}};
     const MMatrix m(values);
@@ -109,7 +109,7 @@ TEST(Matrix, Determinants)
     EXPECT_EQ(m.transpose()[0][1], 1.0);
 }
 
-TEST(Matrix, ArithmeticAndComparison)
+TEST(MMatrix, ArithmeticAndComparison)
 {
     const double values[4][4] = {{1, 2, 3, 4}, {5, 6, 7, 8}, {9, 10, 11, 12}, {13, 14, 15, 16}};
     const MMatrix m(values);

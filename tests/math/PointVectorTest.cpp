@@ -9,7 +9,7 @@
 
 namespace {
 
-TEST(Point, DistanceDividesThroughByW)
+TEST(MPoint, DistanceDividesThroughByW)
 {
     // (1, 0, 0, 2) is the point (0.5, 0, 0).
     EXPECT_DOUBLE_EQ(MPoint(1.0, 0.0, 0.0, 2.0).distanceTo(MPoint::origin), 0.5);
@@ -18,7 +18,7 @@ TEST(Point, DistanceDividesThroughByW)
     EXPECT_FLOAT_EQ(MFloatPoint(1.0f, 0.0f, 0.0f, 2.0f).distanceTo(MFloatPoint::origin), 0.5f);
 }
 
-TEST(Point, HomogeneousArithmetic)
+TEST(MPoint, HomogeneousArithmetic)
 {
     const MPoint weighted(2.0, 4.0, 6.0, 2.0);
     EXPECT_EQ(weighted - MPoint::origin, MVector(1.0, 2.0, 3.0));
@@ -42,7 +42,7 @@ TEST(Point, HomogeneousArithmetic)
     EXPECT_FALSE(MPoint(1.0, 2.0, 3.0).isEquivalent(MPoint(1.0, 2.0, 3.0, 1.0 + 1e-9)));
 }
 
-TEST(Point, ConversionsAndAccess)
+TEST(MPoint, ConversionsAndAccess)
 {
     MPoint p(1.0, 2.0);
     EXPECT_EQ(p, MPoint(1.0, 2.0, 0.0, 1.0));
@@ -60,7 +60,7 @@ TEST(Point, ConversionsAndAccess)
     EXPECT_EQ(p.get(static_cast<double*>(nullptr)), MStatus::kFailure);
 }
 
-TEST(Vector, ProductsAndLength)
+TEST(MVector, ProductsAndLength)
 {
     const MVector a(1.0, 2.0, 3.0);
     const MVector b(-2.0, 0.5, 4.0);
@@ -75,7 +75,7 @@ TEST(Vector, ProductsAndLength)
     EXPECT_EQ(MFloatVector::xAxis ^ MFloatVector::yAxis, MFloatVector::zAxis);
 }
 
-TEST(Vector, NormalizeLeavesTinyVectorsAlone)
+TEST(MVector, NormalizeLeavesTinyVectorsAlone)
 {
     MVector v(3.0, 0.0, 4.0);
     EXPECT_TRUE(v.normalize());

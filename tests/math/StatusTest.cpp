@@ -22,7 +22,7 @@ private:
     std::streambuf* m_previous;
 };
 
-TEST(Status, CodesAndComparisons)
+TEST(MStatus, CodesAndComparisons)
 {
     EXPECT_EQ(MStatus::kEndOfFile, 8);
     MStatus status;
@@ -43,7 +43,7 @@ TEST(Status, CodesAndComparisons)
     EXPECT_EQ(status, MStatus(MStatus::kSuccess));
 }
 
-TEST(Status, PerrorWritesPrefixAndDescription)
+TEST(MStatus, PerrorWritesPrefixAndDescription)
 {
     const MStatus status(MStatus::kInvalidParameter);
     EXPECT_STREQ(status.errorString().asChar(), "(kInvalidParameter): Invalid parameter");
@@ -73,7 +73,7 @@ int checkAndReturnValue(MStatus status)
     return 1;
 }
 
-TEST(Status, CheckMacrosReportWithTheirLocation)
+TEST(MStatus, CheckMacrosReportWithTheirLocation)
 {
     CerrCapture capture;
     CHECK_MSTATUS(MStatus::kSuccess);

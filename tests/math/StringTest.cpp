@@ -7,7 +7,7 @@
 
 namespace {
 
-TEST(String, FormatReplacesNumberedTokens)
+TEST(MString, FormatReplacesNumberedTokens)
 {
     MString text;
     EXPECT_TRUE(text.format("ERROR ^1s: ^2s and ^1s again", "node", MString("attr")));
@@ -28,7 +28,7 @@ TEST(String, FormatReplacesNumberedTokens)
     EXPECT_EQ(text, "11101");
 }
 
-TEST(String, SubstituteAndSubstring)
+TEST(MString, SubstituteAndSubstring)
 {
     MString text("a.b.c");
     EXPECT_TRUE(text.substitute(".", "::"));
@@ -44,7 +44,7 @@ TEST(String, SubstituteAndSubstring)
     EXPECT_EQ(word.substring(4, 3), "");
 }
 
-TEST(String, NumbersAndConcatenation)
+TEST(MString, NumbersAndConcatenation)
 {
     MString text("v=");
     text += 0.1;

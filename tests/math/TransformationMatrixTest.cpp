@@ -1,3 +1,5 @@
+#include "support/Matrices.h"
+
 #include <maya/MMatrix.h>
 #include <maya/MPoint.h>
 #include <maya/MTransformationMatrix.h>
@@ -12,53 +14,20 @@ namespace {
 
 using Order = MTransformationMatrix::RotationOrder;
 
-MMatrix translation(double x, double y, double z)
-{
-    MMatrix m;
-    m[3][0] = x;
-    m[3][1] = y;
-    m[3][2] = z;
-    return m;
-}
+using kavo::test::scaling;
+using kavo::test::translation;
 
-MMatrix scaling(double x, double y, double z)
-{
-    MMatrix m;
-    m[0][0] = x;
-    m[1][1] = y;
-    m[2][2] = z;
-    return m;
-}
-
-// Rotations written out by hand, rows as the host lays them out.
 MMatrix rotationX(double a)
 {
-    MMatrix m;
-    m[1][1] = std::cos(a);
-    m[1][2] = std::sin(a);
-    m[2][1] = -std::sin(a);
-    m[2][2] = std::cos(a);
-    return m;
+    return kavo::test::rotation(0, a);
 }
-
 MMatrix rotationY(double a)
 {
-    MMatrix m;
-    m[0][0] = std::cos(a);
-    m[0][2] = -std::sin(a);
-    m[2][0] = std::sin(a);
-    m[2][2] = std::cos(a);
-    return m;
+    return kavo::test::rotation(1, a);
 }
-
 MMatrix rotationZ(double a)
 {
-    MMatrix m;
-    m[0][0] = std::cos(a);
-    m[0][1] = std::sin(a);
-    m[1][0] = -std::sin(a);
-    m[1][1] = std::cos(a);
-    return m;
+    return kavo::test::rotation(2, a);
 }
 
 MMatrix rotationInOrder(const double r[3], Order order)
@@ -77,7 +46,7 @@ MMatrix rotationInOrder(const double r[3], Order order)
 const double kRotation[3] = {0.3, -0.7, 1.1};
 const double kUnitScale[3] = {1.0, 1.0, 1.0};
 
-TEST(TransformationMatrix, DecomposesScaleRotationAndTranslation)
+TEST(MTransformationMatrix, DecomposesScaleRotationAndTranslation)
 {
     const MMatrix rotation = rotationInOrder(kRotation, MTransformationMatrix::kXYZ);
     const MMatrix source = scaling(2.0, 0.5, 3.0) * rotation * translation(4.0, -5.0, 6.0);
@@ -103,7 +72,7 @@ TEST(TransformationMatrix, DecomposesScaleRotationAndTranslation)
     EXPECT_TRUE(transform.asMatrix().isEquivalent(rotation * translation(4.0, -5.0, 6.0), 1e-12));
 }
 
-TEST(TransformationMatrix, ShearSurvivesTheRoundTrip)
+TEST(MTransformationMatrix, ShearSurvivesTheRoundTrip)
 {
     MMatrix shear;
     shear[1][0] = 0.4;
@@ -127,7 +96,7 @@ TEST(TransformationMatrix, ShearSurvivesTheRoundTrip)
         1e-12));
 }
 
-TEST(TransformationMatrix, MirroringMatrixRecomposesWithAProperRotation)
+TEST(MTransformationMatrix, MirroringMatrixRecomposesWithAProperRotation)
 {
     const MMatrix source =
         scaling(-2.0, 1.0, 1.0) * rotationInOrder(kRotation, MTransformationMatrix::kXYZ) * translation(0.5, 0.0, 0.0);
@@ -143,7 +112,7 @@ TEST(TransformationMatrix, MirroringMatrixRecomposesWithAProperRotation)
     EXPECT_NEAR(rotationInOrder(angles, order).det3x3(), 1.0, 1e-12);
 }
 
-TEST(TransformationMatrix, SingularMatrixDecomposesWithoutNonFiniteValues)
+TEST(MTransformationMatrix, SingularMatrixDecomposesWithoutNonFiniteValues)
 {
     MTransformationMatrix transform(scaling(0.0, 2.0, 0.0) * translation(1.0, 2.0, 3.0));
     const MMatrix result = transform.asMatrix();
@@ -153,7 +122,7 @@ TEST(TransformationMatrix, SingularMatrixDecomposesWithoutNonFiniteValues)
     EXPECT_TRUE(result.isEquivalent(scaling(0.0, 2.0, 0.0) * translation(1.0, 2.0, 3.0), 1e-12));
 }
 
-TEST(TransformationMatrix, EveryRotationOrderRoundTrips)
+TEST(MTransformationMatrix, EveryRotationOrderRoundTrips)
 {
     const Order orders[] = {MTransformationMatrix::kXYZ, MTransformationMatrix::kYZX, MTransformationMatrix::kZXY,
                             MTransformationMatrix::kXZY, MTransformationMatrix::kYXZ, MTransformationMatrix::kZYX};
@@ -179,7 +148,7 @@ TEST(TransformationMatrix, EveryRotationOrderRoundTrips)
     EXPECT_EQ(transform.setRotation(kRotation, MTransformationMatrix::kLast), MStatus::kInvalidParameter);
 }
 
-TEST(TransformationMatrix, BalancedScalePivotKeepsTheComposite)
+TEST(MTransformationMatrix, BalancedScalePivotKeepsTheComposite)
 {
     MTransformationMatrix transform(rotationInOrder(kRotation, MTransformationMatrix::kXYZ) * translation(1, 2, 3));
     const double scale[3] = {2.0, 4.0, 0.5};
@@ -196,7 +165,7 @@ TEST(TransformationMatrix, BalancedScalePivotKeepsTheComposite)
     EXPECT_FALSE(transform.asMatrix().isEquivalent(before, 1e-6));
 }
 
-TEST(TransformationMatrix, PureScaleWithBalancedPivotInvertsExactly)
+TEST(MTransformationMatrix, PureScaleWithBalancedPivotInvertsExactly)
 {
     // The composition the deformer's scale matrix relies on: a pure scale,
     // its pivot moved with balance, then inverted.
@@ -213,7 +182,7 @@ TEST(TransformationMatrix, PureScaleWithBalancedPivotInvertsExactly)
     EXPECT_EQ(unitScale.asMatrixInverse(), MMatrix::identity);
 }
 
-TEST(TransformationMatrix, BalancedRotatePivotKeepsTheComposite)
+TEST(MTransformationMatrix, BalancedRotatePivotKeepsTheComposite)
 {
     MTransformationMatrix transform(scaling(2, 3, 4) * rotationInOrder(kRotation, MTransformationMatrix::kXYZ) *
                                     translation(1, 2, 3));
@@ -224,7 +193,7 @@ TEST(TransformationMatrix, BalancedRotatePivotKeepsTheComposite)
     EXPECT_FALSE(transform.asMatrix().isEquivalent(before, 1e-6));
 }
 
-TEST(TransformationMatrix, ComposesPivotsInTheHostOrder)
+TEST(MTransformationMatrix, ComposesPivotsInTheHostOrder)
 {
     MTransformationMatrix transform;
     const double scale[3] = {2.0, 3.0, 4.0};
@@ -246,7 +215,7 @@ TEST(TransformationMatrix, ComposesPivotsInTheHostOrder)
     EXPECT_EQ(transform.asMatrix(1.0), transform.asMatrix());
 }
 
-TEST(TransformationMatrix, RandomAffineMatricesRecompose)
+TEST(MTransformationMatrix, RandomAffineMatricesRecompose)
 {
     std::mt19937 random(11);
     std::uniform_real_distribution<double> element(-2.0, 2.0);
@@ -266,7 +235,7 @@ TEST(TransformationMatrix, RandomAffineMatricesRecompose)
     }
 }
 
-TEST(TransformationMatrix, PivotsAreCartesian)
+TEST(MTransformationMatrix, PivotsAreCartesian)
 {
     MTransformationMatrix transform;
     transform.setScalePivot(MPoint(2.0, 4.0, 6.0, 2.0), MSpace::kObject, false);
@@ -275,7 +244,7 @@ TEST(TransformationMatrix, PivotsAreCartesian)
     EXPECT_EQ(transform.rotatePivot(MSpace::kObject), MPoint(1.0, 2.0, 3.0));
 }
 
-TEST(TransformationMatrix, RejectsInvalidSpaces)
+TEST(MTransformationMatrix, RejectsInvalidSpaces)
 {
     MTransformationMatrix transform;
     double scale[3];

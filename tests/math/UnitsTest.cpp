@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(Time, ConvertsBetweenUnitsExactly)
+TEST(MTime, ConvertsBetweenUnitsExactly)
 {
     EXPECT_EQ(MTime(48.0, MTime::kFilm).as(MTime::kSeconds), 2.0);
     EXPECT_EQ(MTime(2.0, MTime::kSeconds).as(MTime::kFilm), 48.0);
@@ -31,7 +31,7 @@ TEST(Time, ConvertsBetweenUnitsExactly)
     EXPECT_EQ(MTime().unit(), MTime::kFilm);
 }
 
-TEST(Time, ArithmeticAndComparisonAcrossUnits)
+TEST(MTime, ArithmeticAndComparisonAcrossUnits)
 {
     const MTime second(1.0, MTime::kSeconds);
     const MTime frames(24.0, MTime::kFilm);

@@ -40,7 +40,7 @@ TEST(NoiseLocator, BoxIsTheUnitCubeAndComputeDeclines)
 // Captures, through OpenGL's feedback mode, the line segments drawEdgeLoop
 // sends, in the locator's own coordinates. Without a view the colour is left
 // alone; the colours are tested on a loaded plug-in with a real view.
-class EdgeCapture : public ::testing::Test
+class EdgeCaptureTest : public ::testing::Test
 {
 protected:
     static constexpr int kSize = 8;
@@ -94,13 +94,13 @@ protected:
     kavo::host::view::OffscreenContext context;
 };
 
-TEST_F(EdgeCapture, CrossIsThreeSeparateAxes)
+TEST_F(EdgeCaptureTest, CrossIsThreeSeparateAxes)
 {
     expectSegments(capture(false),
                    {{{{0.5, 0, 0}, {-0.5, 0, 0}}}, {{{0, 0.5, 0}, {0, -0.5, 0}}}, {{{0, 0, 0.5}, {0, 0, -0.5}}}});
 }
 
-TEST_F(EdgeCapture, CubeIsTwelveSeparateEdgesTopBottomThenSides)
+TEST_F(EdgeCaptureTest, CubeIsTwelveSeparateEdgesTopBottomThenSides)
 {
     const double c[8][3] = {{0.5, 0.5, 0.5},  {-0.5, 0.5, 0.5},  {-0.5, 0.5, -0.5},  {0.5, 0.5, -0.5},
                             {0.5, -0.5, 0.5}, {-0.5, -0.5, 0.5}, {-0.5, -0.5, -0.5}, {0.5, -0.5, -0.5}};

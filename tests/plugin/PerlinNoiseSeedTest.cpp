@@ -31,14 +31,14 @@ std::array<int, kSize> shuffledReference(int seed)
     return table;
 }
 
-class PerlinNoiseSeed : public testing::Test
+class PerlinNoiseSeedTest : public testing::Test
 {
 protected:
     void SetUp() override { PerlinNoise().setRandomSeed(0); }
     void TearDown() override { PerlinNoise().setRandomSeed(0); }
 };
 
-TEST_F(PerlinNoiseSeed, EachSeedGivesTheShuffleOfItsOwnDrawsInBothHalves)
+TEST_F(PerlinNoiseSeedTest, EachSeedGivesTheShuffleOfItsOwnDrawsInBothHalves)
 {
     for (int seed : {1, 7, 17, -4, 12345, INT_MAX, INT_MIN}) {
         const std::array<int, kSize> expected = shuffledReference(seed);
