@@ -1,26 +1,15 @@
 #ifndef KAVO_HOST_MCALLBACKIDARRAY_H
 #define KAVO_HOST_MCALLBACKIDARRAY_H
 
+#include <kavo/host/math/Array.h>
 #include <maya/MMessage.h>
 
-#include <vector>
-
-class DLL_PUBLIC MCallbackIdArray
+// A growable array of callback ids, with the members of every host array
+// (Array).
+class DLL_PUBLIC MCallbackIdArray : public kavo::host::math::Array<MCallbackId, MCallbackIdArray>
 {
 public:
     MCallbackIdArray();
-    MCallbackIdArray(const MCallbackIdArray& other);
-    ~MCallbackIdArray();
-    MCallbackIdArray& operator=(const MCallbackIdArray& other);
-
-    MCallbackId operator[](unsigned int index) const;
-    MCallbackId& operator[](unsigned int index);
-    MStatus append(MCallbackId id);
-    MStatus clear();
-    unsigned int length() const;
-
-private:
-    std::vector<MCallbackId> m_ids;
 };
 
 #endif
