@@ -114,6 +114,11 @@ Array<E, Derived>::Array(unsigned int initialSize, Value initialValue)
 }
 
 template <typename E, typename Derived>
+Array<E, Derived>::Array(const E src[], unsigned int count) : Array(fromValues<E>(src, count))
+{
+}
+
+template <typename E, typename Derived>
 Array<E, Derived>::Array(std::vector<E>&& elements)
     : m_elements(std::move(elements))
     , m_sizeIncrement(kDefaultSizeIncrement)
@@ -175,6 +180,48 @@ template <typename E, typename Derived>
 unsigned int Array<E, Derived>::sizeIncrement() const
 {
     return m_sizeIncrement;
+}
+
+template <typename E, typename Derived>
+MStatus NumberArray<E, Derived>::get(E dest[]) const
+{
+    return copyOut(this->m_elements, dest);
+}
+
+template <typename E, typename Derived, int N>
+ComponentArray<E, Derived, N>::ComponentArray(const double src[][N], unsigned int count)
+    : Array<E, Derived>(fromValues<E>(src, count))
+{
+}
+
+template <typename E, typename Derived, int N>
+ComponentArray<E, Derived, N>::ComponentArray(const float src[][N], unsigned int count)
+    : Array<E, Derived>(fromValues<E>(src, count))
+{
+}
+
+template <typename E, typename Derived, int N>
+MStatus ComponentArray<E, Derived, N>::set(double element[N], unsigned int index)
+{
+    return this->set(E(element), index);
+}
+
+template <typename E, typename Derived, int N>
+MStatus ComponentArray<E, Derived, N>::set(float element[N], unsigned int index)
+{
+    return this->set(E(element), index);
+}
+
+template <typename E, typename Derived, int N>
+MStatus ComponentArray<E, Derived, N>::get(double dest[][N]) const
+{
+    return copyRows<N>(this->m_elements, dest);
+}
+
+template <typename E, typename Derived, int N>
+MStatus ComponentArray<E, Derived, N>::get(float dest[][N]) const
+{
+    return copyRows<N>(this->m_elements, dest);
 }
 
 } // namespace kavo::host::math

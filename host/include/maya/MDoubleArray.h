@@ -6,18 +6,16 @@
 #include <maya/MTypes.h>
 
 // A growable array of doubles, with the members of every host array (Array).
-class OPENMAYA_EXPORT MDoubleArray : public kavo::host::math::Array<double, MDoubleArray>
+class OPENMAYA_EXPORT MDoubleArray : public kavo::host::math::NumberArray<double, MDoubleArray>
 {
 public:
-    MDoubleArray();
+    using NumberArray::NumberArray;
+    MDoubleArray() = default;
     MDoubleArray(unsigned int initialSize, double initialValue = 0);
-    MDoubleArray(const double src[], unsigned int count);
     MDoubleArray(const float src[], unsigned int count);
 
-    using Array::set;
+    using NumberArray::set;
     MStatus set(float element, unsigned int index);
-    // Copies every element into dest, which must hold length() values.
-    MStatus get(double dest[]) const;
 };
 
 #endif

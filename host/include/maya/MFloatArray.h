@@ -6,18 +6,16 @@
 #include <maya/MTypes.h>
 
 // A growable array of floats, with the members of every host array (Array).
-class OPENMAYA_EXPORT MFloatArray : public kavo::host::math::Array<float, MFloatArray>
+class OPENMAYA_EXPORT MFloatArray : public kavo::host::math::NumberArray<float, MFloatArray>
 {
 public:
-    MFloatArray();
+    using NumberArray::NumberArray;
+    MFloatArray() = default;
     MFloatArray(unsigned int initialSize, float initialValue = 0);
-    MFloatArray(const float src[], unsigned int count);
     MFloatArray(const double src[], unsigned int count);
 
-    using Array::set;
+    using NumberArray::set;
     MStatus set(double element, unsigned int index);
-    // Copies every element into dest, which must hold length() values.
-    MStatus get(float dest[]) const;
 };
 
 #endif

@@ -6,22 +6,14 @@
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
 
-// A growable array of single-precision vectors, with the members of every host array (Array).
-class OPENMAYA_EXPORT MFloatVectorArray : public kavo::host::math::Array<MFloatVector, MFloatVectorArray>
+// A growable array of single-precision vectors, with the members of every host array (Array)
+// and of the point and vector arrays (ComponentArray).
+class OPENMAYA_EXPORT MFloatVectorArray : public kavo::host::math::ComponentArray<MFloatVector, MFloatVectorArray, 3>
 {
 public:
-    MFloatVectorArray();
+    using ComponentArray::ComponentArray;
+    MFloatVectorArray() = default;
     MFloatVectorArray(unsigned int initialSize, const MFloatVector& initialValue = MFloatVector::zero);
-    MFloatVectorArray(const MFloatVector src[], unsigned int count);
-    MFloatVectorArray(const double src[][3], unsigned int count);
-    MFloatVectorArray(const float src[][3], unsigned int count);
-
-    using Array::set;
-    MStatus set(double element[3], unsigned int index);
-    MStatus set(float element[3], unsigned int index);
-    // Copies every element into dest, which must hold length() rows.
-    MStatus get(double dest[][3]) const;
-    MStatus get(float dest[][3]) const;
 };
 
 #endif

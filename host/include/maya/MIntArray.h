@@ -6,15 +6,12 @@
 #include <maya/MTypes.h>
 
 // A growable array of integers, with the members of every host array (Array).
-class OPENMAYA_EXPORT MIntArray : public kavo::host::math::Array<int, MIntArray>
+class OPENMAYA_EXPORT MIntArray : public kavo::host::math::NumberArray<int, MIntArray>
 {
 public:
-    MIntArray();
+    using NumberArray::NumberArray;
+    MIntArray() = default;
     MIntArray(unsigned int initialSize, int initialValue = 0);
-    MIntArray(const int src[], unsigned int count);
-
-    // Copies every element into dest, which must hold length() values.
-    MStatus get(int dest[]) const;
 };
 
 #endif

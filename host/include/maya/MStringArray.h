@@ -10,9 +10,8 @@
 class OPENMAYA_EXPORT MStringArray : public kavo::host::math::Array<MString, MStringArray>
 {
 public:
-    MStringArray();
-    MStringArray(unsigned int initialSize, const MString& initialValue);
-    MStringArray(const MString src[], unsigned int count);
+    using Array::Array;
+    MStringArray() = default;
     MStringArray(const char* src[], unsigned int count);
 };
 

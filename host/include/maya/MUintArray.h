@@ -6,15 +6,12 @@
 #include <maya/MTypes.h>
 
 // A growable array of unsigned integers, with the members of every host array (Array).
-class OPENMAYA_EXPORT MUintArray : public kavo::host::math::Array<unsigned int, MUintArray>
+class OPENMAYA_EXPORT MUintArray : public kavo::host::math::NumberArray<unsigned int, MUintArray>
 {
 public:
-    MUintArray();
+    using NumberArray::NumberArray;
+    MUintArray() = default;
     MUintArray(unsigned int initialSize, unsigned int initialValue = 0);
-    MUintArray(const unsigned int src[], unsigned int count);
-
-    // Copies every element into dest, which must hold length() values.
-    MStatus get(unsigned int dest[]) const;
 };
 
 #endif

@@ -6,22 +6,14 @@
 #include <maya/MTypes.h>
 #include <maya/MVector.h>
 
-// A growable array of vectors, with the members of every host array (Array).
-class OPENMAYA_EXPORT MVectorArray : public kavo::host::math::Array<MVector, MVectorArray>
+// A growable array of vectors, with the members of every host array (Array)
+// and of the point and vector arrays (ComponentArray).
+class OPENMAYA_EXPORT MVectorArray : public kavo::host::math::ComponentArray<MVector, MVectorArray, 3>
 {
 public:
-    MVectorArray();
+    using ComponentArray::ComponentArray;
+    MVectorArray() = default;
     MVectorArray(unsigned int initialSize, const MVector& initialValue = MVector::zero);
-    MVectorArray(const MVector src[], unsigned int count);
-    MVectorArray(const double src[][3], unsigned int count);
-    MVectorArray(const float src[][3], unsigned int count);
-
-    using Array::set;
-    MStatus set(double element[3], unsigned int index);
-    MStatus set(float element[3], unsigned int index);
-    // Copies every element into dest, which must hold length() rows.
-    MStatus get(double dest[][3]) const;
-    MStatus get(float dest[][3]) const;
 };
 
 #endif

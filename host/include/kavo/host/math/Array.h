@@ -17,8 +17,8 @@ namespace kavo::host::math {
 // it is out of range, leaving the array as it was; operator[] does not check.
 // Copying copies the elements; moving hands the storage over (the stand-in's
 // own addition: the developer kit's arrays copy instead, and code written for
-// them is the same). The Derived classes keep their constructors and the
-// members that convert their elements to and from plain C arrays.
+// them is the same). The Derived classes inherit the constructors and add
+// those with default values or conversions of their own.
 //
 // The members defined out of line are compiled into the host library that
 // owns each array class, which instantiates the template for it.
@@ -55,15 +55,47 @@ public:
     void setSizeIncrement(unsigned int newIncrement);
     unsigned int sizeIncrement() const;
 
-protected:
     Array();
     Array(unsigned int initialSize, Value initialValue);
+    Array(const E src[], unsigned int count);
+
+protected:
     explicit Array(std::vector<E>&& elements);
 
     std::vector<E> m_elements;
 
 private:
     unsigned int m_sizeIncrement;
+};
+
+// An array of numbers, which also copies out into a C array.
+template <typename E, typename Derived>
+class DLL_PUBLIC NumberArray : public Array<E, Derived>
+{
+public:
+    using Array<E, Derived>::Array;
+
+    // Copies every element into dest, which must hold length() values.
+    MStatus get(E dest[]) const;
+};
+
+// An array of points (N = 4: x, y, z, w) or vectors (N = 3: x, y, z), which
+// also converts its elements to and from rows of double or float components.
+template <typename E, typename Derived, int N>
+class DLL_PUBLIC ComponentArray : public Array<E, Derived>
+{
+public:
+    using Array<E, Derived>::Array;
+    ComponentArray() = default;
+    ComponentArray(const double src[][N], unsigned int count);
+    ComponentArray(const float src[][N], unsigned int count);
+
+    using Array<E, Derived>::set;
+    MStatus set(double element[N], unsigned int index);
+    MStatus set(float element[N], unsigned int index);
+    // Copies every element into dest, which must hold length() rows.
+    MStatus get(double dest[][N]) const;
+    MStatus get(float dest[][N]) const;
 };
 
 } // namespace kavo::host::math
