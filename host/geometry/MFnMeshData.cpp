@@ -1,5 +1,6 @@
 #include "geometry/MeshData.h"
 #include "geometry/ReturnStatus.h"
+#include "graph/FunctionSetMembers.h"
 
 #include <maya/MFnMeshData.h>
 
@@ -8,24 +9,8 @@ using kavo::host::geometry::setReturnStatus;
 using kavo::host::geometry::withStatus;
 using kavo::host::graph::objectAs;
 
-MFnMeshData::MFnMeshData() = default;
-
-MFnMeshData::MFnMeshData(MObject& object, MStatus* ReturnStatus)
-{
-    setReturnStatus(ReturnStatus, attach(object, MFn::kMeshData));
-}
-
-MFnMeshData::MFnMeshData(const MObject& object, MStatus* ReturnStatus)
-{
-    setReturnStatus(ReturnStatus, attach(object, MFn::kMeshData));
-}
-
+KAVO_FUNCTION_SET_MEMBERS(MFnMeshData, MFn::kMeshData)
 MFnMeshData::~MFnMeshData() = default;
-
-MFn::Type MFnMeshData::type() const
-{
-    return MFn::kMeshData;
-}
 
 MObject MFnMeshData::create(MStatus* ReturnStatus)
 {

@@ -1,5 +1,6 @@
 #include "geometry/ReturnStatus.h"
 #include "geometry/SubdData.h"
+#include "graph/FunctionSetMembers.h"
 
 #include <maya/MFnSubdData.h>
 
@@ -8,24 +9,8 @@ using kavo::host::geometry::SubdData;
 using kavo::host::geometry::withStatus;
 using kavo::host::graph::objectAs;
 
-MFnSubdData::MFnSubdData() = default;
-
-MFnSubdData::MFnSubdData(MObject& object, MStatus* ReturnStatus)
-{
-    setReturnStatus(ReturnStatus, attach(object, MFn::kSubdivData));
-}
-
-MFnSubdData::MFnSubdData(const MObject& object, MStatus* ReturnStatus)
-{
-    setReturnStatus(ReturnStatus, attach(object, MFn::kSubdivData));
-}
-
+KAVO_FUNCTION_SET_MEMBERS(MFnSubdData, MFn::kSubdivData)
 MFnSubdData::~MFnSubdData() = default;
-
-MFn::Type MFnSubdData::type() const
-{
-    return MFn::kSubdivData;
-}
 
 MObject MFnSubdData::create(MStatus* ReturnStatus)
 {

@@ -1,5 +1,6 @@
 #include "graph/Attribute.h"
 #include "graph/AttributeHandles.h"
+#include "graph/FunctionSetMembers.h"
 
 #include <maya/MFnAttribute.h>
 
@@ -31,26 +32,7 @@ MStatus writeFlag(const MObject& object, bool AttributeFlags::*flag, bool state)
 
 } // namespace
 
-MFnAttribute::MFnAttribute() = default;
-
-MFnAttribute::MFnAttribute(MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kAttribute);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFnAttribute::MFnAttribute(const MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kAttribute);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFn::Type MFnAttribute::type() const
-{
-    return MFn::kAttribute;
-}
+KAVO_FUNCTION_SET_MEMBERS(MFnAttribute, MFn::kAttribute)
 
 bool MFnAttribute::isReadable(MStatus* s) const
 {

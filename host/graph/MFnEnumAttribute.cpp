@@ -1,4 +1,5 @@
 #include "graph/AttributeFunctionSet.h"
+#include "graph/FunctionSetMembers.h"
 
 #include <maya/MFnEnumAttribute.h>
 
@@ -15,26 +16,7 @@ Attribute* attributeOf(const MObject& object)
 
 } // namespace
 
-MFnEnumAttribute::MFnEnumAttribute() = default;
-
-MFnEnumAttribute::MFnEnumAttribute(MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kEnumAttribute);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFnEnumAttribute::MFnEnumAttribute(const MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kEnumAttribute);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFn::Type MFnEnumAttribute::type() const
-{
-    return MFn::kEnumAttribute;
-}
+KAVO_FUNCTION_SET_MEMBERS(MFnEnumAttribute, MFn::kEnumAttribute)
 
 MObject MFnEnumAttribute::create(const MString& fullName, const MString& briefName, short defaultValue,
                                  MStatus* ReturnStatus)

@@ -1,4 +1,5 @@
 #include "graph/AttributeFunctionSet.h"
+#include "graph/FunctionSetMembers.h"
 
 #include <maya/MFnNumericAttribute.h>
 
@@ -96,26 +97,7 @@ const char* const kRgbSuffixes[] = {"R", "G", "B"};
 
 } // namespace
 
-MFnNumericAttribute::MFnNumericAttribute() = default;
-
-MFnNumericAttribute::MFnNumericAttribute(MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kNumericAttribute);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFnNumericAttribute::MFnNumericAttribute(const MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kNumericAttribute);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFn::Type MFnNumericAttribute::type() const
-{
-    return MFn::kNumericAttribute;
-}
+KAVO_FUNCTION_SET_MEMBERS(MFnNumericAttribute, MFn::kNumericAttribute)
 
 MObject MFnNumericAttribute::create(const MString& fullName, const MString& briefName, MFnNumericData::Type unitType,
                                     double defaultValue, MStatus* ReturnStatus)

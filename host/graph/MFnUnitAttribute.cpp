@@ -1,4 +1,5 @@
 #include "graph/AttributeFunctionSet.h"
+#include "graph/FunctionSetMembers.h"
 
 #include <maya/MFnUnitAttribute.h>
 
@@ -22,26 +23,7 @@ Value unitValue(MFnUnitAttribute::Type type, double value)
 
 } // namespace
 
-MFnUnitAttribute::MFnUnitAttribute() = default;
-
-MFnUnitAttribute::MFnUnitAttribute(MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kUnitAttribute);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFnUnitAttribute::MFnUnitAttribute(const MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kUnitAttribute);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFn::Type MFnUnitAttribute::type() const
-{
-    return MFn::kUnitAttribute;
-}
+KAVO_FUNCTION_SET_MEMBERS(MFnUnitAttribute, MFn::kUnitAttribute)
 
 MObject MFnUnitAttribute::create(const MString& fullName, const MString& briefName, MFnUnitAttribute::Type unitType,
                                  double defaultValue, MStatus* ReturnStatus)
