@@ -9,11 +9,6 @@ using namespace kavo::host::graph;
 
 namespace {
 
-Attribute* attributeOf(const MObject& object)
-{
-    return objectAs<Attribute>(object).get();
-}
-
 } // namespace
 
 KAVO_FUNCTION_SET_MEMBERS(MFnEnumAttribute, MFn::kEnumAttribute)
@@ -77,11 +72,7 @@ MStatus MFnEnumAttribute::getMax(short& maxValue) const
 
 MStatus MFnEnumAttribute::setDefault(short index)
 {
-    Attribute* attribute = attributeOf(m_object);
-    if (!attribute)
-        return MStatus::kInvalidParameter;
-    attribute->defaultValue = index;
-    return MStatus::kSuccess;
+    return setField(m_object, &Attribute::defaultValue, index);
 }
 
 MStatus MFnEnumAttribute::setDefault(const MString& fieldString)

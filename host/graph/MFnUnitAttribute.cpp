@@ -1,16 +1,12 @@
 #include "graph/AttributeFunctionSet.h"
 #include "graph/FunctionSetMembers.h"
+#include "graph/NodeFunctionSet.h"
 
 #include <maya/MFnUnitAttribute.h>
 
 using namespace kavo::host::graph;
 
 namespace {
-
-Attribute* attributeOf(const MObject& object)
-{
-    return objectAs<Attribute>(object).get();
-}
 
 // Times are stored as MTime; angles in radians and distances in
 // centimetres, the host's internal units.
@@ -61,27 +57,17 @@ MObject MFnUnitAttribute::create(const MString& fullName, const MString& briefNa
 MFnUnitAttribute::Type MFnUnitAttribute::unitType(MStatus* ReturnStatus) const
 {
     Attribute* attribute = attributeOf(m_object);
-    if (ReturnStatus)
-        *ReturnStatus = attribute ? MStatus::kSuccess : MStatus::kInvalidParameter;
-    return attribute ? attribute->unitType : kInvalid;
+    return report(ReturnStatus, attribute != nullptr, attribute ? attribute->unitType : kInvalid);
 }
 
 MStatus MFnUnitAttribute::setMin(double minValue)
 {
-    Attribute* attribute = attributeOf(m_object);
-    if (!attribute)
-        return MStatus::kInvalidParameter;
-    attribute->minimum = minValue;
-    return MStatus::kSuccess;
+    return setField(m_object, &Attribute::minimum, minValue);
 }
 
 MStatus MFnUnitAttribute::setMax(double maxValue)
 {
-    Attribute* attribute = attributeOf(m_object);
-    if (!attribute)
-        return MStatus::kInvalidParameter;
-    attribute->maximum = maxValue;
-    return MStatus::kSuccess;
+    return setField(m_object, &Attribute::maximum, maxValue);
 }
 
 MStatus MFnUnitAttribute::setMin(const MTime& minValue)
@@ -105,11 +91,7 @@ MStatus MFnUnitAttribute::setDefault(double value)
 
 MStatus MFnUnitAttribute::setDefault(const MTime& value)
 {
-    Attribute* attribute = attributeOf(m_object);
-    if (!attribute)
-        return MStatus::kInvalidParameter;
-    attribute->defaultValue = value;
-    return MStatus::kSuccess;
+    return setField(m_object, &Attribute::defaultValue, value);
 }
 
 MStatus MFnUnitAttribute::getDefault(MTime& value) const
