@@ -10,6 +10,20 @@
 
 namespace kavo::host::math {
 
+namespace {
+// The order a point times a matrix is summed in: the double point sums in
+// the order the host is set to play (ProductOrder.h), the float point always
+// from x to w.
+ProductOrder sumOrder(double)
+{
+    return productOrder();
+}
+ProductOrder sumOrder(float)
+{
+    return ProductOrder::xToW;
+}
+} // namespace
+
 template <typename Real, typename Derived, typename Vector, typename Matrix>
 MStatus Point4<Real, Derived, Vector, Matrix>::get(double dest[4]) const
 {
@@ -92,23 +106,12 @@ template <typename Real, typename Derived, typename Vector, typename Matrix>
 Derived Point4<Real, Derived, Vector, Matrix>::operator*(const Matrix& matrix) const
 {
     const Real(&m)[4][4] = matrix.matrix;
+    if (sumOrder(Real()) == ProductOrder::wToX)
+        return Derived(w * m[3][0] + z * m[2][0] + y * m[1][0] + x * m[0][0],
+                       w * m[3][1] + z * m[2][1] + y * m[1][1] + x * m[0][1],
+                       w * m[3][2] + z * m[2][2] + y * m[1][2] + x * m[0][2],
+                       w * m[3][3] + z * m[2][3] + y * m[1][3] + x * m[0][3]);
     return Derived(
-        x * m[0][0] + y * m[1][0] + z * m[2][0] + w * m[3][0], x * m[0][1] + y * m[1][1] + z * m[2][1] + w * m[3][1],
-        x * m[0][2] + y * m[1][2] + z * m[2][2] + w * m[3][2], x * m[0][3] + y * m[1][3] + z * m[2][3] + w * m[3][3]);
-}
-
-// The double point sums its product in the order the host is set to play
-// (ProductOrder.h); the float point always sums from x to w.
-template <>
-MPoint Point4<double, MPoint, MVector, MMatrix>::operator*(const MMatrix& matrix) const
-{
-    const double(&m)[4][4] = matrix.matrix;
-    if (productOrder() == ProductOrder::wToX)
-        return MPoint(w * m[3][0] + z * m[2][0] + y * m[1][0] + x * m[0][0],
-                      w * m[3][1] + z * m[2][1] + y * m[1][1] + x * m[0][1],
-                      w * m[3][2] + z * m[2][2] + y * m[1][2] + x * m[0][2],
-                      w * m[3][3] + z * m[2][3] + y * m[1][3] + x * m[0][3]);
-    return MPoint(
         x * m[0][0] + y * m[1][0] + z * m[2][0] + w * m[3][0], x * m[0][1] + y * m[1][1] + z * m[2][1] + w * m[3][1],
         x * m[0][2] + y * m[1][2] + z * m[2][2] + w * m[3][2], x * m[0][3] + y * m[1][3] + z * m[2][3] + w * m[3][3]);
 }
