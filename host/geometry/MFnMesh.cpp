@@ -2,6 +2,7 @@
 #include "geometry/MeshData.h"
 #include "geometry/MeshNormalList.h"
 #include "geometry/ReturnStatus.h"
+#include "graph/FunctionSetMembers.h"
 
 #include <maya/MFnMesh.h>
 
@@ -103,17 +104,7 @@ std::string uniqueSetName(const MeshData& mesh, const std::string& wanted)
 
 } // namespace
 
-MFnMesh::MFnMesh() = default;
-
-MFnMesh::MFnMesh(MObject& object, MStatus* ReturnStatus)
-{
-    setReturnStatus(ReturnStatus, setObject(object));
-}
-
-MFnMesh::MFnMesh(const MObject& object, MStatus* ReturnStatus)
-{
-    setReturnStatus(ReturnStatus, setObject(object));
-}
+KAVO_FUNCTION_SET_MEMBERS_WITH(MFnMesh, MFn::kMesh, setObject(object))
 
 MFnMesh::MFnMesh(const MDagPath&, MStatus* ReturnStatus)
 {
@@ -121,11 +112,6 @@ MFnMesh::MFnMesh(const MDagPath&, MStatus* ReturnStatus)
 }
 
 MFnMesh::~MFnMesh() = default;
-
-MFn::Type MFnMesh::type() const
-{
-    return MFn::kMesh;
-}
 
 MStatus MFnMesh::setObject(MObject& object)
 {

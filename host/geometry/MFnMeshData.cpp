@@ -1,31 +1,17 @@
+#include "geometry/DataTransform.h"
 #include "geometry/MeshData.h"
 #include "geometry/ReturnStatus.h"
+#include "graph/FunctionSetMembers.h"
 
 #include <maya/MFnMeshData.h>
 
 using kavo::host::geometry::MeshData;
-using kavo::host::geometry::setReturnStatus;
+using kavo::host::geometry::readTransform;
 using kavo::host::geometry::withStatus;
-using kavo::host::graph::objectAs;
+using kavo::host::geometry::writeTransform;
 
-MFnMeshData::MFnMeshData() = default;
-
-MFnMeshData::MFnMeshData(MObject& object, MStatus* ReturnStatus)
-{
-    setReturnStatus(ReturnStatus, attach(object, MFn::kMeshData));
-}
-
-MFnMeshData::MFnMeshData(const MObject& object, MStatus* ReturnStatus)
-{
-    setReturnStatus(ReturnStatus, attach(object, MFn::kMeshData));
-}
-
+KAVO_FUNCTION_SET_MEMBERS(MFnMeshData, MFn::kMeshData)
 MFnMeshData::~MFnMeshData() = default;
-
-MFn::Type MFnMeshData::type() const
-{
-    return MFn::kMeshData;
-}
 
 MObject MFnMeshData::create(MStatus* ReturnStatus)
 {
@@ -35,18 +21,10 @@ MObject MFnMeshData::create(MStatus* ReturnStatus)
 
 MStatus MFnMeshData::getMatrix(MMatrix& matrix) const
 {
-    const auto data = objectAs<MeshData>(m_object);
-    if (!data)
-        return MStatus::kInvalidParameter;
-    matrix = data->transform;
-    return MStatus::kSuccess;
+    return readTransform<MeshData>(m_object, matrix);
 }
 
 MStatus MFnMeshData::setMatrix(const MMatrix& matrix)
 {
-    const auto data = objectAs<MeshData>(m_object);
-    if (!data)
-        return MStatus::kInvalidParameter;
-    data->transform = matrix;
-    return MStatus::kSuccess;
+    return writeTransform<MeshData>(m_object, matrix);
 }

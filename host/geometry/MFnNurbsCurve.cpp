@@ -4,6 +4,7 @@
 #include "geometry/NurbsCurveData.h"
 #include "geometry/ReturnStatus.h"
 #include "geometry/ShapeGeometryAccess.h"
+#include "graph/FunctionSetMembers.h"
 
 #include <maya/MFnNurbsCurve.h>
 
@@ -34,17 +35,7 @@ MStatus availability(const std::shared_ptr<NurbsCurveData>& curve)
 
 } // namespace
 
-MFnNurbsCurve::MFnNurbsCurve() = default;
-
-MFnNurbsCurve::MFnNurbsCurve(MObject& object, MStatus* ReturnStatus)
-{
-    setReturnStatus(ReturnStatus, setObject(object));
-}
-
-MFnNurbsCurve::MFnNurbsCurve(const MObject& object, MStatus* ReturnStatus)
-{
-    setReturnStatus(ReturnStatus, setObject(object));
-}
+KAVO_FUNCTION_SET_MEMBERS_WITH(MFnNurbsCurve, MFn::kNurbsCurve, setObject(object))
 
 MFnNurbsCurve::MFnNurbsCurve(const MDagPath& path, MStatus* ReturnStatus)
 {
@@ -52,11 +43,6 @@ MFnNurbsCurve::MFnNurbsCurve(const MDagPath& path, MStatus* ReturnStatus)
 }
 
 MFnNurbsCurve::~MFnNurbsCurve() = default;
-
-MFn::Type MFnNurbsCurve::type() const
-{
-    return MFn::kNurbsCurve;
-}
 
 const char* MFnNurbsCurve::className()
 {

@@ -1,31 +1,12 @@
 #include "geometry/NurbsCurveData.h"
+#include "graph/FunctionSetMembers.h"
 
 #include <maya/MFnNurbsCurveData.h>
 
 using kavo::host::geometry::NurbsCurveData;
 
-MFnNurbsCurveData::MFnNurbsCurveData() = default;
-
-MFnNurbsCurveData::MFnNurbsCurveData(MObject& object, MStatus* ReturnStatus)
-{
-    const MStatus status = attach(object, MFn::kNurbsCurveData);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFnNurbsCurveData::MFnNurbsCurveData(const MObject& object, MStatus* ReturnStatus)
-{
-    const MStatus status = attach(object, MFn::kNurbsCurveData);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
+KAVO_FUNCTION_SET_MEMBERS(MFnNurbsCurveData, MFn::kNurbsCurveData)
 MFnNurbsCurveData::~MFnNurbsCurveData() = default;
-
-MFn::Type MFnNurbsCurveData::type() const
-{
-    return MFn::kNurbsCurveData;
-}
 
 const char* MFnNurbsCurveData::className()
 {

@@ -5,6 +5,7 @@
 #include "geometry/NurbsSurfaceData.h"
 #include "geometry/ReturnStatus.h"
 #include "geometry/ShapeGeometryAccess.h"
+#include "graph/FunctionSetMembers.h"
 
 #include <maya/MFnNurbsSurface.h>
 
@@ -61,17 +62,7 @@ double knotAt(const NurbsKnots* direction, unsigned int index, MStatus* ReturnSt
 
 } // namespace
 
-MFnNurbsSurface::MFnNurbsSurface() = default;
-
-MFnNurbsSurface::MFnNurbsSurface(MObject& object, MStatus* ReturnStatus)
-{
-    setReturnStatus(ReturnStatus, setObject(object));
-}
-
-MFnNurbsSurface::MFnNurbsSurface(const MObject& object, MStatus* ReturnStatus)
-{
-    setReturnStatus(ReturnStatus, setObject(object));
-}
+KAVO_FUNCTION_SET_MEMBERS_WITH(MFnNurbsSurface, MFn::kNurbsSurface, setObject(object))
 
 MFnNurbsSurface::MFnNurbsSurface(const MDagPath& path, MStatus* ReturnStatus)
 {
@@ -79,11 +70,6 @@ MFnNurbsSurface::MFnNurbsSurface(const MDagPath& path, MStatus* ReturnStatus)
 }
 
 MFnNurbsSurface::~MFnNurbsSurface() = default;
-
-MFn::Type MFnNurbsSurface::type() const
-{
-    return MFn::kNurbsSurface;
-}
 
 const char* MFnNurbsSurface::className()
 {

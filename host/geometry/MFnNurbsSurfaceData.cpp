@@ -1,31 +1,12 @@
 #include "geometry/NurbsSurfaceData.h"
+#include "graph/FunctionSetMembers.h"
 
 #include <maya/MFnNurbsSurfaceData.h>
 
 using kavo::host::geometry::NurbsSurfaceData;
 
-MFnNurbsSurfaceData::MFnNurbsSurfaceData() = default;
-
-MFnNurbsSurfaceData::MFnNurbsSurfaceData(MObject& object, MStatus* ReturnStatus)
-{
-    const MStatus status = attach(object, MFn::kNurbsSurfaceData);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFnNurbsSurfaceData::MFnNurbsSurfaceData(const MObject& object, MStatus* ReturnStatus)
-{
-    const MStatus status = attach(object, MFn::kNurbsSurfaceData);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
+KAVO_FUNCTION_SET_MEMBERS(MFnNurbsSurfaceData, MFn::kNurbsSurfaceData)
 MFnNurbsSurfaceData::~MFnNurbsSurfaceData() = default;
-
-MFn::Type MFnNurbsSurfaceData::type() const
-{
-    return MFn::kNurbsSurfaceData;
-}
 
 const char* MFnNurbsSurfaceData::className()
 {

@@ -1,6 +1,7 @@
 #include "geometry/DataSpace.h"
 #include "geometry/ReturnStatus.h"
 #include "geometry/SubdData.h"
+#include "graph/FunctionSetMembers.h"
 
 #include <maya/MFnSubd.h>
 
@@ -57,17 +58,7 @@ int firstCornerOf(const PolygonMesh& base, int polygon)
 
 } // namespace
 
-MFnSubd::MFnSubd() = default;
-
-MFnSubd::MFnSubd(MObject& object, MStatus* ReturnStatus)
-{
-    setReturnStatus(ReturnStatus, setObject(object));
-}
-
-MFnSubd::MFnSubd(const MObject& object, MStatus* ReturnStatus)
-{
-    setReturnStatus(ReturnStatus, setObject(object));
-}
+KAVO_FUNCTION_SET_MEMBERS_WITH(MFnSubd, MFn::kSubdiv, setObject(object))
 
 MFnSubd::MFnSubd(const MDagPath&, MStatus* ReturnStatus)
 {
@@ -75,11 +66,6 @@ MFnSubd::MFnSubd(const MDagPath&, MStatus* ReturnStatus)
 }
 
 MFnSubd::~MFnSubd() = default;
-
-MFn::Type MFnSubd::type() const
-{
-    return MFn::kSubdiv;
-}
 
 MStatus MFnSubd::setObject(MObject& object)
 {

@@ -1,31 +1,17 @@
+#include "geometry/DataTransform.h"
 #include "geometry/ReturnStatus.h"
 #include "geometry/SubdData.h"
+#include "graph/FunctionSetMembers.h"
 
 #include <maya/MFnSubdData.h>
 
-using kavo::host::geometry::setReturnStatus;
+using kavo::host::geometry::readTransform;
 using kavo::host::geometry::SubdData;
 using kavo::host::geometry::withStatus;
-using kavo::host::graph::objectAs;
+using kavo::host::geometry::writeTransform;
 
-MFnSubdData::MFnSubdData() = default;
-
-MFnSubdData::MFnSubdData(MObject& object, MStatus* ReturnStatus)
-{
-    setReturnStatus(ReturnStatus, attach(object, MFn::kSubdivData));
-}
-
-MFnSubdData::MFnSubdData(const MObject& object, MStatus* ReturnStatus)
-{
-    setReturnStatus(ReturnStatus, attach(object, MFn::kSubdivData));
-}
-
+KAVO_FUNCTION_SET_MEMBERS(MFnSubdData, MFn::kSubdivData)
 MFnSubdData::~MFnSubdData() = default;
-
-MFn::Type MFnSubdData::type() const
-{
-    return MFn::kSubdivData;
-}
 
 MObject MFnSubdData::create(MStatus* ReturnStatus)
 {
@@ -35,18 +21,10 @@ MObject MFnSubdData::create(MStatus* ReturnStatus)
 
 MStatus MFnSubdData::getMatrix(MMatrix& matrix) const
 {
-    const auto data = objectAs<SubdData>(m_object);
-    if (!data)
-        return MStatus::kInvalidParameter;
-    matrix = data->transform;
-    return MStatus::kSuccess;
+    return readTransform<SubdData>(m_object, matrix);
 }
 
 MStatus MFnSubdData::setMatrix(const MMatrix& matrix)
 {
-    const auto data = objectAs<SubdData>(m_object);
-    if (!data)
-        return MStatus::kInvalidParameter;
-    data->transform = matrix;
-    return MStatus::kSuccess;
+    return writeTransform<SubdData>(m_object, matrix);
 }

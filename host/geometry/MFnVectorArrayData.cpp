@@ -1,5 +1,6 @@
 #include "geometry/ReturnStatus.h"
 #include "geometry/VectorArrayData.h"
+#include "graph/FunctionSetMembers.h"
 
 #include <maya/MFnVectorArrayData.h>
 
@@ -8,24 +9,8 @@ using kavo::host::geometry::VectorArrayData;
 using kavo::host::geometry::withStatus;
 using kavo::host::graph::objectAs;
 
-MFnVectorArrayData::MFnVectorArrayData() = default;
-
-MFnVectorArrayData::MFnVectorArrayData(MObject& object, MStatus* ReturnStatus)
-{
-    setReturnStatus(ReturnStatus, attach(object, MFn::kVectorArrayData));
-}
-
-MFnVectorArrayData::MFnVectorArrayData(const MObject& object, MStatus* ReturnStatus)
-{
-    setReturnStatus(ReturnStatus, attach(object, MFn::kVectorArrayData));
-}
-
+KAVO_FUNCTION_SET_MEMBERS(MFnVectorArrayData, MFn::kVectorArrayData)
 MFnVectorArrayData::~MFnVectorArrayData() = default;
-
-MFn::Type MFnVectorArrayData::type() const
-{
-    return MFn::kVectorArrayData;
-}
 
 unsigned int MFnVectorArrayData::length(MStatus* ReturnStatus) const
 {

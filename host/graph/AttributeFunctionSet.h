@@ -3,6 +3,7 @@
 
 #include "graph/Attribute.h"
 #include "graph/Faults.h"
+#include "graph/Object.h"
 
 #include <maya/MObject.h>
 #include <maya/MStatus.h>
@@ -28,6 +29,24 @@ inline std::shared_ptr<Attribute> createAttribute(AttributeKind kind, const MStr
     if (status)
         *status = MStatus::kSuccess;
     return std::make_shared<Attribute>(kind, longName.asChar(), shortName.asChar());
+}
+
+// The attribute `object` holds, or null when it holds none.
+inline Attribute* attributeOf(const MObject& object)
+{
+    return objectAs<Attribute>(object).get();
+}
+
+// Sets one field of the attribute behind `object`; kInvalidParameter, and
+// nothing set, when the object holds no attribute.
+template <typename Field, typename V>
+MStatus setField(const MObject& object, Field Attribute::*field, const V& value)
+{
+    Attribute* attribute = attributeOf(object);
+    if (!attribute)
+        return MStatus::kInvalidParameter;
+    attribute->*field = value;
+    return MStatus::kSuccess;
 }
 
 inline MObject handleOf(const std::shared_ptr<Attribute>& attribute)

@@ -8,21 +8,7 @@
 
 #include <maya/MDGModifier.h>
 
-using kavo::host::graph::ConnectionEdit;
-using kavo::host::graph::CreateNodeEdit;
-using kavo::host::graph::DeleteNodeEdit;
-using kavo::host::graph::failedCreation;
-using kavo::host::graph::Faults;
-using kavo::host::graph::ModifierEdit;
-using kavo::host::graph::Node;
-using kavo::host::graph::NodeType;
-using kavo::host::graph::NodeTypeRegistry;
-using kavo::host::graph::objectAs;
-using kavo::host::graph::PlugEnd;
-using kavo::host::graph::plugEndOf;
-using kavo::host::graph::RenameNodeEdit;
-using kavo::host::graph::Scene;
-using kavo::host::graph::typeNameOf;
+using namespace kavo::host::graph;
 
 namespace {
 

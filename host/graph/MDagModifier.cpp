@@ -7,16 +7,7 @@
 
 #include <maya/MDagModifier.h>
 
-using kavo::host::graph::CreateNodeEdit;
-using kavo::host::graph::failedCreation;
-using kavo::host::graph::Faults;
-using kavo::host::graph::Node;
-using kavo::host::graph::NodeType;
-using kavo::host::graph::NodeTypeRegistry;
-using kavo::host::graph::objectAs;
-using kavo::host::graph::ReparentNodeEdit;
-using kavo::host::graph::Scene;
-using kavo::host::graph::typeNameOf;
+using namespace kavo::host::graph;
 
 namespace {
 

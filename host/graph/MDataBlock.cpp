@@ -18,6 +18,22 @@ bool failOnRequest(const char* operation, MStatus* ReturnStatus)
     return fault.has_value();
 }
 
+// The plug of the block's node (none for a block without one) at attribute.
+MPlug plugOn(Node* node, const MObject& attribute)
+{
+    return MPlug(node ? node->handle() : MObject(), attribute);
+}
+
+// The array handle over a value read with `status`; the outcome of the read,
+// or of making the array handle when the read succeeded, goes to ReturnStatus.
+MArrayDataHandle arrayOf(const MDataHandle& handle, MStatus status, MStatus* ReturnStatus)
+{
+    MArrayDataHandle array(handle, status ? &status : nullptr);
+    if (ReturnStatus)
+        *ReturnStatus = status;
+    return array;
+}
+
 } // namespace
 
 MDataBlock::MDataBlock(Node* node) : m_node(node) {}
@@ -44,7 +60,7 @@ MDataHandle MDataBlock::inputValue(const MPlug& plug, MStatus* ReturnStatus)
 
 MDataHandle MDataBlock::inputValue(const MObject& attribute, MStatus* ReturnStatus)
 {
-    return inputValue(MPlug(m_node ? m_node->handle() : MObject(), attribute), ReturnStatus);
+    return inputValue(plugOn(m_node, attribute), ReturnStatus);
 }
 
 MDataHandle MDataBlock::outputValue(const MPlug& plug, MStatus* ReturnStatus)
@@ -56,37 +72,31 @@ MDataHandle MDataBlock::outputValue(const MPlug& plug, MStatus* ReturnStatus)
 
 MDataHandle MDataBlock::outputValue(const MObject& attribute, MStatus* ReturnStatus)
 {
-    return outputValue(MPlug(m_node ? m_node->handle() : MObject(), attribute), ReturnStatus);
+    return outputValue(plugOn(m_node, attribute), ReturnStatus);
 }
 
 MArrayDataHandle MDataBlock::inputArrayValue(const MPlug& plug, MStatus* ReturnStatus)
 {
     MStatus status;
-    MDataHandle handle = value(plug, true, &status);
-    MArrayDataHandle array(handle, status ? &status : nullptr);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-    return array;
+    const MDataHandle handle = value(plug, true, &status);
+    return arrayOf(handle, status, ReturnStatus);
 }
 
 MArrayDataHandle MDataBlock::inputArrayValue(const MObject& attribute, MStatus* ReturnStatus)
 {
-    return inputArrayValue(MPlug(m_node ? m_node->handle() : MObject(), attribute), ReturnStatus);
+    return inputArrayValue(plugOn(m_node, attribute), ReturnStatus);
 }
 
 MArrayDataHandle MDataBlock::outputArrayValue(const MPlug& plug, MStatus* ReturnStatus)
 {
     MStatus status;
-    MDataHandle handle = value(plug, false, &status);
-    MArrayDataHandle array(handle, status ? &status : nullptr);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-    return array;
+    const MDataHandle handle = value(plug, false, &status);
+    return arrayOf(handle, status, ReturnStatus);
 }
 
 MArrayDataHandle MDataBlock::outputArrayValue(const MObject& attribute, MStatus* ReturnStatus)
 {
-    return outputArrayValue(MPlug(m_node ? m_node->handle() : MObject(), attribute), ReturnStatus);
+    return outputArrayValue(plugOn(m_node, attribute), ReturnStatus);
 }
 
 MStatus MDataBlock::setClean(const MPlug& plug)
@@ -99,7 +109,7 @@ MStatus MDataBlock::setClean(const MPlug& plug)
 
 MStatus MDataBlock::setClean(const MObject& attribute)
 {
-    return setClean(MPlug(m_node ? m_node->handle() : MObject(), attribute));
+    return setClean(plugOn(m_node, attribute));
 }
 
 bool MDataBlock::isClean(const MPlug& plug)

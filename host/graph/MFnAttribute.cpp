@@ -1,16 +1,14 @@
 #include "graph/Attribute.h"
+#include "graph/AttributeFunctionSet.h"
 #include "graph/AttributeHandles.h"
+#include "graph/FunctionSetMembers.h"
+#include "graph/NodeFunctionSet.h"
 
 #include <maya/MFnAttribute.h>
 
 using namespace kavo::host::graph;
 
 namespace {
-
-Attribute* attributeOf(const MObject& object)
-{
-    return objectAs<Attribute>(object).get();
-}
 
 bool readFlag(const MObject& object, bool AttributeFlags::*flag, MStatus* ReturnStatus)
 {
@@ -31,26 +29,7 @@ MStatus writeFlag(const MObject& object, bool AttributeFlags::*flag, bool state)
 
 } // namespace
 
-MFnAttribute::MFnAttribute() = default;
-
-MFnAttribute::MFnAttribute(MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kAttribute);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFnAttribute::MFnAttribute(const MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kAttribute);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFn::Type MFnAttribute::type() const
-{
-    return MFn::kAttribute;
-}
+KAVO_FUNCTION_SET_MEMBERS(MFnAttribute, MFn::kAttribute)
 
 bool MFnAttribute::isReadable(MStatus* s) const
 {
@@ -145,23 +124,17 @@ MStatus MFnAttribute::setUsedAsColor(bool state)
 MString MFnAttribute::name(MStatus* ReturnStatus) const
 {
     Attribute* attribute = attributeOf(m_object);
-    if (ReturnStatus)
-        *ReturnStatus = attribute ? MStatus::kSuccess : MStatus::kInvalidParameter;
-    return attribute ? MString(attribute->longName.c_str()) : MString();
+    return report(ReturnStatus, attribute != nullptr, attribute ? MString(attribute->longName.c_str()) : MString());
 }
 
 MString MFnAttribute::shortName(MStatus* ReturnStatus) const
 {
     Attribute* attribute = attributeOf(m_object);
-    if (ReturnStatus)
-        *ReturnStatus = attribute ? MStatus::kSuccess : MStatus::kInvalidParameter;
-    return attribute ? MString(attribute->shortName.c_str()) : MString();
+    return report(ReturnStatus, attribute != nullptr, attribute ? MString(attribute->shortName.c_str()) : MString());
 }
 
 MObject MFnAttribute::parent(MStatus* ReturnStatus) const
 {
     Attribute* attribute = attributeOf(m_object);
-    if (ReturnStatus)
-        *ReturnStatus = attribute ? MStatus::kSuccess : MStatus::kInvalidParameter;
-    return attribute ? attributeHandle(attribute->parent) : MObject();
+    return report(ReturnStatus, attribute != nullptr, attribute ? attributeHandle(attribute->parent) : MObject());
 }

@@ -1,29 +1,11 @@
 #include "graph/AttributeFunctionSet.h"
+#include "graph/FunctionSetMembers.h"
 
 #include <maya/MFnCompoundAttribute.h>
 
 using namespace kavo::host::graph;
 
-MFnCompoundAttribute::MFnCompoundAttribute() = default;
-
-MFnCompoundAttribute::MFnCompoundAttribute(MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kCompoundAttribute);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFnCompoundAttribute::MFnCompoundAttribute(const MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kCompoundAttribute);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFn::Type MFnCompoundAttribute::type() const
-{
-    return MFn::kCompoundAttribute;
-}
+KAVO_FUNCTION_SET_MEMBERS(MFnCompoundAttribute, MFn::kCompoundAttribute)
 
 MObject MFnCompoundAttribute::create(const MString& fullName, const MString& briefName, MStatus* ReturnStatus)
 {

@@ -1,54 +1,15 @@
 #include "graph/DagMatrices.h"
+#include "graph/FunctionSetMembers.h"
+#include "graph/NodeFunctionSet.h"
 #include "graph/Scene.h"
 
 #include <maya/MFnDagNode.h>
 
 using namespace kavo::host::graph;
 
-namespace {
+KAVO_FUNCTION_SET_MEMBERS(MFnDagNode, MFn::kDagNode)
 
-Node* nodeOf(const MObject& object)
-{
-    return objectAs<Node>(object).get();
-}
-
-template <class T>
-T report(MStatus* ReturnStatus, bool ok, T value)
-{
-    if (ReturnStatus)
-        *ReturnStatus = ok ? MStatus::kSuccess : MStatus::kInvalidParameter;
-    return value;
-}
-
-} // namespace
-
-MFnDagNode::MFnDagNode() = default;
-
-MFnDagNode::MFnDagNode(MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kDagNode);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFnDagNode::MFnDagNode(const MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kDagNode);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFnDagNode::MFnDagNode(const MDagPath& path, MStatus* ReturnStatus)
-{
-    MStatus status = attach(path.node(), MFn::kDagNode);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFn::Type MFnDagNode::type() const
-{
-    return MFn::kDagNode;
-}
+MFnDagNode::MFnDagNode(const MDagPath& path, MStatus* ReturnStatus) : MFnDagNode(path.node(), ReturnStatus) {}
 
 unsigned int MFnDagNode::parentCount(MStatus* ReturnStatus) const
 {

@@ -1,47 +1,13 @@
 #include "graph/AttributeHandles.h"
+#include "graph/FunctionSetMembers.h"
+#include "graph/NodeFunctionSet.h"
 #include "graph/Scene.h"
 
 #include <maya/MFnDependencyNode.h>
 
 using namespace kavo::host::graph;
 
-namespace {
-
-Node* nodeOf(const MObject& object)
-{
-    return objectAs<Node>(object).get();
-}
-
-template <class T>
-T report(MStatus* ReturnStatus, bool ok, T value)
-{
-    if (ReturnStatus)
-        *ReturnStatus = ok ? MStatus::kSuccess : MStatus::kInvalidParameter;
-    return value;
-}
-
-} // namespace
-
-MFnDependencyNode::MFnDependencyNode() = default;
-
-MFnDependencyNode::MFnDependencyNode(MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kDependencyNode);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFnDependencyNode::MFnDependencyNode(const MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kDependencyNode);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFn::Type MFnDependencyNode::type() const
-{
-    return MFn::kDependencyNode;
-}
+KAVO_FUNCTION_SET_MEMBERS(MFnDependencyNode, MFn::kDependencyNode)
 
 MString MFnDependencyNode::name(MStatus* ReturnStatus) const
 {

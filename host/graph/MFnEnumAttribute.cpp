@@ -1,4 +1,5 @@
 #include "graph/AttributeFunctionSet.h"
+#include "graph/FunctionSetMembers.h"
 
 #include <maya/MFnEnumAttribute.h>
 
@@ -8,33 +9,9 @@ using namespace kavo::host::graph;
 
 namespace {
 
-Attribute* attributeOf(const MObject& object)
-{
-    return objectAs<Attribute>(object).get();
-}
-
 } // namespace
 
-MFnEnumAttribute::MFnEnumAttribute() = default;
-
-MFnEnumAttribute::MFnEnumAttribute(MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kEnumAttribute);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFnEnumAttribute::MFnEnumAttribute(const MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kEnumAttribute);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFn::Type MFnEnumAttribute::type() const
-{
-    return MFn::kEnumAttribute;
-}
+KAVO_FUNCTION_SET_MEMBERS(MFnEnumAttribute, MFn::kEnumAttribute)
 
 MObject MFnEnumAttribute::create(const MString& fullName, const MString& briefName, short defaultValue,
                                  MStatus* ReturnStatus)
@@ -95,11 +72,7 @@ MStatus MFnEnumAttribute::getMax(short& maxValue) const
 
 MStatus MFnEnumAttribute::setDefault(short index)
 {
-    Attribute* attribute = attributeOf(m_object);
-    if (!attribute)
-        return MStatus::kInvalidParameter;
-    attribute->defaultValue = index;
-    return MStatus::kSuccess;
+    return setField(m_object, &Attribute::defaultValue, index);
 }
 
 MStatus MFnEnumAttribute::setDefault(const MString& fieldString)

@@ -1,29 +1,11 @@
 #include "graph/AttributeFunctionSet.h"
+#include "graph/FunctionSetMembers.h"
 
 #include <maya/MFnMatrixAttribute.h>
 
 using namespace kavo::host::graph;
 
-MFnMatrixAttribute::MFnMatrixAttribute() = default;
-
-MFnMatrixAttribute::MFnMatrixAttribute(MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kMatrixAttribute);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFnMatrixAttribute::MFnMatrixAttribute(const MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kMatrixAttribute);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFn::Type MFnMatrixAttribute::type() const
-{
-    return MFn::kMatrixAttribute;
-}
+KAVO_FUNCTION_SET_MEMBERS(MFnMatrixAttribute, MFn::kMatrixAttribute)
 
 MObject MFnMatrixAttribute::create(const MString& fullName, const MString& briefName, Type matrixType,
                                    MStatus* ReturnStatus)

@@ -1,15 +1,12 @@
 #include "graph/AttributeFunctionSet.h"
+#include "graph/FunctionSetMembers.h"
+#include "graph/NodeFunctionSet.h"
 
 #include <maya/MFnNumericAttribute.h>
 
 using namespace kavo::host::graph;
 
 namespace {
-
-Attribute* attributeOf(const MObject& object)
-{
-    return objectAs<Attribute>(object).get();
-}
 
 // The stored form of a number of the given numeric type.
 Value numericDefault(MFnNumericData::Type type, double value)
@@ -96,26 +93,7 @@ const char* const kRgbSuffixes[] = {"R", "G", "B"};
 
 } // namespace
 
-MFnNumericAttribute::MFnNumericAttribute() = default;
-
-MFnNumericAttribute::MFnNumericAttribute(MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kNumericAttribute);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFnNumericAttribute::MFnNumericAttribute(const MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kNumericAttribute);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFn::Type MFnNumericAttribute::type() const
-{
-    return MFn::kNumericAttribute;
-}
+KAVO_FUNCTION_SET_MEMBERS(MFnNumericAttribute, MFn::kNumericAttribute)
 
 MObject MFnNumericAttribute::create(const MString& fullName, const MString& briefName, MFnNumericData::Type unitType,
                                     double defaultValue, MStatus* ReturnStatus)
@@ -166,9 +144,7 @@ MObject MFnNumericAttribute::createPoint(const MString& fullName, const MString&
 MFnNumericData::Type MFnNumericAttribute::unitType(MStatus* ReturnStatus) const
 {
     Attribute* attribute = attributeOf(m_object);
-    if (ReturnStatus)
-        *ReturnStatus = attribute ? MStatus::kSuccess : MStatus::kInvalidParameter;
-    return attribute ? attribute->numericType : MFnNumericData::kInvalid;
+    return report(ReturnStatus, attribute != nullptr, attribute ? attribute->numericType : MFnNumericData::kInvalid);
 }
 
 MStatus MFnNumericAttribute::setLimit(bool minimum, const double* values, unsigned int count)
@@ -229,17 +205,13 @@ MStatus MFnNumericAttribute::setSoftMax(double)
 bool MFnNumericAttribute::hasMin(MStatus* ReturnStatus) const
 {
     Attribute* attribute = attributeOf(m_object);
-    if (ReturnStatus)
-        *ReturnStatus = attribute ? MStatus::kSuccess : MStatus::kInvalidParameter;
-    return attribute && attribute->minimum.has_value();
+    return report(ReturnStatus, attribute != nullptr, attribute && attribute->minimum.has_value());
 }
 
 bool MFnNumericAttribute::hasMax(MStatus* ReturnStatus) const
 {
     Attribute* attribute = attributeOf(m_object);
-    if (ReturnStatus)
-        *ReturnStatus = attribute ? MStatus::kSuccess : MStatus::kInvalidParameter;
-    return attribute && attribute->maximum.has_value();
+    return report(ReturnStatus, attribute != nullptr, attribute && attribute->maximum.has_value());
 }
 
 MStatus MFnNumericAttribute::getMin(double& min1) const

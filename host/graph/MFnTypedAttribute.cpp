@@ -1,29 +1,11 @@
 #include "graph/AttributeFunctionSet.h"
+#include "graph/FunctionSetMembers.h"
 
 #include <maya/MFnTypedAttribute.h>
 
 using namespace kavo::host::graph;
 
-MFnTypedAttribute::MFnTypedAttribute() = default;
-
-MFnTypedAttribute::MFnTypedAttribute(MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kTypedAttribute);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFnTypedAttribute::MFnTypedAttribute(const MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kTypedAttribute);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFn::Type MFnTypedAttribute::type() const
-{
-    return MFn::kTypedAttribute;
-}
+KAVO_FUNCTION_SET_MEMBERS(MFnTypedAttribute, MFn::kTypedAttribute)
 
 MObject MFnTypedAttribute::create(const MString& fullName, const MString& briefName, MFnData::Type dataType,
                                   const MObject& defaultValue, MStatus* ReturnStatus)

@@ -1,15 +1,12 @@
 #include "graph/AttributeFunctionSet.h"
+#include "graph/FunctionSetMembers.h"
+#include "graph/NodeFunctionSet.h"
 
 #include <maya/MFnUnitAttribute.h>
 
 using namespace kavo::host::graph;
 
 namespace {
-
-Attribute* attributeOf(const MObject& object)
-{
-    return objectAs<Attribute>(object).get();
-}
 
 // Times are stored as MTime; angles in radians and distances in
 // centimetres, the host's internal units.
@@ -22,26 +19,7 @@ Value unitValue(MFnUnitAttribute::Type type, double value)
 
 } // namespace
 
-MFnUnitAttribute::MFnUnitAttribute() = default;
-
-MFnUnitAttribute::MFnUnitAttribute(MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kUnitAttribute);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFnUnitAttribute::MFnUnitAttribute(const MObject& object, MStatus* ReturnStatus)
-{
-    MStatus status = attach(object, MFn::kUnitAttribute);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-}
-
-MFn::Type MFnUnitAttribute::type() const
-{
-    return MFn::kUnitAttribute;
-}
+KAVO_FUNCTION_SET_MEMBERS(MFnUnitAttribute, MFn::kUnitAttribute)
 
 MObject MFnUnitAttribute::create(const MString& fullName, const MString& briefName, MFnUnitAttribute::Type unitType,
                                  double defaultValue, MStatus* ReturnStatus)
@@ -79,27 +57,17 @@ MObject MFnUnitAttribute::create(const MString& fullName, const MString& briefNa
 MFnUnitAttribute::Type MFnUnitAttribute::unitType(MStatus* ReturnStatus) const
 {
     Attribute* attribute = attributeOf(m_object);
-    if (ReturnStatus)
-        *ReturnStatus = attribute ? MStatus::kSuccess : MStatus::kInvalidParameter;
-    return attribute ? attribute->unitType : kInvalid;
+    return report(ReturnStatus, attribute != nullptr, attribute ? attribute->unitType : kInvalid);
 }
 
 MStatus MFnUnitAttribute::setMin(double minValue)
 {
-    Attribute* attribute = attributeOf(m_object);
-    if (!attribute)
-        return MStatus::kInvalidParameter;
-    attribute->minimum = minValue;
-    return MStatus::kSuccess;
+    return setField(m_object, &Attribute::minimum, minValue);
 }
 
 MStatus MFnUnitAttribute::setMax(double maxValue)
 {
-    Attribute* attribute = attributeOf(m_object);
-    if (!attribute)
-        return MStatus::kInvalidParameter;
-    attribute->maximum = maxValue;
-    return MStatus::kSuccess;
+    return setField(m_object, &Attribute::maximum, maxValue);
 }
 
 MStatus MFnUnitAttribute::setMin(const MTime& minValue)
@@ -123,11 +91,7 @@ MStatus MFnUnitAttribute::setDefault(double value)
 
 MStatus MFnUnitAttribute::setDefault(const MTime& value)
 {
-    Attribute* attribute = attributeOf(m_object);
-    if (!attribute)
-        return MStatus::kInvalidParameter;
-    attribute->defaultValue = value;
-    return MStatus::kSuccess;
+    return setField(m_object, &Attribute::defaultValue, value);
 }
 
 MStatus MFnUnitAttribute::getDefault(MTime& value) const

@@ -41,6 +41,26 @@ MVector asVector(const double v[3])
     return MVector(v[0], v[1], v[2]);
 }
 
+// A getter's answer in `space`: the value, or the fallback with
+// kInvalidParameter when the space is not one the matrix answers in.
+template <typename T>
+T inSpace(MSpace::Space space, MStatus* ReturnStatus, const T& value, const T& fallback)
+{
+    const bool valid = isValidSpace(space);
+    setStatus(ReturnStatus, valid ? MStatus::kSuccess : MStatus::kInvalidParameter);
+    return valid ? value : fallback;
+}
+
+// A translation setter in `space`: nothing is set for a space the matrix
+// does not answer in.
+MStatus assignInSpace(MSpace::Space space, double to[3], const MVector& translation)
+{
+    if (!isValidSpace(space))
+        return MStatus::kInvalidParameter;
+    assign3(to, translation.x, translation.y, translation.z);
+    return MStatus::kSuccess;
+}
+
 // Identity with the offset in row 3.
 MMatrix translationMatrix(double x, double y, double z)
 {
@@ -262,12 +282,7 @@ MStatus MTransformationMatrix::setShear(const double shear[3], MSpace::Space spa
 
 MPoint MTransformationMatrix::scalePivot(MSpace::Space space, MStatus* ReturnStatus) const
 {
-    if (!isValidSpace(space)) {
-        setStatus(ReturnStatus, MStatus::kInvalidParameter);
-        return MPoint::origin;
-    }
-    setStatus(ReturnStatus, MStatus::kSuccess);
-    return MPoint(m_scalePivot[0], m_scalePivot[1], m_scalePivot[2]);
+    return inSpace(space, ReturnStatus, MPoint(m_scalePivot[0], m_scalePivot[1], m_scalePivot[2]), MPoint::origin);
 }
 
 MStatus MTransformationMatrix::setScalePivot(const MPoint& pivot, MSpace::Space space, bool balance)
@@ -287,30 +302,17 @@ MStatus MTransformationMatrix::setScalePivot(const MPoint& pivot, MSpace::Space 
 
 MVector MTransformationMatrix::scalePivotTranslation(MSpace::Space space, MStatus* ReturnStatus) const
 {
-    if (!isValidSpace(space)) {
-        setStatus(ReturnStatus, MStatus::kInvalidParameter);
-        return MVector::zero;
-    }
-    setStatus(ReturnStatus, MStatus::kSuccess);
-    return asVector(m_scalePivotTranslation);
+    return inSpace(space, ReturnStatus, asVector(m_scalePivotTranslation), MVector::zero);
 }
 
 MStatus MTransformationMatrix::setScalePivotTranslation(const MVector& translation, MSpace::Space space)
 {
-    if (!isValidSpace(space))
-        return MStatus::kInvalidParameter;
-    assign3(m_scalePivotTranslation, translation.x, translation.y, translation.z);
-    return MStatus::kSuccess;
+    return assignInSpace(space, m_scalePivotTranslation, translation);
 }
 
 MPoint MTransformationMatrix::rotatePivot(MSpace::Space space, MStatus* ReturnStatus) const
 {
-    if (!isValidSpace(space)) {
-        setStatus(ReturnStatus, MStatus::kInvalidParameter);
-        return MPoint::origin;
-    }
-    setStatus(ReturnStatus, MStatus::kSuccess);
-    return MPoint(m_rotatePivot[0], m_rotatePivot[1], m_rotatePivot[2]);
+    return inSpace(space, ReturnStatus, MPoint(m_rotatePivot[0], m_rotatePivot[1], m_rotatePivot[2]), MPoint::origin);
 }
 
 MStatus MTransformationMatrix::setRotatePivot(const MPoint& pivot, MSpace::Space space, bool balance)
@@ -331,38 +333,22 @@ MStatus MTransformationMatrix::setRotatePivot(const MPoint& pivot, MSpace::Space
 
 MVector MTransformationMatrix::rotatePivotTranslation(MSpace::Space space, MStatus* ReturnStatus) const
 {
-    if (!isValidSpace(space)) {
-        setStatus(ReturnStatus, MStatus::kInvalidParameter);
-        return MVector::zero;
-    }
-    setStatus(ReturnStatus, MStatus::kSuccess);
-    return asVector(m_rotatePivotTranslation);
+    return inSpace(space, ReturnStatus, asVector(m_rotatePivotTranslation), MVector::zero);
 }
 
 MStatus MTransformationMatrix::setRotatePivotTranslation(const MVector& translation, MSpace::Space space)
 {
-    if (!isValidSpace(space))
-        return MStatus::kInvalidParameter;
-    assign3(m_rotatePivotTranslation, translation.x, translation.y, translation.z);
-    return MStatus::kSuccess;
+    return assignInSpace(space, m_rotatePivotTranslation, translation);
 }
 
 MVector MTransformationMatrix::getTranslation(MSpace::Space space, MStatus* ReturnStatus) const
 {
-    if (!isValidSpace(space)) {
-        setStatus(ReturnStatus, MStatus::kInvalidParameter);
-        return MVector::zero;
-    }
-    setStatus(ReturnStatus, MStatus::kSuccess);
-    return asVector(m_translation);
+    return inSpace(space, ReturnStatus, asVector(m_translation), MVector::zero);
 }
 
 MStatus MTransformationMatrix::setTranslation(const MVector& translation, MSpace::Space space)
 {
-    if (!isValidSpace(space))
-        return MStatus::kInvalidParameter;
-    assign3(m_translation, translation.x, translation.y, translation.z);
-    return MStatus::kSuccess;
+    return assignInSpace(space, m_translation, translation);
 }
 
 MStatus MTransformationMatrix::getRotation(double rotation[3], RotationOrder& order) const

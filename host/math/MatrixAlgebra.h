@@ -2,6 +2,7 @@
 #define KAVO_HOST_MATH_MATRIXALGEBRA_H
 
 #include <cmath>
+#include <ostream>
 #include <utility>
 
 // 4x4 matrix algebra shared by the double and the float matrix, on plain
@@ -112,6 +113,21 @@ bool equivalent(const Table4<Real>& a, const Table4<Real>& b, Real tolerance)
             if (!(std::fabs(a[r][c] - b[r][c]) <= tolerance))
                 return false;
     return true;
+}
+
+// Writes [[m00, m01, m02, m03], [m10, ...], ...] with the stream's own
+// formatting of each element.
+template <typename Real>
+std::ostream& writeTable(std::ostream& out, const Table4<Real>& m)
+{
+    out << "[";
+    for (int r = 0; r < 4; ++r) {
+        out << (r == 0 ? "[" : ", [");
+        for (int c = 0; c < 4; ++c)
+            out << (c == 0 ? "" : ", ") << m[r][c];
+        out << "]";
+    }
+    return out << "]";
 }
 
 } // namespace kavo::host::math

@@ -1,26 +1,24 @@
 #ifndef KAVO_HOST_MCALLBACKIDARRAY_H
 #define KAVO_HOST_MCALLBACKIDARRAY_H
 
+#include <kavo/host/math/Array.h>
 #include <maya/MMessage.h>
 
-#include <vector>
-
-class DLL_PUBLIC MCallbackIdArray
+// The ids of installed callbacks, kept to remove them together: a host array
+// (Array) that offers only indexing, append, clear and length.
+class DLL_PUBLIC MCallbackIdArray : private kavo::host::math::Array<MCallbackId, MCallbackIdArray>
 {
 public:
     MCallbackIdArray();
-    MCallbackIdArray(const MCallbackIdArray& other);
-    ~MCallbackIdArray();
-    MCallbackIdArray& operator=(const MCallbackIdArray& other);
 
-    MCallbackId operator[](unsigned int index) const;
-    MCallbackId& operator[](unsigned int index);
-    MStatus append(MCallbackId id);
-    MStatus clear();
-    unsigned int length() const;
+    using Array::operator[];
+    using Array::append;
+    using Array::clear;
+    using Array::length;
 
 private:
-    std::vector<MCallbackId> m_ids;
+    // Array's own members, copy among them, reach the elements of another.
+    friend Array;
 };
 
 #endif

@@ -1,11 +1,11 @@
 #ifndef KAVO_HOST_MVECTOR_H
 #define KAVO_HOST_MVECTOR_H
 
+#include <kavo/host/math/Vector3.h>
 #include <maya/MStatus.h>
 #include <maya/MTransformationMatrix.h>
 #include <maya/MTypes.h>
 
-#include <cassert>
 #include <iosfwd>
 
 class MFloatPoint;
@@ -16,8 +16,9 @@ class MPoint;
 #define MVector_kTol 1.0e-10
 
 // A direction or offset (x, y, z) in double precision. Vectors are row
-// vectors and are not moved by a matrix's translation.
-class OPENMAYA_EXPORT MVector
+// vectors and are not moved by a matrix's translation. The arithmetic,
+// shared with MFloatVector, is Vector3's.
+class OPENMAYA_EXPORT MVector : public kavo::host::math::Vector3<double, MVector, MMatrix>
 {
 public:
     enum Axis
@@ -28,75 +29,21 @@ public:
         kWaxis = 3
     };
 
-    MVector() : x(0.0), y(0.0), z(0.0) {}
+    MVector() : Vector3(0.0, 0.0, 0.0) {}
     MVector(const MVector& other) = default;
     MVector(const MFloatVector& other);
     // Copies x, y and z; w is ignored.
     MVector(const MPoint& point);
     MVector(const MFloatPoint& point);
-    MVector(double xx, double yy, double zz = 0.0) : x(xx), y(yy), z(zz) {}
-    MVector(const double d[3]) : x(d[0]), y(d[1]), z(d[2]) {}
-    MVector(const float f[3]) : x(f[0]), y(f[1]), z(f[2]) {}
+    MVector(double xx, double yy, double zz = 0.0) : Vector3(xx, yy, zz) {}
+    MVector(const double d[3]) : Vector3(d[0], d[1], d[2]) {}
+    MVector(const float f[3]) : Vector3(f[0], f[1], f[2]) {}
     ~MVector() = default;
 
     MVector& operator=(const MVector& other) = default;
 
-    double operator()(unsigned int i) const
-    {
-        assert(i < 3);
-        return i == 0 ? x : i == 1 ? y : z;
-    }
-    double operator[](unsigned int i) const { return (*this)(i); }
-    double& operator()(unsigned int i)
-    {
-        assert(i < 3);
-        return i == 0 ? x : i == 1 ? y : z;
-    }
-    double& operator[](unsigned int i) { return (*this)(i); }
-
-    // Cross product.
-    MVector operator^(const MVector& right) const;
-    // Dot product.
-    double operator*(const MVector& right) const;
-
-    MVector operator*(double scale) const;
-    MVector operator/(double scale) const;
-    MVector& operator*=(double scale);
-    MVector& operator/=(double scale);
-    MVector operator+(const MVector& other) const;
-    MVector& operator+=(const MVector& other);
-    MVector operator-(const MVector& other) const;
-    MVector& operator-=(const MVector& other);
-    MVector operator-() const;
-
-    // Row vector times the upper 3x3 of the matrix.
-    MVector operator*(const MMatrix& matrix) const;
-    MVector& operator*=(const MMatrix& matrix);
-    // The upper 3x3 of the matrix times the column vector.
-    friend OPENMAYA_EXPORT MVector operator*(const MMatrix& matrix, const MVector& vector);
-
-    friend OPENMAYA_EXPORT MVector operator*(int scale, const MVector& vector);
-    friend OPENMAYA_EXPORT MVector operator*(short scale, const MVector& vector);
-    friend OPENMAYA_EXPORT MVector operator*(unsigned int scale, const MVector& vector);
-    friend OPENMAYA_EXPORT MVector operator*(unsigned short scale, const MVector& vector);
-    friend OPENMAYA_EXPORT MVector operator*(float scale, const MVector& vector);
-    friend OPENMAYA_EXPORT MVector operator*(double scale, const MVector& vector);
-
-    // Exact comparison.
-    bool operator==(const MVector& other) const;
-    bool operator!=(const MVector& other) const;
-
-    double length() const;
-    // A unit copy; a vector too short to normalise comes back unchanged.
-    MVector normal() const;
-    // Scales to unit length when |v|^2 > 1e-20, otherwise leaves the vector as
-    // it is. Always succeeds.
-    MStatus normalize();
-    // The angle between the two vectors in radians, 0 if either is zero.
-    double angle(const MVector& other) const;
     // True when the squared distance is below tol^2.
-    bool isEquivalent(const MVector& other, double tol = MVector_kTol) const;
-    MStatus get(double dest[3]) const;
+    bool isEquivalent(const MVector& other, double tol = MVector_kTol) const { return withinTolerance(other, tol); }
 
     friend OPENMAYA_EXPORT std::ostream& operator<<(std::ostream& out, const MVector& vector);
 
@@ -108,10 +55,6 @@ public:
     static const MVector xNegAxis;
     static const MVector yNegAxis;
     static const MVector zNegAxis;
-
-    double x;
-    double y;
-    double z;
 };
 
 #endif
