@@ -22,14 +22,8 @@
 
 #include <string>
 
-using kavo::host::graph::Faults;
-using kavo::host::graph::Node;
-using kavo::host::graph::PlugPath;
-using kavo::host::graph::Scene;
-using kavo::host::session::DeformerCommand;
-using kavo::host::session::DeformerOutcome;
-using kavo::host::session::GeometryShapes;
-using kavo::host::session::Host;
+using namespace kavo::host::graph;
+using namespace kavo::host::session;
 using kavo::test::registerDeformerType;
 
 namespace {

@@ -28,10 +28,7 @@
 #include <string>
 #include <vector>
 
-using kavo::host::session::DeformerCommand;
-using kavo::host::session::DeformerOutcome;
-using kavo::host::session::GeometryShapes;
-using kavo::host::session::Host;
+using namespace kavo::host::session;
 using kavo::test::registerDeformerType;
 
 namespace {

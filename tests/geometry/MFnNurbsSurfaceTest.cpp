@@ -22,9 +22,7 @@
 namespace {
 
 using kavo::host::geometry::NurbsSurfaceData;
-using kavo::host::graph::Node;
-using kavo::host::graph::objectAs;
-using kavo::host::graph::Scene;
+using namespace kavo::host::graph;
 using kavo::host::session::Host;
 
 constexpr double kPi = 3.14159265358979323846;

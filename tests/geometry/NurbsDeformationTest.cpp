@@ -21,9 +21,7 @@
 namespace {
 
 using kavo::host::graph::Scene;
-using kavo::host::session::DeformerCommand;
-using kavo::host::session::GeometryShapes;
-using kavo::host::session::Host;
+using namespace kavo::host::session;
 using kavo::test::registerDeformerType;
 
 constexpr double kPi = 3.14159265358979323846;

@@ -23,10 +23,7 @@ namespace {
 
 using kavo::host::session::GeometryShapes;
 using kavo::host::session::Host;
-using kavo::host::view::Camera;
-using kavo::host::view::SceneRenderer;
-using kavo::host::view::Selection;
-using kavo::host::view::View3d;
+using namespace kavo::host::view;
 
 constexpr int kSize = 32;
 

@@ -25,17 +25,9 @@
 
 namespace {
 
-using kavo::host::graph::Node;
-using kavo::host::graph::NodeTypeRegistry;
-using kavo::host::graph::Scene;
+using namespace kavo::host::graph;
 using kavo::host::session::Host;
-using kavo::host::view::ActiveView;
-using kavo::host::view::Camera;
-using kavo::host::view::ColorPalette;
-using kavo::host::view::ColorTables;
-using kavo::host::view::SceneRenderer;
-using kavo::host::view::Selection;
-using kavo::host::view::View3d;
+using namespace kavo::host::view;
 
 constexpr int kSize = 64;
 

@@ -27,19 +27,12 @@
 
 namespace {
 
-using kavo::host::graph::Data;
-using kavo::host::graph::Faults;
-using kavo::host::graph::Node;
-using kavo::host::graph::objectAs;
-using kavo::test::ForeignData;
-using kavo::test::LoadedPluginTest;
-using kavo::test::pointsOf;
+using namespace kavo::host::graph;
+using namespace kavo::test;
 
 // The status the faults fail with: not the generic failure, so that a pass
 // returning the generic failure is told apart from one passing it on.
 constexpr MStatus::MStatusCode kFaultCode = MStatus::kNotFound;
-
-using kavo::test::flatPatchData;
 
 // The host's own line for the fault's status, as MStatus::perror writes it.
 std::string hostReport()

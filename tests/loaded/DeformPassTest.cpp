@@ -42,14 +42,8 @@
 
 namespace {
 
-using kavo::host::graph::Data;
-using kavo::host::graph::Node;
-using kavo::host::graph::Object;
-using kavo::host::graph::objectAs;
-using kavo::test::contains;
-using kavo::test::ForeignData;
-using kavo::test::LoadedPluginTest;
-using kavo::test::pointsOf;
+using namespace kavo::host::graph;
+using namespace kavo::test;
 
 // Vertex rows along x and z; each vertex's (u, v) is given per row and
 // column. The grid lies in the plane y = 0, its normals along +y.

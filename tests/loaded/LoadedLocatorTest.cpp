@@ -36,13 +36,7 @@ namespace {
 using kavo::host::graph::Faults;
 using kavo::host::graph::NodeTypeRegistry;
 using kavo::host::session::Host;
-using kavo::host::view::ActiveView;
-using kavo::host::view::Camera;
-using kavo::host::view::ColorPalette;
-using kavo::host::view::ColorTables;
-using kavo::host::view::SceneRenderer;
-using kavo::host::view::Selection;
-using kavo::host::view::View3d;
+using namespace kavo::host::view;
 using testing::internal::CaptureStderr;
 using testing::internal::GetCapturedStderr;
 
