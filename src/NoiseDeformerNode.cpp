@@ -1,7 +1,6 @@
 #include "NoiseDeformerNode.h"
 
 #include "DeformKernel.h"
-#include "DeformPass.h"
 #include "MAYA_General.h"
 #include "MeshGeomNoiseWrapper.h"
 #include "NcurveGeomNoiseWrapper.h"
@@ -13,7 +12,6 @@
 
 #include <maya/M3dView.h>
 #include <maya/MArrayDataHandle.h>
-#include <maya/MBoundingBox.h>
 #include <maya/MDGContext.h>
 #include <maya/MDagPath.h>
 #include <maya/MDataHandle.h>
@@ -38,9 +36,6 @@ namespace {
 
 // A pass skips everything below this envelope.
 constexpr double kSmallestEnvelope = 0.001;
-// The handle's region: its unit cube, centred on its origin.
-constexpr double kHandleHalfExtent = 0.5;
-constexpr float kFalloffRadius = 0.5f;
 
 // Scheduling kinds for the host's parallel evaluation.
 #if MAYA_API_VERSION >= 201600
@@ -78,14 +73,6 @@ MFloatMatrix activeCameraMatrix(MStatus& status)
     float table[4][4] = {};
     status = cameraToWorld.get(table);
     return MFloatMatrix(table);
-}
-
-// The kernel walks the elements of a point array through one pointer. That
-// holds for the host's arrays; it is checked here rather than assumed.
-bool isContiguous(MPointArray& points)
-{
-    const unsigned int count = points.length();
-    return count == 0 || &points[count - 1] == &points[0] + (count - 1);
 }
 
 void writeUnknownGeometryMessage()
@@ -171,82 +158,7 @@ int NoiseDeformerNode::schedulingType() const
 }
 
 // ---------------------------------------------------------------------------
-// Point arithmetic
-
-MPoint NoiseDeformerNode::deformPoint(DEFORMPOINT& dp, const MPoint& samplePoint)
-{
-    MPoint n;
-    if (dp.texture) {
-        n = DeformKernel::sampledColor(m_sampleColors, dp.index);
-    } else {
-        const MPoint q = (samplePoint * dp.handleInverseMatrix) * dp.scaleMatrix;
-        n = NoiseCalculation::calculateNoise(dp.noiseSource, dp.iterations, dp.roughness, dp.absolute, dp.sine, q,
-                                             dp.seconds);
-    }
-    return DeformKernel::displaced(dp.point, dp.amplitude, dp.direction, dp.falloff, dp.weight, n);
-}
-
-void NoiseDeformerNode::calculateNoiseType(int noiseType, bool& absolute, bool& sine, bool& texture)
-{
-    switch (noiseType) {
-    case kAbsoluteValue: absolute = true; break;
-    case kSine: sine = true; break;
-    case kSineAbsoluteValue:
-        absolute = true;
-        sine = true;
-        break;
-    case kTextureDisplacement: texture = true; break;
-    default: break;
-    }
-}
-
-float NoiseDeformerNode::calculateSeconds(MTime& time, bool animated, float phase, float frequency,
-                                          float secondsPerFrame)
-{
-    if (animated) {
-        const float seconds = static_cast<float>(time.as(MTime::kSeconds));
-        return (seconds + secondsPerFrame * phase) * frequency;
-    }
-    return (secondsPerFrame * frequency) * (phase + 1.0f);
-}
-
-MVector NoiseDeformerNode::calculateAmplitude(bool alongNormals, float amplitude, float amplitudeX, float amplitudeY,
-                                              float amplitudeZ)
-{
-    const double scale = amplitude;
-    if (alongNormals)
-        return MVector(scale, scale, scale);
-    return MVector(amplitudeX * scale, amplitudeY * scale, amplitudeZ * scale);
-}
-
-float NoiseDeformerNode::calculateFalloff(float falloff, MPoint& point, MPoint& center, float radius)
-{
-    return DeformKernel::falloffFactor(falloff, point, center, radius);
-}
-
-void pointArrayToMFloatPointArray(MPointArray& source, MFloatPointArray& target)
-{
-    const unsigned int count = source.length();
-    for (unsigned int i = 0; i < count; ++i) {
-        const MPoint& point = source[i];
-        target.set(i, static_cast<float>(point.x), static_cast<float>(point.y), static_cast<float>(point.z),
-                   static_cast<float>(point.w));
-    }
-}
-
-// ---------------------------------------------------------------------------
 // Deform pass
-
-struct NoiseDeformerNode::Pass
-{
-    MDataBlock& block;
-    MItGeometry& iter;
-    unsigned int multiIndex;
-    IGeomNoiseWrapper& wrapper;
-    MSpace::Space space;
-    DeformKernel::Settings settings;
-    MStatus status; // the running status as the points' loop starts
-};
 
 bool NoiseDeformerNode::sampleTexture(IGeomNoiseWrapper& wrapper, const MPlug& source, const MPointArray& points,
                                       const MMatrix& toHandle, MStatus& status)
@@ -434,112 +346,4 @@ MStatus NoiseDeformerNode::deformPass(MDataBlock& block, MItGeometry& iter, cons
     if (m_passPath == PassPath::literal || !deformInRanges(pass))
         deformPointByPoint(pass, record);
     return MStatus::kSuccess;
-}
-
-// The reference: the host's iterator walked point by point, each point
-// through deformPoint. The batch path must give exactly its results.
-void NoiseDeformerNode::deformPointByPoint(Pass& pass, DEFORMPOINT& record)
-{
-    const DeformKernel::Settings& settings = pass.settings;
-    const MBoundingBox unitBox(MPoint(-kHandleHalfExtent, -kHandleHalfExtent, -kHandleHalfExtent),
-                               MPoint(kHandleHalfExtent, kHandleHalfExtent, kHandleHalfExtent));
-    MPoint center(0.0, 0.0, 0.0, 1.0);
-    MStatus& status = pass.status;
-    MItGeometry& iter = pass.iter;
-    for (iter.reset(); !iter.isDone(); iter.next()) {
-        const int index = iter.index();
-        const MPoint position = iter.position(MSpace::kObject);
-        const MPoint samplePoint = settings.worldSpace ? position * settings.worldMatrix : position;
-        MPoint handlePoint = samplePoint * settings.handleInverseMatrix;
-        if (settings.boundingBoxState && !unitBox.contains(handlePoint))
-            continue;
-        const float weight =
-            settings.envelope * weightValue(pass.block, pass.multiIndex, static_cast<unsigned int>(index));
-        if (!(weight > 0.0f))
-            continue;
-
-        if (settings.alongNormals) {
-            status = pass.wrapper.getNormal(index, record.direction, pass.space);
-            kavo::McheckErr(status, "ERROR NoiseDeformerNode getting normal.\n");
-            DeformKernel::normalizeDirection(record.direction);
-        } else {
-            record.direction = MVector::one;
-        }
-        record.falloff =
-            settings.boundingBoxState ? calculateFalloff(settings.falloff, handlePoint, center, kFalloffRadius) : 1.0f;
-        record.weight = weight;
-        record.point = position;
-        record.index = index;
-
-        const MPoint result = deformPoint(record, samplePoint);
-        // The running status: the normal query along normals, else the
-        // texture sampling's or the points' status from before the loop.
-        kavo::McheckErr(status, "ERROR NoiseDeformerNode deforming point.\n");
-        iter.setPosition(result, MSpace::kObject);
-    }
-}
-
-// Gather, deformRange over the points on every core, scatter. Wherever the
-// per-point path would write a report (a failed status before the loop, a
-// failed normal) this writes no point and answers false, so that the
-// per-point path runs and the reports come as they always did. So does an
-// allocation failing: the per-point path needs no arrays of its own.
-bool NoiseDeformerNode::deformInRanges(Pass& pass)
-{
-    try {
-        return deformGathered(pass);
-    } catch (const std::exception&) {
-        return false;
-    }
-}
-
-bool NoiseDeformerNode::deformGathered(Pass& pass)
-{
-    const bool alongNormals = pass.settings.alongNormals;
-    if (!alongNormals && pass.status != MStatus::kSuccess)
-        return false;
-
-    MPointArray positions;
-    if (pass.iter.allPositions(positions, MSpace::kObject) != MStatus::kSuccess)
-        return false;
-    const unsigned int count = positions.length();
-    if (count == 0)
-        return true;
-    // The kernel reads and writes the array's elements in place.
-    if (!isContiguous(positions))
-        return false;
-
-    const std::vector<int> indices = iteratorIndices(pass, count);
-    if (!indices.empty() && indices.size() != count)
-        return false;
-    const auto indexOf = [&](unsigned int k) { return indices.empty() ? static_cast<int>(k) : indices[k]; };
-    std::vector<float> weights(count);
-    for (unsigned int k = 0; k < count; ++k)
-        weights[k] = weightValue(pass.block, pass.multiIndex, static_cast<unsigned int>(indexOf(k)));
-
-    DeformKernel::Points points;
-    points.positions = &positions[0];
-    points.indices = indices.empty() ? nullptr : indices.data();
-    points.paintedWeights = weights.data();
-    points.results = &positions[0];
-    const DeformKernel kernel(pass.settings, points);
-    if (!DeformPass::run(kernel, count) || kernel.normalFailed())
-        return false;
-
-    pass.iter.setAllPositions(positions, MSpace::kObject);
-    return true;
-}
-
-// The iterator's index of each of its points, or nothing when the iterator
-// walks the whole geometry, where the k-th point has index k.
-std::vector<int> NoiseDeformerNode::iteratorIndices(Pass& pass, unsigned int count)
-{
-    MStatus status;
-    if (static_cast<int>(count) == pass.wrapper.numPoints(status) && status == MStatus::kSuccess)
-        return {};
-    std::vector<int> indices;
-    indices.reserve(count);
-    for (pass.iter.reset(); !pass.iter.isDone(); pass.iter.next())
-        indices.push_back(pass.iter.index());
-    return indices;
 }
