@@ -219,28 +219,32 @@ MStatus NoiseDeformerNode::deformPass(MDataBlock& block, MItGeometry& iter, cons
     if (kSmallestEnvelope > static_cast<double>(envelopeValue))
         return MStatus::kSuccess;
 
-    DeformerAttributeValues settings;
-    if (readAttributes(block, kFirstRead, kLastSettingRead, settings) != MStatus::kSuccess)
+    DeformSettings settings;
+    DeformerAttributeValues& attributes = settings.attributes;
+    if (readAttributes(block, kFirstRead, kLastSettingRead, attributes) != MStatus::kSuccess)
         return MStatus::kFailure;
     const MObject thisNode = thisMObject();
     // Brings the displacement and what feeds it up to date; the value itself
     // is not used, the network is sampled instead.
     block.inputValue(m_attrDisplacement).asFloatVector();
     const MPlug displacement(thisNode, m_attrDisplacement);
-    if (readAttributes(block, settings.animationState ? kTimeRead : kLastRead, kLastRead, settings) !=
+    if (readAttributes(block, attributes.animationState ? kTimeRead : kLastRead, kLastRead, attributes) !=
         MStatus::kSuccess)
         return MStatus::kFailure;
 
-    const MSpace::Space space = settings.space == kLocalSpace ? MSpace::kObject : MSpace::kWorld;
+    settings.envelope = envelopeValue;
+    settings.worldMatrix = worldMatrix;
+    const MSpace::Space space = attributes.space == kLocalSpace ? MSpace::kObject : MSpace::kWorld;
+    settings.space = space;
 
     // The handle's frame without its scale: the deformer's own scales take
     // its place.
-    MTransformationMatrix handleTransform(settings.handleSpace);
+    MTransformationMatrix handleTransform(attributes.handleSpace);
     const double unitScale[3] = {1.0, 1.0, 1.0};
     status = handleTransform.setScale(unitScale, space);
     kavo::McheckErr(status, "ERROR NoiseDeformerNode setting scale for handle matrix");
-    MMatrix handleMatrix = handleTransform.asMatrix();
-    MMatrix handleInverseMatrix = handleMatrix.inverse();
+    settings.handleMatrix = handleTransform.asMatrix();
+    settings.handleInverseMatrix = settings.handleMatrix.inverse();
 
     MArrayDataHandle inputs = block.inputArrayValue(input, &status);
     KAVO_CHECK_MSTATUS(status);
@@ -268,11 +272,11 @@ MStatus NoiseDeformerNode::deformPass(MDataBlock& block, MItGeometry& iter, cons
         m_geometryWrappers[key] = wrapper;
     }
     IGeomNoiseWrapper& wrapper = *m_geometryWrappers[key];
+    settings.wrapper = &wrapper;
 
-    MMatrix scaleMatrix;
     MMatrix geometryMatrix = worldMatrix;
-    status = wrapper.makeScaleMatrix(geometryMatrix, scaleMatrix, settings.scaleX, settings.scaleY, settings.scaleZ,
-                                     space, handleInverseMatrix);
+    status = wrapper.makeScaleMatrix(geometryMatrix, settings.scaleMatrix, attributes.scaleX, attributes.scaleY,
+                                     attributes.scaleZ, space, settings.handleInverseMatrix);
     kavo::McheckErr(status, "ERROR NoiseDeformerNode creating scale matrix.\n");
     MPointArray points;
     status = wrapper.getPoints(points, space);
@@ -283,67 +287,27 @@ MStatus NoiseDeformerNode::deformPass(MDataBlock& block, MItGeometry& iter, cons
     const bool asSource = false;
     displacement.connectedTo(sources, asDestination, asSource);
 
-    bool absolute = false;
-    bool sine = false;
     bool texture = false;
-    calculateNoiseType(settings.noiseType, absolute, sine, texture);
-    bool sampled = false;
-    if (texture && sources.length() > 0)
-        sampled = sampleTexture(wrapper, sources[0], points, handleInverseMatrix * scaleMatrix, status);
+    calculateNoiseType(attributes.noiseType, settings.absolute, settings.sine, texture);
+    if (texture && sources.length() > 0 &&
+        sampleTexture(wrapper, sources[0], points, settings.handleInverseMatrix * settings.scaleMatrix, status))
+        settings.textureColors = &m_sampleColors;
 
-    const float seconds =
-        calculateSeconds(settings.time, settings.animationState, settings.phase, settings.frequency, m_defTimeUnit);
-    if (!settings.fractalState) {
-        settings.iterations = 1.0f;
-        settings.roughness = 0.0f;
+    settings.seconds = calculateSeconds(attributes.time, attributes.animationState, attributes.phase,
+                                        attributes.frequency, m_defTimeUnit);
+    if (attributes.fractalState) {
+        settings.iterations = attributes.iterations;
+        settings.roughness = attributes.roughness;
     }
-    MVector amplitude = calculateAmplitude(settings.alongNormals, settings.amplitude, settings.amplitudeX,
-                                           settings.amplitudeY, settings.amplitudeZ);
+    settings.amplitude = calculateAmplitude(attributes.alongNormals, attributes.amplitude, attributes.amplitudeX,
+                                            attributes.amplitudeY, attributes.amplitudeZ);
 
-    const PerlinNoise::Permutations permutations = seededPermutations(settings.seed);
+    const PerlinNoise::Permutations permutations = seededPermutations(attributes.seed);
+    settings.permutations = permutations.data();
     PerlinNoise noise(permutations);
-    MPoint point(0.0, 0.0, 0.0, 1.0);
-    MVector direction(0.0, 0.0, 0.0);
-    DEFORMPOINT record{point,
-                       direction,
-                       scaleMatrix,
-                       noise,
-                       settings.iterations,
-                       settings.roughness,
-                       absolute,
-                       sine,
-                       seconds,
-                       settings.alongNormals,
-                       amplitude,
-                       handleMatrix,
-                       handleInverseMatrix,
-                       /*falloff=*/0.0f,
-                       /*weight=*/0.0f,
-                       /*texture=*/texture && sampled,
-                       /*index=*/0};
 
-    Pass pass{block, iter, multiIndex, wrapper, space, {}, status};
-    DeformKernel::Settings& kernel = pass.settings;
-    kernel.worldMatrix = worldMatrix;
-    kernel.worldSpace = space != MSpace::kObject;
-    kernel.handleInverseMatrix = handleInverseMatrix;
-    kernel.scaleMatrix = scaleMatrix;
-    kernel.envelope = envelopeValue;
-    kernel.boundingBoxState = settings.boundingBoxState;
-    kernel.falloff = settings.falloff;
-    kernel.alongNormals = settings.alongNormals;
-    kernel.wrapper = &wrapper;
-    kernel.space = space;
-    kernel.amplitude = amplitude;
-    kernel.iterations = settings.iterations;
-    kernel.roughness = settings.roughness;
-    kernel.absolute = absolute;
-    kernel.sine = sine;
-    kernel.seconds = seconds;
-    kernel.textureColors = record.texture ? &m_sampleColors : nullptr;
-    kernel.permutations = permutations.data();
-
+    Pass pass{block, iter, multiIndex, settings, noise, status};
     if (m_passPath == PassPath::literal || !deformInRanges(pass))
-        deformPointByPoint(pass, record);
+        deformPointByPoint(pass);
     return MStatus::kSuccess;
 }

@@ -1,7 +1,7 @@
 #ifndef KAVO_NOISEDEFORMERNODE_H
 #define KAVO_NOISEDEFORMERNODE_H
 
-#include "DeformKernel.h"
+#include "DeformSettings.h"
 #include "IGeomNoiseWrapper.h"
 #include "INoise.h"
 #include "PerlinNoise.h"
@@ -151,12 +151,14 @@ private:
         MDataBlock& block;
         MItGeometry& iter;
         unsigned int multiIndex;
-        IGeomNoiseWrapper& wrapper;
-        MSpace::Space space;
-        DeformKernel::Settings settings;
+        DeformSettings& settings;
+        INoise& noise;  // the literal path's source, on the pass's table
         MStatus status; // the running status as the points' loop starts
     };
-    void deformPointByPoint(Pass& pass, DEFORMPOINT& record);
+    // The literal path's record, bound to the pass's settings and to point
+    // and direction, which the caller rewrites for every point.
+    static DEFORMPOINT pointRecord(Pass& pass, MPoint& point, MVector& direction);
+    void deformPointByPoint(Pass& pass);
     bool deformInRanges(Pass& pass);
     bool deformGathered(Pass& pass);
     static std::vector<int> iteratorIndices(Pass& pass, unsigned int count);

@@ -39,7 +39,7 @@ bool NoiseDeformerNode::deformInRanges(Pass& pass)
 
 bool NoiseDeformerNode::deformGathered(Pass& pass)
 {
-    const bool alongNormals = pass.settings.alongNormals;
+    const bool alongNormals = pass.settings.attributes.alongNormals;
     if (!alongNormals && pass.status != MStatus::kSuccess)
         return false;
 
@@ -79,7 +79,7 @@ bool NoiseDeformerNode::deformGathered(Pass& pass)
 std::vector<int> NoiseDeformerNode::iteratorIndices(Pass& pass, unsigned int count)
 {
     MStatus status;
-    if (static_cast<int>(count) == pass.wrapper.numPoints(status) && status == MStatus::kSuccess)
+    if (static_cast<int>(count) == pass.settings.wrapper->numPoints(status) && status == MStatus::kSuccess)
         return {};
     std::vector<int> indices;
     indices.reserve(count);

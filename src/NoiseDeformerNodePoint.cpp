@@ -4,34 +4,26 @@
 
 #include "NoiseDeformerNode.h"
 
-#include "DeformKernel.h"
 #include "MAYA_General.h"
 #include "NoiseCalculation.h"
 #include "NoiseDeformerAttributes.h"
+#include "PointArithmetic.h"
 
 #include <maya/MBoundingBox.h>
 #include <maya/MFloatPointArray.h>
 #include <maya/MPointArray.h>
 
-namespace {
-
-// The handle's region: its unit cube, centred on its origin.
-constexpr double kHandleHalfExtent = 0.5;
-constexpr float kFalloffRadius = 0.5f;
-
-} // namespace
-
 MPoint NoiseDeformerNode::deformPoint(DEFORMPOINT& dp, const MPoint& samplePoint)
 {
     MPoint n;
     if (dp.texture) {
-        n = DeformKernel::sampledColor(m_sampleColors, dp.index);
+        n = PointArithmetic::sampledColor(m_sampleColors, dp.index);
     } else {
         const MPoint q = (samplePoint * dp.handleInverseMatrix) * dp.scaleMatrix;
         n = NoiseCalculation::calculateNoise(dp.noiseSource, dp.iterations, dp.roughness, dp.absolute, dp.sine, q,
                                              dp.seconds);
     }
-    return DeformKernel::displaced(dp.point, dp.amplitude, dp.direction, dp.falloff, dp.weight, n);
+    return PointArithmetic::displaced(dp.point, dp.amplitude, dp.direction, dp.falloff, dp.weight, n);
 }
 
 void NoiseDeformerNode::calculateNoiseType(int noiseType, bool& absolute, bool& sine, bool& texture)
@@ -69,7 +61,7 @@ MVector NoiseDeformerNode::calculateAmplitude(bool alongNormals, float amplitude
 
 float NoiseDeformerNode::calculateFalloff(float falloff, MPoint& point, MPoint& center, float radius)
 {
-    return DeformKernel::falloffFactor(falloff, point, center, radius);
+    return PointArithmetic::falloffFactor(falloff, point, center, radius);
 }
 
 void pointArrayToMFloatPointArray(MPointArray& source, MFloatPointArray& target)
@@ -82,37 +74,63 @@ void pointArrayToMFloatPointArray(MPointArray& source, MFloatPointArray& target)
     }
 }
 
+DEFORMPOINT NoiseDeformerNode::pointRecord(Pass& pass, MPoint& point, MVector& direction)
+{
+    DeformSettings& s = pass.settings;
+    return {point,
+            direction,
+            s.scaleMatrix,
+            pass.noise,
+            s.iterations,
+            s.roughness,
+            s.absolute,
+            s.sine,
+            s.seconds,
+            s.attributes.alongNormals,
+            s.amplitude,
+            s.handleMatrix,
+            s.handleInverseMatrix,
+            /*falloff=*/0.0f,
+            /*weight=*/0.0f,
+            /*texture=*/s.textureColors != nullptr,
+            /*index=*/0};
+}
+
 // The reference: the host's iterator walked point by point, each point
 // through deformPoint. The batch path must give exactly its results.
-void NoiseDeformerNode::deformPointByPoint(Pass& pass, DEFORMPOINT& record)
+void NoiseDeformerNode::deformPointByPoint(Pass& pass)
 {
-    const DeformKernel::Settings& settings = pass.settings;
-    const MBoundingBox unitBox(MPoint(-kHandleHalfExtent, -kHandleHalfExtent, -kHandleHalfExtent),
-                               MPoint(kHandleHalfExtent, kHandleHalfExtent, kHandleHalfExtent));
+    const DeformSettings& settings = pass.settings;
+    const DeformerAttributeValues& attributes = settings.attributes;
+    MPoint point(0.0, 0.0, 0.0, 1.0);
+    MVector direction(0.0, 0.0, 0.0);
+    DEFORMPOINT record = pointRecord(pass, point, direction);
+    const MBoundingBox region = PointArithmetic::handleRegion();
     MPoint center(0.0, 0.0, 0.0, 1.0);
     MStatus& status = pass.status;
     MItGeometry& iter = pass.iter;
     for (iter.reset(); !iter.isDone(); iter.next()) {
         const int index = iter.index();
         const MPoint position = iter.position(MSpace::kObject);
-        const MPoint samplePoint = settings.worldSpace ? position * settings.worldMatrix : position;
+        const MPoint samplePoint = settings.worldSpace() ? position * settings.worldMatrix : position;
         MPoint handlePoint = samplePoint * settings.handleInverseMatrix;
-        if (settings.boundingBoxState && !unitBox.contains(handlePoint))
+        if (!PointArithmetic::inRegion(attributes.boundingBoxState, region, handlePoint))
             continue;
-        const float weight =
-            settings.envelope * weightValue(pass.block, pass.multiIndex, static_cast<unsigned int>(index));
-        if (!(weight > 0.0f))
+        const float weight = PointArithmetic::pointWeight(
+            settings.envelope, weightValue(pass.block, pass.multiIndex, static_cast<unsigned int>(index)));
+        if (!PointArithmetic::isWeighted(weight))
             continue;
 
-        if (settings.alongNormals) {
-            status = pass.wrapper.getNormal(index, record.direction, pass.space);
+        if (attributes.alongNormals) {
+            status = settings.wrapper->getNormal(index, record.direction, settings.space);
             kavo::McheckErr(status, "ERROR NoiseDeformerNode getting normal.\n");
-            DeformKernel::normalizeDirection(record.direction);
+            PointArithmetic::normalizeDirection(record.direction);
         } else {
             record.direction = MVector::one;
         }
-        record.falloff =
-            settings.boundingBoxState ? calculateFalloff(settings.falloff, handlePoint, center, kFalloffRadius) : 1.0f;
+        record.falloff = attributes.boundingBoxState ? calculateFalloff(attributes.falloff, handlePoint, center,
+                                                                        PointArithmetic::kFalloffRadius)
+                                                     : 1.0f;
         record.weight = weight;
         record.point = position;
         record.index = index;
