@@ -19,7 +19,7 @@ double cvParameter(int cvIndex, int cvCount, int form, int degree, double range)
 
 } // namespace
 
-NcurveGeomNoiseWrapper::NcurveGeomNoiseWrapper() : m_numPoints(0) {}
+NcurveGeomNoiseWrapper::NcurveGeomNoiseWrapper() = default;
 
 NcurveGeomNoiseWrapper::~NcurveGeomNoiseWrapper() = default;
 
@@ -49,32 +49,5 @@ MStatus NcurveGeomNoiseWrapper::setGeometry(MObject& geometry, MDataHandle&, MSp
         m_uValues.append(static_cast<float>(m_objectPoints[i].x));
         m_vValues.append(static_cast<float>(m_objectPoints[i].z));
     }
-    return MStatus::kSuccess;
-}
-
-int NcurveGeomNoiseWrapper::numPoints(MStatus&)
-{
-    return m_numPoints;
-}
-
-MStatus NcurveGeomNoiseWrapper::getPoints(MPointArray& points, MSpace::Space space)
-{
-    points = space == MSpace::kObject ? m_objectPoints : m_worldPoints;
-    return MStatus::kSuccess;
-}
-
-MStatus NcurveGeomNoiseWrapper::getNormal(int index, MVector& normal, MSpace::Space)
-{
-    if (index < 0 || static_cast<unsigned int>(index) >= m_normals.length())
-        normal = MVector::zero;
-    else
-        normal = MVector(m_normals[index]);
-    return MStatus::kSuccess;
-}
-
-MStatus NcurveGeomNoiseWrapper::getUVs(MFloatArray& u, MFloatArray& v)
-{
-    u = m_uValues;
-    v = m_vValues;
     return MStatus::kSuccess;
 }

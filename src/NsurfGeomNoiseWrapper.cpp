@@ -43,6 +43,7 @@ MStatus NsurfGeomNoiseWrapper::setGeometry(MObject& geometry, MDataHandle&, MSpa
     KAVO_CHECK_MSTATUS(status);
     m_numCVsInV = surface.numCVsInV(&status);
     KAVO_CHECK_MSTATUS(status);
+    m_numPoints = m_numCVsInU * m_numCVsInV;
 
     double startU = 0.0, endU = 0.0, startV = 0.0, endV = 0.0;
     status = surface.getKnotDomain(startU, endU, startV, endV);
@@ -83,33 +84,6 @@ MStatus NsurfGeomNoiseWrapper::setGeometry(MObject& geometry, MDataHandle&, MSpa
         }
         m_normals.append(MFloatVector(normal));
     }
-    return MStatus::kSuccess;
-}
-
-int NsurfGeomNoiseWrapper::numPoints(MStatus&)
-{
-    return m_numCVsInU * m_numCVsInV;
-}
-
-MStatus NsurfGeomNoiseWrapper::getPoints(MPointArray& points, MSpace::Space space)
-{
-    points = space == MSpace::kObject ? m_objectPoints : m_worldPoints;
-    return MStatus::kSuccess;
-}
-
-MStatus NsurfGeomNoiseWrapper::getNormal(int index, MVector& normal, MSpace::Space)
-{
-    if (index < 0 || static_cast<unsigned int>(index) >= m_normals.length())
-        normal = MVector::zero;
-    else
-        normal = MVector(m_normals[index]);
-    return MStatus::kSuccess;
-}
-
-MStatus NsurfGeomNoiseWrapper::getUVs(MFloatArray& u, MFloatArray& v)
-{
-    u = m_uValues;
-    v = m_vValues;
     return MStatus::kSuccess;
 }
 
