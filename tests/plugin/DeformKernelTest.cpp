@@ -2,6 +2,7 @@
 #include "DeformPass.h"
 #include "NoiseDeformerNode.h"
 #include "PointArithmetic.h"
+#include "support/DeformPointSetup.h"
 #include "support/SameBits.h"
 
 #include <maya/MBoundingBox.h>
@@ -128,27 +129,20 @@ struct Scene
         NoiseDeformerNode node;
         const MBoundingBox unitBox(MPoint(-0.5, -0.5, -0.5), MPoint(0.5, 0.5, 0.5));
         MPoint center(0.0, 0.0, 0.0, 1.0);
-        MPoint point;
-        MVector direction;
-        MMatrix scaleMatrix = s.scaleMatrix, handleInverse = s.handleInverseMatrix, handle;
-        MVector amplitude = s.amplitude;
-        DEFORMPOINT record{point,
-                           direction,
-                           scaleMatrix,
-                           NoiseDeformerNode::m_perlinNoise,
-                           s.iterations,
-                           s.roughness,
-                           s.absolute,
-                           s.sine,
-                           s.seconds,
-                           s.attributes.alongNormals,
-                           amplitude,
-                           handle,
-                           handleInverse,
-                           1.0f,
-                           1.0f,
-                           false,
-                           0};
+        kavo::test::DeformPointSetup setup(NoiseDeformerNode::m_perlinNoise);
+        setup.scaleMatrix = s.scaleMatrix;
+        setup.handleInverseMatrix = s.handleInverseMatrix;
+        setup.amplitude = s.amplitude;
+        setup.iterations = s.iterations;
+        setup.roughness = s.roughness;
+        setup.absolute = s.absolute;
+        setup.sine = s.sine;
+        setup.seconds = s.seconds;
+        setup.alongNormals = s.attributes.alongNormals;
+        DEFORMPOINT record = setup.bind();
+        MPoint& point = setup.point;
+        MVector& direction = setup.direction;
+        const MMatrix& handleInverse = setup.handleInverseMatrix;
         std::vector<MPoint> results = positions;
         for (std::size_t i = 0; i < positions.size(); ++i) {
             const MPoint samplePoint = s.worldSpace() ? positions[i] * s.worldMatrix : positions[i];
