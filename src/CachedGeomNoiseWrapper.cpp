@@ -1,5 +1,14 @@
 #include "CachedGeomNoiseWrapper.h"
 
+double CachedGeomNoiseWrapper::cvParameter(int cvIndex, int cvCount, bool periodic, int degree, double range)
+{
+    if (periodic)
+        return static_cast<double>(cvIndex + degree);
+    if (cvCount <= 1)
+        return 0.0;
+    return static_cast<double>(cvIndex) / static_cast<double>(cvCount - 1) * range;
+}
+
 int CachedGeomNoiseWrapper::numPoints(MStatus&)
 {
     return m_numPoints;

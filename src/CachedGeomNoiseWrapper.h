@@ -25,6 +25,13 @@ public:
     MStatus getUVs(MFloatArray& u, MFloatArray& v) override;
 
 protected:
+    // The parameter a NURBS adapter gives the CV at cvIndex of cvCount along
+    // one direction: a periodic direction puts CV k at k + degree; any other
+    // spreads its CVs evenly over the length (range) of the knot domain, from
+    // 0 (the domain's start is not added). A lone CV of a non-periodic
+    // direction has nothing to spread over and sits at 0.
+    static double cvParameter(int cvIndex, int cvCount, bool periodic, int degree, double range);
+
     int m_numPoints = 0;
     MPointArray m_objectPoints;
     MPointArray m_worldPoints;

@@ -297,30 +297,14 @@ MStatus readAttribute(MDataBlock& block, const MObject& attribute, const char* n
 
 namespace {
 
-void take(MDataHandle& handle, short& value)
+// One callable of the calls for each type.
+template <class... Calls>
+struct Overloaded : Calls...
 {
-    value = handle.asShort();
-}
-void take(MDataHandle& handle, int& value)
-{
-    value = handle.asInt();
-}
-void take(MDataHandle& handle, float& value)
-{
-    value = handle.asFloat();
-}
-void take(MDataHandle& handle, bool& value)
-{
-    value = handle.asBool();
-}
-void take(MDataHandle& handle, MTime& value)
-{
-    value = handle.asTime();
-}
-void take(MDataHandle& handle, MMatrix& value)
-{
-    value = handle.asMatrix();
-}
+    using Calls::operator()...;
+};
+template <class... Calls>
+Overloaded(Calls...) -> Overloaded<Calls...>;
 
 } // namespace
 
@@ -333,12 +317,14 @@ MStatus readAttributes(MDataBlock& block, int first, int last, DeformerAttribute
                 continue;
             if (readAttribute(block, row.handle, row.name, handle) != MStatus::kSuccess)
                 return MStatus::kFailure;
-            std::visit(
-                [&](auto field) {
-                    if constexpr (!std::is_same_v<decltype(field), std::monostate>)
-                        take(handle, values.*field);
-                },
-                row.field);
+            std::visit(Overloaded{[](std::monostate) {},
+                                  [&](short Values::*field) { values.*field = handle.asShort(); },
+                                  [&](int Values::*field) { values.*field = handle.asInt(); },
+                                  [&](float Values::*field) { values.*field = handle.asFloat(); },
+                                  [&](bool Values::*field) { values.*field = handle.asBool(); },
+                                  [&](MTime Values::*field) { values.*field = handle.asTime(); },
+                                  [&](MMatrix Values::*field) { values.*field = handle.asMatrix(); }},
+                       row.field);
         }
     }
     return MStatus::kSuccess;

@@ -4,22 +4,6 @@
 
 #include <maya/MFnNurbsSurface.h>
 
-namespace {
-
-// The parameter of the CV at `cvIndex` along one direction of `cvCount` CVs.
-// A non-periodic direction with a single CV has nothing to spread over and
-// puts it at 0.
-double cvParameter(int cvIndex, int cvCount, int form, int degree, double range)
-{
-    if (form == MFnNurbsSurface::kPeriodic)
-        return static_cast<double>(cvIndex + degree);
-    if (cvCount <= 1)
-        return 0.0;
-    return static_cast<double>(cvIndex) / static_cast<double>(cvCount - 1) * range;
-}
-
-} // namespace
-
 NsurfGeomNoiseWrapper::NsurfGeomNoiseWrapper()
     : m_numCVsInU(0)
     , m_numCVsInV(0)
@@ -93,12 +77,12 @@ double NsurfGeomNoiseWrapper::getParamInU(int index)
 {
     if (m_numCVsInV <= 0)
         return 0.0;
-    return cvParameter(index / m_numCVsInV, m_numCVsInU, m_formInU, m_degreeU, m_rangeU);
+    return cvParameter(index / m_numCVsInV, m_numCVsInU, m_formInU == MFnNurbsSurface::kPeriodic, m_degreeU, m_rangeU);
 }
 
 double NsurfGeomNoiseWrapper::getParamInV(int index)
 {
     if (m_numCVsInV <= 0)
         return 0.0;
-    return cvParameter(index % m_numCVsInV, m_numCVsInV, m_formInV, m_degreeV, m_rangeV);
+    return cvParameter(index % m_numCVsInV, m_numCVsInV, m_formInV == MFnNurbsSurface::kPeriodic, m_degreeV, m_rangeV);
 }
