@@ -1,6 +1,5 @@
 #include "NoiseDeformerNode.h"
 
-#include "DeformKernel.h"
 #include "MAYA_General.h"
 #include "MeshGeomNoiseWrapper.h"
 #include "NcurveGeomNoiseWrapper.h"
