@@ -2,6 +2,7 @@
 
 #include "NoiseCalculation.h"
 #include "PerlinNoise.h"
+#include "PointArithmetic.h"
 
 #include <maya/MFloatVector.h>
 
@@ -13,10 +14,6 @@
 #include <vector>
 
 namespace {
-
-// The handle's region: its unit cube, centred on its origin.
-constexpr double kHandleHalfExtent = 0.5;
-constexpr float kFalloffRadius = 0.5f;
 
 // A point in homogeneous coordinates, as plain numbers.
 struct Homogeneous
@@ -64,11 +61,10 @@ struct DeformKernel::Block
     float x[kCapacity], y[kCapacity], z[kCapacity], w[kCapacity], value[kCapacity];
 };
 
-DeformKernel::DeformKernel(const Settings& settings, const Points& points)
+DeformKernel::DeformKernel(const DeformSettings& settings, const Points& points)
     : m_settings(settings)
     , m_points(points)
-    , m_unitBox(MPoint(-kHandleHalfExtent, -kHandleHalfExtent, -kHandleHalfExtent),
-                MPoint(kHandleHalfExtent, kHandleHalfExtent, kHandleHalfExtent))
+    , m_unitBox(PointArithmetic::handleRegion())
     , m_handleCenter(0.0, 0.0, 0.0, 1.0)
 {
     copyMatrix(settings.worldMatrix, m_world);
@@ -80,55 +76,35 @@ DeformKernel::DeformKernel(const Settings& settings, const Points& points)
                              NoiseCalculation::octaveWeight(i, settings.iterations, settings.roughness)});
 }
 
-void DeformKernel::deformRange(std::size_t begin, std::size_t end) const
-{
-    Block block;
-    std::size_t i = begin;
-    while (i < end) {
-        block.count = 0;
-        for (; i < end && block.count < Block::kCapacity; ++i)
-            select(i, block);
-        scaleOf(block);
-        noiseOf(block);
-        // deformPoint's displacement: ((((amplitude x direction) x falloff)
-        // x weight) x noise) + position, per axis.
-        for (std::size_t k = 0; k < block.count; ++k) {
-            const std::size_t p = block.point[k];
-            const MPoint& position = m_points.positions[p];
-            MPoint& result = m_points.results[p];
-            result.x = block.sx[k] * block.nx[k] + position.x;
-            result.y = block.sy[k] * block.ny[k] + position.y;
-            result.z = block.sz[k] * block.nz[k] + position.z;
-        }
-    }
-}
-
 // The per-point path's tests for one point; a point that passes joins the
-// block with its noise position and its scale.
-void DeformKernel::select(std::size_t i, Block& block) const
+// block with its noise position and its scale. Always inlined into
+// deformRange's loop: a call per point slows the batch path measurably.
+[[gnu::always_inline]] inline void DeformKernel::select(std::size_t i, Block& block) const
 {
-    const Settings& s = m_settings;
+    const DeformSettings& s = m_settings;
+    const DeformerAttributeValues& a = s.attributes;
     const MPoint& position = m_points.positions[i];
     const Homogeneous objectPoint{position.x, position.y, position.z, position.w};
-    const Homogeneous samplePoint = s.worldSpace ? times(objectPoint, m_world) : objectPoint;
+    const Homogeneous samplePoint = s.worldSpace() ? times(objectPoint, m_world) : objectPoint;
     const Homogeneous h = times(samplePoint, m_handleInverse);
 
     float falloff = 1.0f;
-    if (s.boundingBoxState) {
+    if (a.boundingBoxState) {
         const MPoint handlePoint(h.x, h.y, h.z, h.w);
-        if (!m_unitBox.contains(handlePoint))
+        if (!PointArithmetic::inRegion(a.boundingBoxState, m_unitBox, handlePoint))
             return;
         // Worked out before the weight test here, after it in the per-point
         // path: it depends on neither.
-        falloff = falloffFactor(s.falloff, handlePoint, m_handleCenter, kFalloffRadius);
+        falloff =
+            PointArithmetic::falloffFactor(a.falloff, handlePoint, m_handleCenter, PointArithmetic::kFalloffRadius);
     }
-    const float weight = s.envelope * m_points.paintedWeights[i];
-    if (!(weight > 0.0f))
+    const float weight = PointArithmetic::pointWeight(s.envelope, m_points.paintedWeights[i]);
+    if (!PointArithmetic::isWeighted(weight))
         return;
 
     const std::size_t k = block.count++;
     block.point[k] = i;
-    if (s.alongNormals) {
+    if (a.alongNormals) {
         const int index = m_points.indices ? m_points.indices[i] : static_cast<int>(i);
         if (s.wrapper->getNormal(index, block.normal, s.space) != MStatus::kSuccess)
             m_normalFailed.store(true);
@@ -144,19 +120,40 @@ void DeformKernel::select(std::size_t i, Block& block) const
     block.weight[k] = weight;
 }
 
+void DeformKernel::deformRange(std::size_t begin, std::size_t end) const
+{
+    Block block;
+    std::size_t i = begin;
+    while (i < end) {
+        block.count = 0;
+        for (; i < end && block.count < Block::kCapacity; ++i)
+            select(i, block);
+        scaleOf(block);
+        noiseOf(block);
+        for (std::size_t k = 0; k < block.count; ++k) {
+            const std::size_t p = block.point[k];
+            const MPoint& position = m_points.positions[p];
+            MPoint& result = m_points.results[p];
+            result.x = PointArithmetic::displacedCoordinate(block.sx[k], block.nx[k], position.x);
+            result.y = PointArithmetic::displacedCoordinate(block.sy[k], block.ny[k], position.y);
+            result.z = PointArithmetic::displacedCoordinate(block.sz[k], block.nz[k], position.z);
+        }
+    }
+}
+
 // The block's directions normalised (along normals), then scaled by
 // amplitude, falloff and weight.
 void DeformKernel::scaleOf(Block& block) const
 {
-    const Settings& s = m_settings;
-    if (s.alongNormals)
+    const DeformSettings& s = m_settings;
+    if (s.attributes.alongNormals)
         normalizeDirections(block.sx, block.sy, block.sz, block.count, m_simdTarget);
     for (std::size_t k = 0; k < block.count; ++k) {
         const double f = block.falloff[k];
         const double w = block.weight[k];
-        block.sx[k] = ((s.amplitude.x * block.sx[k]) * f) * w;
-        block.sy[k] = ((s.amplitude.y * block.sy[k]) * f) * w;
-        block.sz[k] = ((s.amplitude.z * block.sz[k]) * f) * w;
+        block.sx[k] = PointArithmetic::displacementScale(s.amplitude.x, block.sx[k], f, w);
+        block.sy[k] = PointArithmetic::displacementScale(s.amplitude.y, block.sy[k], f, w);
+        block.sz[k] = PointArithmetic::displacementScale(s.amplitude.z, block.sz[k], f, w);
     }
 }
 
@@ -164,13 +161,13 @@ void DeformKernel::scaleOf(Block& block) const
 // block, one octave of all of them at a time; or the sampled colours.
 void DeformKernel::noiseOf(Block& block) const
 {
-    const Settings& s = m_settings;
+    const DeformSettings& s = m_settings;
     const std::size_t count = block.count;
     if (s.textureColors) {
         for (std::size_t k = 0; k < count; ++k) {
             const std::size_t p = block.point[k];
-            const MPoint color =
-                sampledColor(*s.textureColors, m_points.indices ? m_points.indices[p] : static_cast<int>(p));
+            const MPoint color = PointArithmetic::sampledColor(
+                *s.textureColors, m_points.indices ? m_points.indices[p] : static_cast<int>(p));
             block.nx[k] = color.x;
             block.ny[k] = color.y;
             block.nz[k] = color.z;
@@ -178,12 +175,7 @@ void DeformKernel::noiseOf(Block& block) const
         return;
     }
 
-    // absNoise widens the value to double before taking its absolute value;
-    // so does this.
-    const auto octaveValue = [&](std::size_t k) {
-        const double value = block.value[k];
-        return s.absolute ? std::fabs(value) : value;
-    };
+    const auto octaveValue = [&](std::size_t k) { return PointArithmetic::octaveValue(block.value[k], s.absolute); };
     double* sum = block.nx;
     for (std::size_t k = 0; k < count; ++k) {
         block.x[k] = static_cast<float>(block.qx[k]);
@@ -196,71 +188,27 @@ void DeformKernel::noiseOf(Block& block) const
         sum[k] = octaveValue(k);
 
     for (const Octave& octave : m_octaves) {
-        const double frequency = octave.frequency;
+        const float frequency = octave.frequency;
         for (std::size_t k = 0; k < count; ++k) {
-            block.x[k] = static_cast<float>(block.qx[k] * frequency);
-            block.y[k] = static_cast<float>(block.qy[k] * frequency);
-            block.z[k] = static_cast<float>(block.qz[k] * frequency);
-            block.w[k] = s.seconds * octave.frequency;
+            block.x[k] = static_cast<float>(PointArithmetic::octaveCoordinate(block.qx[k], frequency));
+            block.y[k] = static_cast<float>(PointArithmetic::octaveCoordinate(block.qy[k], frequency));
+            block.z[k] = static_cast<float>(PointArithmetic::octaveCoordinate(block.qz[k], frequency));
+            block.w[k] = PointArithmetic::octaveTime(s.seconds, frequency);
         }
         PerlinNoise::calcNoiseBatch(s.permutations, block.x, block.y, block.z, block.w, block.value, count,
                                     m_simdTarget);
-        const double weight = octave.weight;
         for (std::size_t k = 0; k < count; ++k)
-            sum[k] += octaveValue(k) * weight;
+            sum[k] = PointArithmetic::addOctave(sum[k], octaveValue(k), octave.weight);
     }
 
     // The sum is the same on every axis; the sine adds each axis's own
     // coordinate first.
     for (std::size_t k = 0; k < count; ++k) {
         const double n = sum[k];
-        block.nx[k] = s.sine ? std::sin(n + block.qx[k]) : n;
-        block.ny[k] = s.sine ? std::sin(n + block.qy[k]) : n;
-        block.nz[k] = s.sine ? std::sin(n + block.qz[k]) : n;
+        block.nx[k] = s.sine ? PointArithmetic::sinePattern(n, block.qx[k]) : n;
+        block.ny[k] = s.sine ? PointArithmetic::sinePattern(n, block.qy[k]) : n;
+        block.nz[k] = s.sine ? PointArithmetic::sinePattern(n, block.qz[k]) : n;
     }
-}
-
-float DeformKernel::falloffFactor(float falloff, const MPoint& point, const MPoint& center, float radius)
-{
-    if (falloff == 1.0f || std::isnan(falloff))
-        return 0.0f;
-    if (falloff <= 0.0f)
-        return 1.0f;
-
-    const float distance = static_cast<float>(point.distanceTo(center));
-    if (distance > radius)
-        return 0.0f;
-    // A plateau with a ramp of width falloff up to one half, a sinking cone
-    // beyond; the two meet at one half.
-    const float slope = falloff > 0.5f ? (1.0f - falloff) / radius : radius / falloff;
-    return std::min(slope * (radius - distance), radius) / radius;
-}
-
-void DeformKernel::normalizeDirection(MVector& direction)
-{
-    const double lengthSquared = direction.x * direction.x + direction.y * direction.y + direction.z * direction.z;
-    if (lengthSquared > 1e-20)
-        direction /= std::sqrt(lengthSquared);
-}
-
-MPoint DeformKernel::sampledColor(const MFloatVectorArray& colors, int index)
-{
-    if (index < 0 || static_cast<unsigned int>(index) >= colors.length())
-        return MPoint(0.0, 0.0, 0.0);
-    const MFloatVector& color = colors[static_cast<unsigned int>(index)];
-    return MPoint(color.x, color.y, color.z);
-}
-
-MPoint DeformKernel::displaced(const MPoint& point, const MVector& amplitude, const MVector& direction, float falloff,
-                               float weight, const MPoint& noise)
-{
-    const double f = falloff;
-    const double w = weight;
-    MPoint result = point;
-    result.x = ((((amplitude.x * direction.x) * f) * w) * noise.x) + point.x;
-    result.y = ((((amplitude.y * direction.y) * f) * w) * noise.y) + point.y;
-    result.z = ((((amplitude.z * direction.z) * f) * w) * noise.z) + point.z;
-    return result;
 }
 
 namespace {
@@ -347,7 +295,7 @@ bool normalisationAgrees(const std::vector<double>& values)
     for (std::size_t i = 0; i < n; ++i) {
         const MPoint p = probePoint(values, i);
         MVector host(p.x, p.y, p.z);
-        DeformKernel::normalizeDirection(host);
+        PointArithmetic::normalizeDirection(host);
         if (!sameValue(host.x, x[i]) || !sameValue(host.y, y[i]) || !sameValue(host.z, z[i]))
             return false;
     }

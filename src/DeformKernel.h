@@ -1,6 +1,7 @@
 #ifndef KAVO_DEFORMKERNEL_H
 #define KAVO_DEFORMKERNEL_H
 
+#include "DeformSettings.h"
 #include "IGeomNoiseWrapper.h"
 #include "PerlinNoise.h"
 #include "SimdTarget.h"
@@ -34,33 +35,6 @@
 class DeformKernel
 {
 public:
-    // What the pass worked out once, from the attributes and the handle.
-    struct Settings
-    {
-        MMatrix worldMatrix;
-        bool worldSpace = false; // the noise sees world-space positions
-        MMatrix handleInverseMatrix;
-        MMatrix scaleMatrix;
-        float envelope = 1.0f;
-        bool boundingBoxState = false;
-        float falloff = 0.0f;
-        bool alongNormals = true;
-        // Asked for the normal of every point displaced along normals, from
-        // any thread (IGeomNoiseWrapper::getNormal reads only its caches).
-        IGeomNoiseWrapper* wrapper = nullptr;
-        MSpace::Space space = MSpace::kObject;
-        MVector amplitude;
-        float iterations = 1.0f;
-        float roughness = 0.0f;
-        bool absolute = false;
-        bool sine = false;
-        float seconds = 0.0f;
-        // The sampled colours stand in for the noise (texture sampled).
-        const MFloatVectorArray* textureColors = nullptr;
-        // The working table the noise reads: the pass's copy for its seed.
-        const int* permutations = PerlinNoise::permutations();
-    };
-
     // The pass's points, one entry per point of the host's iterator.
     struct Points
     {
@@ -73,7 +47,7 @@ public:
         MPoint* results = nullptr;
     };
 
-    DeformKernel(const Settings& settings, const Points& points);
+    DeformKernel(const DeformSettings& settings, const Points& points);
 
     // Displaces points [begin, end).
     void deformRange(std::size_t begin, std::size_t end) const;
@@ -91,20 +65,9 @@ public:
     // other points from the batch path than from its literal path.
     static bool agreesWithHost();
 
-    // The falloff factor of NoiseDeformerNode::calculateFalloff.
-    static float falloffFactor(float falloff, const MPoint& point, const MPoint& center, float radius);
-    // The direction scaled to unit length, unless it is too short to have one.
-    static void normalizeDirection(MVector& direction);
-    // normalizeDirection for each (x[i], y[i], z[i]), several at once on the
+    // PointArithmetic::normalizeDirection for each (x[i], y[i], z[i]), several at once on the
     // instruction set target (one that SimdTarget::runs).
     static void normalizeDirections(double* x, double* y, double* z, std::size_t count, SimdTarget::Id target);
-    // The colour sampled for a point, or no displacement for a point the
-    // sampling returned no colour for.
-    static MPoint sampledColor(const MFloatVectorArray& colors, int index);
-    // The point moved by amplitude x direction x falloff x weight x noise,
-    // per axis, in that order; w is the point's.
-    static MPoint displaced(const MPoint& point, const MVector& amplitude, const MVector& direction, float falloff,
-                            float weight, const MPoint& noise);
 
 private:
     struct Octave
@@ -118,7 +81,7 @@ private:
     void scaleOf(Block& block) const;
     void noiseOf(Block& block) const;
 
-    Settings m_settings;
+    DeformSettings m_settings;
     double m_world[4][4];
     double m_handleInverse[4][4];
     double m_scale[4][4];

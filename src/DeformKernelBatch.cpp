@@ -18,6 +18,7 @@
 #include <hwy/highway.h>
 
 #include "DeformKernel.h"
+#include "PointArithmetic.h"
 
 #include <cstddef>
 
@@ -70,7 +71,7 @@ void DeformKernel::normalizeDirections(double* x, double* y, double* z, std::siz
     const std::size_t done = kavo_direction_batch::kKernels[target](x, y, z, count);
     for (std::size_t i = done; i < count; ++i) {
         MVector direction(x[i], y[i], z[i]);
-        normalizeDirection(direction);
+        PointArithmetic::normalizeDirection(direction);
         x[i] = direction.x, y[i] = direction.y, z[i] = direction.z;
     }
 }

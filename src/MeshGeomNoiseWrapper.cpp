@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-MeshGeomNoiseWrapper::MeshGeomNoiseWrapper() : m_numPoints(0) {}
+MeshGeomNoiseWrapper::MeshGeomNoiseWrapper() = default;
 
 MeshGeomNoiseWrapper::~MeshGeomNoiseWrapper() = default;
 
@@ -96,17 +96,6 @@ void MeshGeomNoiseWrapper::collectVertexUVs(MObject& geometry)
     }
 }
 
-int MeshGeomNoiseWrapper::numPoints(MStatus&)
-{
-    return m_numPoints;
-}
-
-MStatus MeshGeomNoiseWrapper::getPoints(MPointArray& points, MSpace::Space space)
-{
-    points = space == MSpace::kObject ? m_objectPoints : m_worldPoints;
-    return MStatus::kSuccess;
-}
-
 MStatus MeshGeomNoiseWrapper::getNormal(int index, MVector& normal, MSpace::Space)
 {
     if (index < 0 || index >= static_cast<int>(m_vertexNormals.size()))
@@ -138,13 +127,6 @@ MVector MeshGeomNoiseWrapper::vertexNormal(const VertexNormalIds& vertexIds, uns
         sum += next;
     }
     return equalCount == end - begin ? first : sum;
-}
-
-MStatus MeshGeomNoiseWrapper::getUVs(MFloatArray& u, MFloatArray& v)
-{
-    u = m_uValues;
-    v = m_vValues;
-    return MStatus::kSuccess;
 }
 
 // The normal list comes from a call whose outcome binding does not check; an

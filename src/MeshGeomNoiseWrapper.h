@@ -1,11 +1,9 @@
 #ifndef KAVO_MESHGEOMNOISEWRAPPER_H
 #define KAVO_MESHGEOMNOISEWRAPPER_H
 
-#include "IGeomNoiseWrapper.h"
+#include "CachedGeomNoiseWrapper.h"
 
-#include <maya/MFloatArray.h>
 #include <maya/MFloatVectorArray.h>
-#include <maya/MPointArray.h>
 
 #include <vector>
 
@@ -16,19 +14,16 @@
 // (every face-vertex carries one normal) from a vertex on a hard edge (the
 // face-vertex normals differ and are summed). Only each vertex's answer is
 // kept.
-class MeshGeomNoiseWrapper : public IGeomNoiseWrapper
+class MeshGeomNoiseWrapper : public CachedGeomNoiseWrapper
 {
 public:
     MeshGeomNoiseWrapper();
     ~MeshGeomNoiseWrapper() override;
 
     MStatus setGeometry(MObject& geometry, MDataHandle& output, MSpace::Space space) override;
-    int numPoints(MStatus& status) override;
-    MStatus getPoints(MPointArray& points, MSpace::Space space) override;
     // A vertex that no polygon uses, and an index outside the mesh, get the
     // zero vector, which the deform pass leaves as it is.
     MStatus getNormal(int index, MVector& normal, MSpace::Space space) override;
-    MStatus getUVs(MFloatArray& u, MFloatArray& v) override;
 
 private:
     // The normal ids of the face-vertices of each vertex, in the order the
@@ -46,11 +41,6 @@ private:
     static MVector vertexNormal(const VertexNormalIds& vertexIds, unsigned int vertex,
                                 const MFloatVectorArray& normals);
 
-    int m_numPoints;
-    MPointArray m_objectPoints;
-    MPointArray m_worldPoints;
-    MFloatArray m_uValues;
-    MFloatArray m_vValues;
     // Each vertex's answer, worked out once when binding: the deform pass
     // asks for every vertex's normal on every evaluation.
     std::vector<MVector> m_vertexNormals;

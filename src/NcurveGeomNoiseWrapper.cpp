@@ -2,24 +2,7 @@
 
 #include <maya/MFnNurbsCurve.h>
 
-namespace {
-
-// The parameter of CV `cvIndex` of `cvCount`: a periodic curve puts CV k at
-// k + degree; any other curve spreads its CVs evenly over the length of the
-// knot domain, from 0 (the domain's start is not added). A lone CV of a
-// non-periodic curve has nothing to spread over and sits at 0.
-double cvParameter(int cvIndex, int cvCount, int form, int degree, double range)
-{
-    if (form == MFnNurbsCurve::kPeriodic)
-        return static_cast<double>(degree + cvIndex);
-    if (cvCount <= 1)
-        return 0.0;
-    return static_cast<double>(cvIndex) / static_cast<double>(cvCount - 1) * range;
-}
-
-} // namespace
-
-NcurveGeomNoiseWrapper::NcurveGeomNoiseWrapper() : m_numPoints(0) {}
+NcurveGeomNoiseWrapper::NcurveGeomNoiseWrapper() = default;
 
 NcurveGeomNoiseWrapper::~NcurveGeomNoiseWrapper() = default;
 
@@ -42,39 +25,12 @@ MStatus NcurveGeomNoiseWrapper::setGeometry(MObject& geometry, MDataHandle&, MSp
     curve.getKnotDomain(start, end);
 
     for (int i = 0; i < m_numPoints; ++i) {
-        const double t = cvParameter(i, m_numPoints, form, degree, end - start);
+        const double t = cvParameter(i, m_numPoints, form == MFnNurbsCurve::kPeriodic, degree, end - start);
         m_normals.append(MFloatVector(curve.normal(t, MSpace::kObject)));
     }
     for (int i = 0; i < m_numPoints; ++i) {
         m_uValues.append(static_cast<float>(m_objectPoints[i].x));
         m_vValues.append(static_cast<float>(m_objectPoints[i].z));
     }
-    return MStatus::kSuccess;
-}
-
-int NcurveGeomNoiseWrapper::numPoints(MStatus&)
-{
-    return m_numPoints;
-}
-
-MStatus NcurveGeomNoiseWrapper::getPoints(MPointArray& points, MSpace::Space space)
-{
-    points = space == MSpace::kObject ? m_objectPoints : m_worldPoints;
-    return MStatus::kSuccess;
-}
-
-MStatus NcurveGeomNoiseWrapper::getNormal(int index, MVector& normal, MSpace::Space)
-{
-    if (index < 0 || static_cast<unsigned int>(index) >= m_normals.length())
-        normal = MVector::zero;
-    else
-        normal = MVector(m_normals[index]);
-    return MStatus::kSuccess;
-}
-
-MStatus NcurveGeomNoiseWrapper::getUVs(MFloatArray& u, MFloatArray& v)
-{
-    u = m_uValues;
-    v = m_vValues;
     return MStatus::kSuccess;
 }

@@ -1,5 +1,7 @@
 #include "NoiseCalculation.h"
 
+#include "PointArithmetic.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -52,9 +54,9 @@ MPoint calculateNoise(INoise& noise, float iterations, float roughness, bool abs
     va_end(args);
 
     if (sine) {
-        result.x = std::sin(result.x + p.x);
-        result.y = std::sin(result.y + p.y);
-        result.z = std::sin(result.z + p.z);
+        result.x = PointArithmetic::sinePattern(result.x, p.x);
+        result.y = PointArithmetic::sinePattern(result.y, p.y);
+        result.z = PointArithmetic::sinePattern(result.z, p.z);
     }
     return result;
 }
@@ -68,13 +70,16 @@ MPoint fractalNoise(INoise& noise, float iterations, float roughness, bool absol
         // Time scales with the frequency too, so higher octaves also change
         // faster.
         const float frequency = octaveFrequency(i);
-        const MPoint octavePoint(p.x * frequency, p.y * frequency, p.z * frequency, p.w);
-        const MPoint value = evaluateOctave(noise, absolute, octavePoint, time * frequency, args);
+        const MPoint octavePoint(PointArithmetic::octaveCoordinate(p.x, frequency),
+                                 PointArithmetic::octaveCoordinate(p.y, frequency),
+                                 PointArithmetic::octaveCoordinate(p.z, frequency), p.w);
+        const MPoint value =
+            evaluateOctave(noise, absolute, octavePoint, PointArithmetic::octaveTime(time, frequency), args);
 
         const float amplitude = octaveWeight(i, iterations, roughness);
-        result.x += value.x * amplitude;
-        result.y += value.y * amplitude;
-        result.z += value.z * amplitude;
+        result.x = PointArithmetic::addOctave(result.x, value.x, amplitude);
+        result.y = PointArithmetic::addOctave(result.y, value.y, amplitude);
+        result.z = PointArithmetic::addOctave(result.z, value.z, amplitude);
     }
     return result;
 }
@@ -104,11 +109,9 @@ float octaveWeight(int octave, float iterations, float roughness)
 MPoint absNoise(INoise& noise, bool absolute, MPoint p, float time, va_list args)
 {
     MPoint value = noise.vaNoise(static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z), time, args);
-    if (absolute) {
-        value.x = std::fabs(value.x);
-        value.y = std::fabs(value.y);
-        value.z = std::fabs(value.z);
-    }
+    value.x = PointArithmetic::octaveValue(value.x, absolute);
+    value.y = PointArithmetic::octaveValue(value.y, absolute);
+    value.z = PointArithmetic::octaveValue(value.z, absolute);
     return value;
 }
 

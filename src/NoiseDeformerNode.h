@@ -1,7 +1,7 @@
 #ifndef KAVO_NOISEDEFORMERNODE_H
 #define KAVO_NOISEDEFORMERNODE_H
 
-#include "DeformKernel.h"
+#include "DeformSettings.h"
 #include "IGeomNoiseWrapper.h"
 #include "INoise.h"
 #include "PerlinNoise.h"
@@ -125,6 +125,78 @@ public:
 
     static const MTypeId m_id;
 
+    // The noise source whose class-wide table every seed is applied to;
+    // each pass evaluates a copy of the table made for its own seed.
+    static PerlinNoise m_perlinNoise;
+
+    // How deform moves the points: in ranges of plain arrays, vectorised and
+    // on every core (batch), or point by point through the host's iterator
+    // and deformPoint (literal), the reference the batch path gives the bits
+    // of. The batch path hands over to the literal one wherever that would
+    // write a report. Loading the plug-in chooses the literal path for good
+    // in a host whose arithmetic disagrees with the batch path's
+    // (DeformKernel::agreesWithHost); tests and benchmarks that link the
+    // objects change it to compare the two.
+    enum class PassPath
+    {
+        batch,
+        literal
+    };
+    static PassPath m_passPath;
+
+private:
+    // What one pass hands its per-point steps.
+    struct Pass
+    {
+        MDataBlock& block;
+        MItGeometry& iter;
+        unsigned int multiIndex;
+        DeformSettings& settings;
+        INoise& noise;  // the literal path's source, on the pass's table
+        MStatus status; // the running status as the points' loop starts
+    };
+    // The literal path's record, bound to the pass's settings and to point
+    // and direction, which the caller rewrites for every point.
+    static DEFORMPOINT pointRecord(Pass& pass, MPoint& point, MVector& direction);
+    void deformPointByPoint(Pass& pass);
+    bool deformInRanges(Pass& pass);
+    bool deformGathered(Pass& pass);
+    static std::vector<int> iteratorIndices(Pass& pass, unsigned int count);
+
+    // Samples the shading network feeding "displacement" at every point, in
+    // the handle's scaled frame, into m_sampleColors. Answers whether the
+    // sampling succeeded; status receives the host's answers.
+    bool sampleTexture(IGeomNoiseWrapper& wrapper, const MPlug& source, const MPointArray& points,
+                       const MMatrix& toHandle, MStatus& status);
+
+    // The pass from its first attribute read to its last point; deform
+    // itself only keeps exceptions from reaching the host.
+    MStatus deformPass(MDataBlock& block, MItGeometry& iter, const MMatrix& worldMatrix, unsigned int multiIndex);
+    // A copy of the working table re-seeded for seed.
+    static PerlinNoise::Permutations seededPermutations(int seed);
+
+    // The noise table is class-wide and a seed rewrites it: held while a
+    // pass applies its seed and copies the table, and no longer, so that no
+    // lock is held across the host's calls or the pass's threads.
+    static std::mutex m_noiseSeedMutex;
+
+protected:
+    std::map<int, std::shared_ptr<IGeomNoiseWrapper>> m_geometryWrappers;
+    std::set<int> m_dirtyGeometry;
+    MFloatVectorArray m_sampleColors;
+    MFloatVectorArray m_sampleTransparencies;
+    MFloatPointArray m_samplePoints;
+    MFloatArray m_sampleU;
+    MFloatArray m_sampleV;
+    int m_sampleCount;
+    MCallbackId m_callbackId;
+
+public:
+    // -----------------------------------------------------------------------
+    // The attributes: handles, names, labels, message templates, defaults
+    // and limits. kNoiseDeformerAttributes (NoiseDeformerAttributes.h) puts
+    // them together, one row per attribute, in creation order.
+
     static MObject m_attrNoiseType;
     static MObject m_attrSeed;
     static MObject m_attrScaleX;
@@ -236,61 +308,6 @@ public:
     static constexpr double m_defTime = 0.0;
     // The length of a frame in seconds (1/24), the unit of "phase".
     static constexpr float m_defTimeUnit = 1.0f / 24.0f;
-
-    // The noise source whose class-wide table every seed is applied to;
-    // each pass evaluates a copy of the table made for its own seed.
-    static PerlinNoise m_perlinNoise;
-
-    // How deform moves the points: in ranges of plain arrays, vectorised and
-    // on every core (batch), or point by point through the host's iterator
-    // and deformPoint (literal), the reference the batch path gives the bits
-    // of. The batch path hands over to the literal one wherever that would
-    // write a report. Loading the plug-in chooses the literal path for good
-    // in a host whose arithmetic disagrees with the batch path's
-    // (DeformKernel::agreesWithHost); tests and benchmarks that link the
-    // objects change it to compare the two.
-    enum class PassPath
-    {
-        batch,
-        literal
-    };
-    static PassPath m_passPath;
-
-private:
-    // What one pass hands its per-point steps.
-    struct Pass;
-    void deformPointByPoint(Pass& pass, DEFORMPOINT& record);
-    bool deformInRanges(Pass& pass);
-    bool deformGathered(Pass& pass);
-    static std::vector<int> iteratorIndices(Pass& pass, unsigned int count);
-
-    // Samples the shading network feeding "displacement" at every point, in
-    // the handle's scaled frame, into m_sampleColors. Answers whether the
-    // sampling succeeded; status receives the host's answers.
-    bool sampleTexture(IGeomNoiseWrapper& wrapper, const MPlug& source, const MPointArray& points,
-                       const MMatrix& toHandle, MStatus& status);
-
-    // The pass from its first attribute read to its last point; deform
-    // itself only keeps exceptions from reaching the host.
-    MStatus deformPass(MDataBlock& block, MItGeometry& iter, const MMatrix& worldMatrix, unsigned int multiIndex);
-    // A copy of the working table re-seeded for seed.
-    static PerlinNoise::Permutations seededPermutations(int seed);
-
-    // The noise table is class-wide and a seed rewrites it: held while a
-    // pass applies its seed and copies the table, and no longer, so that no
-    // lock is held across the host's calls or the pass's threads.
-    static std::mutex m_noiseSeedMutex;
-
-protected:
-    std::map<int, std::shared_ptr<IGeomNoiseWrapper>> m_geometryWrappers;
-    std::set<int> m_dirtyGeometry;
-    MFloatVectorArray m_sampleColors;
-    MFloatVectorArray m_sampleTransparencies;
-    MFloatPointArray m_samplePoints;
-    MFloatArray m_sampleU;
-    MFloatArray m_sampleV;
-    int m_sampleCount;
-    MCallbackId m_callbackId;
 };
 
 #endif

@@ -4,22 +4,6 @@
 
 #include <maya/MFnNurbsSurface.h>
 
-namespace {
-
-// The parameter of the CV at `cvIndex` along one direction of `cvCount` CVs.
-// A non-periodic direction with a single CV has nothing to spread over and
-// puts it at 0.
-double cvParameter(int cvIndex, int cvCount, int form, int degree, double range)
-{
-    if (form == MFnNurbsSurface::kPeriodic)
-        return static_cast<double>(cvIndex + degree);
-    if (cvCount <= 1)
-        return 0.0;
-    return static_cast<double>(cvIndex) / static_cast<double>(cvCount - 1) * range;
-}
-
-} // namespace
-
 NsurfGeomNoiseWrapper::NsurfGeomNoiseWrapper()
     : m_numCVsInU(0)
     , m_numCVsInV(0)
@@ -43,6 +27,7 @@ MStatus NsurfGeomNoiseWrapper::setGeometry(MObject& geometry, MDataHandle&, MSpa
     KAVO_CHECK_MSTATUS(status);
     m_numCVsInV = surface.numCVsInV(&status);
     KAVO_CHECK_MSTATUS(status);
+    m_numPoints = m_numCVsInU * m_numCVsInV;
 
     double startU = 0.0, endU = 0.0, startV = 0.0, endV = 0.0;
     status = surface.getKnotDomain(startU, endU, startV, endV);
@@ -86,45 +71,18 @@ MStatus NsurfGeomNoiseWrapper::setGeometry(MObject& geometry, MDataHandle&, MSpa
     return MStatus::kSuccess;
 }
 
-int NsurfGeomNoiseWrapper::numPoints(MStatus&)
-{
-    return m_numCVsInU * m_numCVsInV;
-}
-
-MStatus NsurfGeomNoiseWrapper::getPoints(MPointArray& points, MSpace::Space space)
-{
-    points = space == MSpace::kObject ? m_objectPoints : m_worldPoints;
-    return MStatus::kSuccess;
-}
-
-MStatus NsurfGeomNoiseWrapper::getNormal(int index, MVector& normal, MSpace::Space)
-{
-    if (index < 0 || static_cast<unsigned int>(index) >= m_normals.length())
-        normal = MVector::zero;
-    else
-        normal = MVector(m_normals[index]);
-    return MStatus::kSuccess;
-}
-
-MStatus NsurfGeomNoiseWrapper::getUVs(MFloatArray& u, MFloatArray& v)
-{
-    u = m_uValues;
-    v = m_vValues;
-    return MStatus::kSuccess;
-}
-
 // CV index i lies in row i / numCVsInV (its U index) and column
 // i mod numCVsInV (its V index). Without CVs in V there is no row to find.
 double NsurfGeomNoiseWrapper::getParamInU(int index)
 {
     if (m_numCVsInV <= 0)
         return 0.0;
-    return cvParameter(index / m_numCVsInV, m_numCVsInU, m_formInU, m_degreeU, m_rangeU);
+    return cvParameter(index / m_numCVsInV, m_numCVsInU, m_formInU == MFnNurbsSurface::kPeriodic, m_degreeU, m_rangeU);
 }
 
 double NsurfGeomNoiseWrapper::getParamInV(int index)
 {
     if (m_numCVsInV <= 0)
         return 0.0;
-    return cvParameter(index % m_numCVsInV, m_numCVsInV, m_formInV, m_degreeV, m_rangeV);
+    return cvParameter(index % m_numCVsInV, m_numCVsInV, m_formInV == MFnNurbsSurface::kPeriodic, m_degreeV, m_rangeV);
 }

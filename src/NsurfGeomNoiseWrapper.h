@@ -1,11 +1,7 @@
 #ifndef KAVO_NSURFGEOMNOISEWRAPPER_H
 #define KAVO_NSURFGEOMNOISEWRAPPER_H
 
-#include "IGeomNoiseWrapper.h"
-
-#include <maya/MFloatArray.h>
-#include <maya/MFloatVectorArray.h>
-#include <maya/MPointArray.h>
+#include "CachedGeomNoiseWrapper.h"
 
 // The adapter for NURBS surfaces. Its points are the control vertices, in
 // the host's order (V varying fastest).
@@ -14,18 +10,13 @@
 // its place in the grid, and the surface normal there is evaluated once, when
 // the adapter is bound, in the space given to setGeometry. The same
 // parameters are the CVs' (u, v) pairs for texture sampling.
-class NsurfGeomNoiseWrapper : public IGeomNoiseWrapper
+class NsurfGeomNoiseWrapper : public CachedGeomNoiseWrapper
 {
 public:
     NsurfGeomNoiseWrapper();
     ~NsurfGeomNoiseWrapper() override;
 
     MStatus setGeometry(MObject& geometry, MDataHandle& output, MSpace::Space space) override;
-    int numPoints(MStatus& status) override;
-    MStatus getPoints(MPointArray& points, MSpace::Space space) override;
-    // An index outside the cached normals gets the zero vector.
-    MStatus getNormal(int index, MVector& normal, MSpace::Space space) override;
-    MStatus getUVs(MFloatArray& u, MFloatArray& v) override;
 
     // The parameters given to CV index i. A periodic direction puts CV k at
     // k + degree; any other direction spreads its CVs evenly over the length
@@ -42,11 +33,6 @@ private:
     int m_formInV;
     int m_degreeU;
     int m_degreeV;
-    MPointArray m_objectPoints;
-    MPointArray m_worldPoints;
-    MFloatArray m_uValues;
-    MFloatArray m_vValues;
-    MFloatVectorArray m_normals;
 };
 
 #endif

@@ -62,12 +62,6 @@ public:
     static void calcNoiseBatch(const int* permutations, const float* x, const float* y, const float* z, const float* w,
                                float* n, std::size_t count, SimdTarget::Id target = SimdTarget::chosen());
 
-    // SimdTarget's choice under the names tests and benchmarks use:
-    // SimdTarget::runnableNames, the chosen one's name, SimdTarget::choose.
-    static std::vector<const char*> simdTargets();
-    static const char* simdTarget();
-    static bool useSimdTarget(const char* name);
-
     // 6t^5 - 15t^4 + 10t^3: zero first and second derivatives at 0 and 1.
     static float fade(float t) { return t * t * t * ((t * 6.0f - 15.0f) * t + 10.0f); }
     static float lerp(float t, float a, float b) { return (b - a) * t + a; }

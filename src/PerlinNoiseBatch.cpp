@@ -207,19 +207,4 @@ void PerlinNoise::calcNoiseBatch(const int* permutations, const float* x, const 
         n[i] = static_cast<float>(calcNoise(permutations, x[i], y[i], z[i], w[i]).x);
 }
 
-std::vector<const char*> PerlinNoise::simdTargets()
-{
-    return SimdTarget::runnableNames();
-}
-
-const char* PerlinNoise::simdTarget()
-{
-    return SimdTarget::name(SimdTarget::chosen());
-}
-
-bool PerlinNoise::useSimdTarget(const char* name)
-{
-    return SimdTarget::choose(name);
-}
-
 #endif // HWY_ONCE

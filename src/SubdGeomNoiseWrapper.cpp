@@ -20,6 +20,7 @@ MStatus SubdGeomNoiseWrapper::setGeometry(MObject& geometry, MDataHandle&, MSpac
 
     MStatus status = subd.vertexBaseMeshGet(m_objectPoints, MSpace::kObject);
     KAVO_CHECK_MSTATUS(status);
+    m_numPoints = static_cast<int>(m_objectPoints.length());
     status = subd.vertexBaseMeshGet(m_worldPoints, MSpace::kWorld);
     KAVO_CHECK_MSTATUS(status);
 
@@ -41,32 +42,5 @@ MStatus SubdGeomNoiseWrapper::setGeometry(MObject& geometry, MDataHandle&, MSpac
         m_uValues.append(static_cast<float>(m_objectPoints[i].x));
         m_vValues.append(static_cast<float>(m_objectPoints[i].z));
     }
-    return MStatus::kSuccess;
-}
-
-int SubdGeomNoiseWrapper::numPoints(MStatus&)
-{
-    return static_cast<int>(m_objectPoints.length());
-}
-
-MStatus SubdGeomNoiseWrapper::getPoints(MPointArray& points, MSpace::Space space)
-{
-    points = space == MSpace::kObject ? m_objectPoints : m_worldPoints;
-    return MStatus::kSuccess;
-}
-
-MStatus SubdGeomNoiseWrapper::getNormal(int index, MVector& normal, MSpace::Space)
-{
-    if (index < 0 || static_cast<unsigned int>(index) >= m_normals.length())
-        normal = MVector::zero;
-    else
-        normal = MVector(m_normals[index]);
-    return MStatus::kSuccess;
-}
-
-MStatus SubdGeomNoiseWrapper::getUVs(MFloatArray& u, MFloatArray& v)
-{
-    u = m_uValues;
-    v = m_vValues;
     return MStatus::kSuccess;
 }

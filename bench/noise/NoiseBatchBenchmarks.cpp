@@ -2,6 +2,7 @@
 // over the same kind of scattered samples as BM_PerlinCalcNoise, so the two
 // compare within one run. Reports the points evaluated per second.
 #include "PerlinNoise.h"
+#include "SimdTarget.h"
 
 #include <benchmark/benchmark.h>
 
@@ -36,7 +37,7 @@ const Coordinates& scatteredCoordinates()
 
 void BM_PerlinCalcNoiseBatch(benchmark::State& state, const std::string& target)
 {
-    if (!PerlinNoise::useSimdTarget(target.c_str())) {
+    if (!SimdTarget::choose(target.c_str())) {
         state.SkipWithError("this processor does not run it");
         return;
     }
@@ -46,7 +47,7 @@ void BM_PerlinCalcNoiseBatch(benchmark::State& state, const std::string& target)
         PerlinNoise::calcNoiseBatch(c.x.data(), c.y.data(), c.z.data(), c.w.data(), values.data(), values.size());
         benchmark::DoNotOptimize(values.data());
     }
-    PerlinNoise::useSimdTarget(nullptr);
+    SimdTarget::choose(nullptr);
     state.counters["points"] =
         benchmark::Counter(static_cast<double>(state.iterations()) * values.size(), benchmark::Counter::kIsRate);
 }

@@ -7,6 +7,7 @@
 #include "pass/PassPathsFixture.h"
 
 #include "PerlinNoise.h"
+#include "SimdTarget.h"
 
 #include <maya/MItGeometry.h>
 
@@ -25,7 +26,7 @@ using namespace kavo::test::pass;
 TEST_F(DeformPassPathsTest, EveryKindAndSettingGivesTheLiteralBitsOnEveryInstructionSetAndNumberOfThreads)
 {
     using Path = NoiseDeformerNode::PassPath;
-    const std::vector<const char*> targets = PerlinNoise::simdTargets();
+    const std::vector<const char*> targets = SimdTarget::runnableNames();
     ASSERT_STREQ(targets.back(), "portable");
     for (const Kind& kind : everyKind()) {
         // Most settings move some points of every kind, so the comparison
@@ -42,7 +43,7 @@ TEST_F(DeformPassPathsTest, EveryKindAndSettingGivesTheLiteralBitsOnEveryInstruc
             MItGeometry(data).allPositions(input);
             settingsThatMove += movedCount(input, literal) > 0 ? 1 : 0;
             for (const char* target : targets) {
-                ASSERT_TRUE(PerlinNoise::useSimdTarget(target)) << target;
+                ASSERT_TRUE(SimdTarget::choose(target)) << target;
                 const std::vector<int> threadCounts =
                     target == targets.front() ? std::vector<int>{1, 2, 7} : std::vector<int>{1};
                 for (int threads : threadCounts) {

@@ -5,6 +5,7 @@
 #include "pass/PassPathsFixture.h"
 
 #include "PerlinNoise.h"
+#include "SimdTarget.h"
 
 #include <maya/MFnVectorArrayData.h>
 #include <maya/MVectorArray.h>
@@ -124,13 +125,13 @@ TEST_F(PassHostConditionsTest, EveryPassSeesItsCallersFloatingPointState)
                     for (bool flushing : {true, false, true}) {
                         setFlushingSubnormals(flushing);
                         const MPointArray literal = deform(deformer, kind.data, Path::literal);
-                        for (const char* target : PerlinNoise::simdTargets()) {
-                            ASSERT_TRUE(PerlinNoise::useSimdTarget(target));
+                        for (const char* target : SimdTarget::runnableNames()) {
+                            ASSERT_TRUE(SimdTarget::choose(target));
                             expectSameBits(literal, deform(deformer, kind.data, Path::batch),
                                            std::string(kind.name) + ", " + setting.name + ", " + target + ", " +
                                                std::to_string(threads) + " threads" + (flushing ? ", flushing" : ""));
                         }
-                        PerlinNoise::useSimdTarget(nullptr);
+                        SimdTarget::choose(nullptr);
                     }
                     setFlushingSubnormals(false);
                 });

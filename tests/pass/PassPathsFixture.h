@@ -6,6 +6,7 @@
 
 #include "NoiseDeformerNode.h"
 #include "PerlinNoise.h"
+#include "SimdTarget.h"
 #include "support/SameBits.h"
 
 #include "geometry/GeometryData.h"
@@ -223,7 +224,7 @@ protected:
     void TearDown() override
     {
         NoiseDeformerNode::m_passPath = NoiseDeformerNode::PassPath::batch;
-        PerlinNoise::useSimdTarget(nullptr);
+        SimdTarget::choose(nullptr);
         kavo::host::graph::Faults::clear();
         kavo::host::session::Host::resetScene();
     }

@@ -1,6 +1,8 @@
 #include "DeformKernel.h"
 #include "DeformPass.h"
 #include "NoiseDeformerNode.h"
+#include "PointArithmetic.h"
+#include "support/DeformPointSetup.h"
 #include "support/SameBits.h"
 
 #include <maya/MBoundingBox.h>
@@ -82,19 +84,19 @@ struct Scene
         }
     }
 
-    DeformKernel::Settings settings() { return settingsWith(true, true, 3.5f); }
+    DeformSettings settings() { return settingsWith(true, true, 3.5f); }
 
-    DeformKernel::Settings settingsWith(bool alongNormals, bool region, float iterations)
+    DeformSettings settingsWith(bool alongNormals, bool region, float iterations)
     {
-        DeformKernel::Settings s;
+        DeformSettings s;
         s.worldMatrix = placement(0.4, 0.1, -0.2, 0.05, 1.2);
-        s.worldSpace = true;
+        s.space = MSpace::kWorld;
         s.handleInverseMatrix = placement(-0.3, 0.05, 0.0, -0.1, 0.9);
         s.scaleMatrix = placement(0.0, 0.0, 0.0, 0.0, 2.5);
         s.envelope = 0.8f;
-        s.boundingBoxState = region;
-        s.falloff = 0.3f;
-        s.alongNormals = alongNormals;
+        s.attributes.boundingBoxState = region;
+        s.attributes.falloff = 0.3f;
+        s.attributes.alongNormals = alongNormals;
         s.wrapper = &adapter;
         s.amplitude = alongNormals ? MVector(0.7, 0.7, 0.7) : MVector(0.5, -0.25, 1.5);
         s.iterations = iterations;
@@ -107,7 +109,7 @@ struct Scene
 
     // The kernel over copies of the positions, ranges run by run(kernel, n).
     template <class Run>
-    std::vector<MPoint> deformed(const DeformKernel::Settings& settings, Run run, bool* normalFailed = nullptr)
+    std::vector<MPoint> deformed(const DeformSettings& settings, Run run, bool* normalFailed = nullptr)
     {
         std::vector<MPoint> results = positions;
         DeformKernel::Points points;
@@ -122,47 +124,42 @@ struct Scene
     }
 
     // The per-point path written out: the pass's tests, then deformPoint.
-    std::vector<MPoint> deformedPointByPoint(const DeformKernel::Settings& s)
+    std::vector<MPoint> deformedPointByPoint(const DeformSettings& s)
     {
         NoiseDeformerNode node;
         const MBoundingBox unitBox(MPoint(-0.5, -0.5, -0.5), MPoint(0.5, 0.5, 0.5));
         MPoint center(0.0, 0.0, 0.0, 1.0);
-        MPoint point;
-        MVector direction;
-        MMatrix scaleMatrix = s.scaleMatrix, handleInverse = s.handleInverseMatrix, handle;
-        MVector amplitude = s.amplitude;
-        DEFORMPOINT record{point,
-                           direction,
-                           scaleMatrix,
-                           NoiseDeformerNode::m_perlinNoise,
-                           s.iterations,
-                           s.roughness,
-                           s.absolute,
-                           s.sine,
-                           s.seconds,
-                           s.alongNormals,
-                           amplitude,
-                           handle,
-                           handleInverse,
-                           1.0f,
-                           1.0f,
-                           false,
-                           0};
+        kavo::test::DeformPointSetup setup(NoiseDeformerNode::m_perlinNoise);
+        setup.scaleMatrix = s.scaleMatrix;
+        setup.handleInverseMatrix = s.handleInverseMatrix;
+        setup.amplitude = s.amplitude;
+        setup.iterations = s.iterations;
+        setup.roughness = s.roughness;
+        setup.absolute = s.absolute;
+        setup.sine = s.sine;
+        setup.seconds = s.seconds;
+        setup.alongNormals = s.attributes.alongNormals;
+        DEFORMPOINT record = setup.bind();
+        MPoint& point = setup.point;
+        MVector& direction = setup.direction;
+        const MMatrix& handleInverse = setup.handleInverseMatrix;
         std::vector<MPoint> results = positions;
         for (std::size_t i = 0; i < positions.size(); ++i) {
-            const MPoint samplePoint = s.worldSpace ? positions[i] * s.worldMatrix : positions[i];
+            const MPoint samplePoint = s.worldSpace() ? positions[i] * s.worldMatrix : positions[i];
             MPoint handlePoint = samplePoint * handleInverse;
-            if (s.boundingBoxState && !unitBox.contains(handlePoint))
+            if (s.attributes.boundingBoxState && !unitBox.contains(handlePoint))
                 continue;
             const float weight = s.envelope * weights[i];
             if (!(weight > 0.0f))
                 continue;
             direction = MVector::one;
-            if (s.alongNormals) {
+            if (s.attributes.alongNormals) {
                 adapter.getNormal(static_cast<int>(i), direction, MSpace::kWorld);
-                DeformKernel::normalizeDirection(direction);
+                PointArithmetic::normalizeDirection(direction);
             }
-            record.falloff = s.boundingBoxState ? node.calculateFalloff(s.falloff, handlePoint, center, 0.5f) : 1.0f;
+            record.falloff = s.attributes.boundingBoxState
+                                 ? node.calculateFalloff(s.attributes.falloff, handlePoint, center, 0.5f)
+                                 : 1.0f;
             record.weight = weight;
             point = positions[i];
             results[i] = node.deformPoint(record, samplePoint);
@@ -191,7 +188,7 @@ TEST(DeformKernel, GivesTheBitsOfDeformPointForEverySetting)
     for (bool alongNormals : {true, false})
         for (bool region : {true, false})
             for (float iterations : {1.0f, 3.5f}) {
-                const DeformKernel::Settings settings = scene.settingsWith(alongNormals, region, iterations);
+                const DeformSettings settings = scene.settingsWith(alongNormals, region, iterations);
                 const std::string context = std::string(alongNormals ? "along normals" : "per axis") +
                                             (region ? ", region" : "") + ", " + std::to_string(iterations);
                 const std::vector<MPoint> expected = scene.deformedPointByPoint(settings);
@@ -206,7 +203,7 @@ TEST(DeformKernel, GivesTheBitsOfDeformPointForEverySetting)
 TEST(DeformKernel, AnySplitIntoRangesAndThreadsGivesTheSameBits)
 {
     Scene scene;
-    const DeformKernel::Settings settings = scene.settings();
+    const DeformSettings settings = scene.settings();
     const std::vector<MPoint> serial = scene.deformed(settings, kSerial);
     // Ranges of uneven sizes, done last to first.
     expectSameBits(serial,

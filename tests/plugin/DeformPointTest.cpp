@@ -1,5 +1,6 @@
 #include "NoiseDeformerNode.h"
 #include "RecordingNoise.h"
+#include "support/DeformPointSetup.h"
 
 #include <maya/MFloatVector.h>
 #include <maya/MFloatVectorArray.h>
@@ -40,21 +41,16 @@ MMatrix scaling(double x, double y, double z)
 }
 
 // The per-pass values a record refers to, with the record built over them.
-struct Pass
+struct Pass : kavo::test::DeformPointSetup
 {
-    explicit Pass(INoise& noise)
-        : record{point, direction, scaleMatrix,  noise,         1.0f, 0.0f, false, false, 0.0f,
-                 true,  amplitude, handleMatrix, handleInverse, 1.0f, 1.0f, false, 0}
+    explicit Pass(INoise& noise) : DeformPointSetup(noise)
     {
+        point = MPoint(1.0, 2.0, 3.0, 2.5);
+        direction = MVector(0.0, 0.0, 1.0);
+        amplitude = MVector(0.5, 0.5, 0.5);
     }
 
-    MPoint point{1.0, 2.0, 3.0, 2.5};
-    MVector direction{0.0, 0.0, 1.0};
-    MMatrix scaleMatrix;
-    MVector amplitude{0.5, 0.5, 0.5};
-    MMatrix handleMatrix;
-    MMatrix handleInverse;
-    DEFORMPOINT record;
+    DEFORMPOINT record = bind();
 };
 
 const MPoint kNoiseOfTwo(2.0, 2.0, 2.0, 1.0);
@@ -98,7 +94,7 @@ TEST(DeformPoint, SamplesNoiseInTheScaledHandleFrameWithThePassSettings)
     NoiseDeformerNode node;
     RecordingNoise noise(kNoiseOfTwo);
     Pass pass(noise);
-    pass.handleInverse = translation(-1.0, 0.0, 0.0);
+    pass.handleInverseMatrix = translation(-1.0, 0.0, 0.0);
     pass.scaleMatrix = scaling(0.5, 0.25, 2.0);
     pass.record.iterations = 3.0f;
     pass.record.roughness = 1.0f;

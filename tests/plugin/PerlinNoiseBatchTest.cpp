@@ -1,4 +1,5 @@
 #include "PerlinNoise.h"
+#include "SimdTarget.h"
 #include "support/SameBits.h"
 
 #include <gtest/gtest.h>
@@ -92,7 +93,7 @@ class PerlinNoiseBatchTest : public testing::Test
 protected:
     void TearDown() override
     {
-        PerlinNoise::useSimdTarget(nullptr);
+        SimdTarget::choose(nullptr);
         PerlinNoise().setRandomSeed(0);
     }
 };
@@ -100,12 +101,12 @@ protected:
 TEST_F(PerlinNoiseBatchTest, EveryInstructionSetGivesTheBitsOfCalcNoise)
 {
     const Points points = testPoints();
-    const std::vector<const char*> targets = PerlinNoise::simdTargets();
+    const std::vector<const char*> targets = SimdTarget::runnableNames();
     ASSERT_FALSE(targets.empty());
     EXPECT_STREQ(targets.back(), "portable");
     for (const char* target : targets) {
-        ASSERT_TRUE(PerlinNoise::useSimdTarget(target)) << target;
-        EXPECT_STREQ(PerlinNoise::simdTarget(), target);
+        ASSERT_TRUE(SimdTarget::choose(target)) << target;
+        EXPECT_STREQ(SimdTarget::name(SimdTarget::chosen()), target);
         for (int seed : {0, 7919})
             for (std::size_t count : {points.size(), std::size_t{1}, std::size_t{7}, std::size_t{19}}) {
                 PerlinNoise().setRandomSeed(seed);
@@ -118,9 +119,9 @@ TEST_F(PerlinNoiseBatchTest, EveryInstructionSetGivesTheBitsOfCalcNoise)
 
 TEST_F(PerlinNoiseBatchTest, TheBestInstructionSetIsTheDefaultAndUnknownOnesAreRefused)
 {
-    EXPECT_STREQ(PerlinNoise::simdTarget(), PerlinNoise::simdTargets().front());
-    EXPECT_FALSE(PerlinNoise::useSimdTarget("no such instruction set"));
-    EXPECT_STREQ(PerlinNoise::simdTarget(), PerlinNoise::simdTargets().front());
+    EXPECT_STREQ(SimdTarget::name(SimdTarget::chosen()), SimdTarget::runnableNames().front());
+    EXPECT_FALSE(SimdTarget::choose("no such instruction set"));
+    EXPECT_STREQ(SimdTarget::name(SimdTarget::chosen()), SimdTarget::runnableNames().front());
 }
 
 } // namespace
