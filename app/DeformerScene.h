@@ -64,6 +64,9 @@ public:
 
     void setFrame(long long frame);
 
+    // The host's name of input `index`'s shape.
+    const std::string& shapeName(size_t index) const { return m_shapes[index]; }
+
     // The deformed geometry of input `index` at the current frame, as a data
     // object in the shape's object space; an AppError (evaluation) when the
     // deformer fails.

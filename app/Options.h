@@ -19,6 +19,10 @@ struct Options
 {
     std::vector<std::string> inputs;
     std::vector<std::string> outputs;
+    // How .xml outputs (the host's geometry cache) are written.
+    bool cacheFloat = false;
+    bool cachePerFrame = false;
+    std::string cacheFormat = "mcx";
     std::string pluginPath;
     std::vector<std::string> assignments; // NAME=VALUE, in command-line order
     std::optional<std::array<double, 3>> handleTranslate;
