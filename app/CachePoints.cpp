@@ -93,6 +93,11 @@ CachePoints::CachePoints(const InputGeometry& input) : m_kind(input.kind)
     m_count = static_cast<unsigned int>(m_picked.size());
     if (m_cachedIndex.empty())
         m_count = points.length();
+    bool rational = false;
+    for (unsigned int k = 0; k < points.length() && !m_cachedIndex.empty(); ++k)
+        rational = rational || points[k].w != 1.0;
+    for (unsigned int k = 0; k < points.length() && rational; ++k)
+        m_weights.push_back(points[k].w);
 }
 
 FramePoints CachePoints::view(const MObject& data, MPointArray& copy) const
@@ -108,6 +113,17 @@ FramePoints CachePoints::view(const MObject& data, MPointArray& copy) const
         return points;
     points.picked = m_picked.empty() ? nullptr : &m_picked;
     points.count = m_count;
+    return points;
+}
+
+std::vector<MPoint> CachePoints::scatter(const std::vector<double>& xyz) const
+{
+    const unsigned int total = m_cachedIndex.empty() ? m_count : static_cast<unsigned int>(m_cachedIndex.size());
+    std::vector<MPoint> points(total);
+    for (unsigned int k = 0; k < total; ++k) {
+        const size_t at = 3 * size_t(m_cachedIndex.empty() ? k : m_cachedIndex[k]);
+        points[k] = MPoint(xyz[at], xyz[at + 1], xyz[at + 2], m_weights.empty() ? 1.0 : m_weights[k]);
+    }
     return points;
 }
 

@@ -5,7 +5,8 @@
 // PLY outputs write them: mesh and subdivision-cage vertices, particles,
 // and the CVs of NURBS curves and surfaces in the host's order (V fastest)
 // without the CVs that repeat to close a periodic direction, which OBJ
-// names again instead of writing twice.
+// names again instead of writing twice. A cache read back onto the geometry
+// gives each repeat the position of the CV it repeats.
 
 #include "InputGeometry.h"
 #include "PointCacheWriter.h"
@@ -31,6 +32,10 @@ public:
     // none (count 0 and no points) when the host cannot read them.
     FramePoints view(const MObject& data, MPointArray& copy) const;
 
+    // The geometry's points, every one, from x, y, z per cached point; CVs
+    // keep the input's weights.
+    std::vector<MPoint> scatter(const std::vector<double>& xyz) const;
+
 private:
     GeometryKind m_kind;
     unsigned int m_count = 0;
@@ -39,6 +44,7 @@ private:
     std::vector<unsigned int> m_cachedIndex;
     // The geometry's points that the cache holds, when not every one.
     std::vector<unsigned int> m_picked;
+    std::vector<double> m_weights; // of each CV of a rational NURBS input; empty otherwise
 };
 
 } // namespace kavo::app

@@ -62,11 +62,40 @@ void readPreviewSize(const std::string& text, Options& options)
     options.previewHeight = static_cast<int>(*height);
 }
 
+// Each --input-cache belongs to the input before it on the command line.
+std::vector<std::string> inputCachesInOrder(const CLI::App& app, size_t inputCount)
+{
+    const CLI::Option* inputs = app.get_option("inputs");
+    const CLI::Option* caches = app.get_option("--input-cache");
+    std::vector<std::string> perInput(inputCount);
+    size_t inputsSeen = 0;
+    size_t cachesSeen = 0;
+    for (const CLI::Option* option : app.parse_order()) {
+        if (option == inputs)
+            ++inputsSeen;
+        if (option != caches)
+            continue;
+        const std::string& cache = caches->results()[cachesSeen++];
+        if (inputsSeen == 0)
+            throw AppError::usage("--input-cache " + cache + " follows no input: give it after the input it animates");
+        if (!perInput[inputsSeen - 1].empty())
+            throw AppError::usage("two caches for one input: \"" + perInput[inputsSeen - 1] + "\" and \"" + cache +
+                                  "\"");
+        perInput[inputsSeen - 1] = cache;
+    }
+    return perInput;
+}
+
 void defineOptions(CLI::App& app, Options& options, std::string& frame, std::string& frames)
 {
     app.add_option("inputs", options.inputs, "OBJ files or built-in examples (@sphere, @plane:200x200, ...)")
         ->type_name("INPUT...");
     app.add_option("-o,--output", options.outputs, "one output per input, in input order")->type_name("OUTPUT...");
+    app.add_option("--input-cache", options.inputCaches,
+                   "after an input: its points at every frame from a point cache (.xml, .pc2 or .mdd) before the "
+                   "deformer runs")
+        ->type_name("CACHE")
+        ->allow_extra_args(false);
     app.add_flag("--cache-float", options.cacheFloat, ".xml outputs: float positions instead of doubles");
     app.add_flag("--cache-per-frame", options.cachePerFrame,
                  ".xml outputs: one data file per frame instead of one for the range (needed with --task)");
@@ -149,6 +178,7 @@ std::optional<Options> CommandLine::parse(int argc, char** argv)
         throw AppError::usage(std::string(error.what()) + "\nRun with --help for more information.");
     }
     options.frames = app.count("--frames") ? FrameRange::parse(frames) : FrameRange::parseSingle(frame);
+    options.inputCaches = inputCachesInOrder(app, options.inputs.size());
     if (options.pluginPath.empty())
         options.pluginPath = defaultPluginPath();
     check(options);

@@ -102,7 +102,22 @@ void DeformJob::loadInputs()
     for (size_t k = 0; k < m_options.inputs.size(); ++k) {
         m_inputs.push_back(InputLoader::load(m_options.inputs[k]));
         m_cachePoints.emplace_back(m_inputs.back());
+        m_inputCaches.emplace_back();
+        if (k < m_options.inputCaches.size() && !m_options.inputCaches[k].empty())
+            openInputCache(k, m_options.inputCaches[k]);
     }
+}
+
+// The whole range is checked, not only this task's share, so that every
+// task of a job refuses a cache alike.
+void DeformJob::openInputCache(size_t index, const std::string& path)
+{
+    m_inputCaches[index] = PointCacheReader::open(path);
+    m_inputCaches[index]->checkFrames(m_options.frames.frames());
+    const std::uint64_t points = m_inputCaches[index]->pointCount();
+    if (points != m_cachePoints[index].count())
+        throw AppError::usage("\"" + path + "\" holds " + std::to_string(points) + " points a frame, but \"" +
+                              m_inputs[index].argument + "\" has " + std::to_string(m_cachePoints[index].count()));
 }
 
 CacheLayout DeformJob::cacheLayout(size_t index) const
@@ -167,6 +182,10 @@ std::vector<std::string> DeformJob::inputFiles() const
     for (const InputGeometry& input : m_inputs)
         if (!BuiltInGeometry::isBuiltIn(input.argument))
             files.push_back(input.argument);
+    for (const std::unique_ptr<PointCacheReader>& cache : m_inputCaches)
+        if (cache)
+            for (const std::string& file : cache->files())
+                files.push_back(file);
     for (const std::string* path : {&m_options.weightsPath, &m_options.texturePath, &m_options.pluginPath})
         if (!path->empty())
             files.push_back(*path);
@@ -211,6 +230,13 @@ void DeformJob::applyOptions(DeformerScene& scene) const
 void DeformJob::evaluateFrame(DeformerScene& scene, Preview* preview, long long frame)
 {
     scene.setFrame(frame);
+    std::vector<double> xyz;
+    for (size_t k = 0; k < m_inputs.size(); ++k) {
+        if (!m_inputCaches[k])
+            continue;
+        m_inputCaches[k]->read(frame, xyz);
+        scene.setInputPoints(k, m_cachePoints[k].scatter(xyz));
+    }
     std::vector<MObject> deformed;
     std::vector<AtomicFile> files;
     for (size_t k = 0; k < m_inputs.size(); ++k) {

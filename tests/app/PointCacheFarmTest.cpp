@@ -42,6 +42,8 @@ TEST_F(CacheFarm, CachesThatCannotBeWrittenAreRefusedBeforeAnythingIs)
         {{"@plane", "-o", "a.pc2", "--frames", "1:4", "--task", "2/2"}, "(.xml with --cache-per-frame)"},
         {{"@plane", "-o", "a.#.mdd", "--frames", "1:4"}, "leave the # out of its name"},
         {{"@plane", "-o", "a.obj", "--cache-float"}, "are for .xml outputs"},
+        {{"--input-cache", "c.pc2", "@plane", "-o", "a.obj"}, "follows no input"},
+        {{"@plane", "--input-cache", "c.pc2", "--input-cache", "d.pc2", "-o", "a.obj"}, "two caches for one input"},
         {{"@plane", "-o", "a.xml", "--cache-format", "mcb"}, "--cache-format"},
         {{"@plane", "-o", "a.pc2", "--frames", "16777217:16777218"}, "cannot hold 16777217"},
         {{"@plane", "-o", "a.xml", "--frames", "8589935:8589936"}, "its frames must lie from -8589934 to 8589934"},

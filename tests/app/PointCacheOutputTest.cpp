@@ -84,6 +84,11 @@ const CacheFormat kFormats[] = {
      [](const std::string& base) { return perFrameCacheFrames(base, ".mcx"); }},
 };
 
+void PrintTo(const CacheFormat& format, std::ostream* out)
+{
+    *out << format.name;
+}
+
 class CacheOutputs : public AppTest, public ::testing::WithParamInterface<CacheFormat>
 {};
 
