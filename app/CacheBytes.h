@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <type_traits>
 
 namespace kavo::app::cachebytes {
 
@@ -79,34 +80,42 @@ inline std::int32_t getInt32(const char* in, Order order)
     return static_cast<std::int32_t>(getUnsigned<std::uint32_t>(in, order));
 }
 
+// IEEE reals by their bits: float in 32, double in 64.
+template <class Real>
+using BitsOf = std::conditional_t<sizeof(Real) == 4, std::uint32_t, std::uint64_t>;
+
+template <class Real>
+void putReal(Real value, Order order, char* out)
+{
+    BitsOf<Real> bits;
+    std::memcpy(&bits, &value, sizeof bits);
+    putUnsigned(bits, order, out);
+}
+
+template <class Real>
+Real getReal(const char* in, Order order)
+{
+    const BitsOf<Real> bits = getUnsigned<BitsOf<Real>>(in, order);
+    Real value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
 inline void putFloat(float value, Order order, char* out)
 {
-    std::uint32_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    putUnsigned(bits, order, out);
+    putReal(value, order, out);
 }
-
 inline float getFloat(const char* in, Order order)
 {
-    const std::uint32_t bits = getUnsigned<std::uint32_t>(in, order);
-    float value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
+    return getReal<float>(in, order);
 }
-
 inline void putDouble(double value, Order order, char* out)
 {
-    std::uint64_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    putUnsigned(bits, order, out);
+    putReal(value, order, out);
 }
-
 inline double getDouble(const char* in, Order order)
 {
-    const std::uint64_t bits = getUnsigned<std::uint64_t>(in, order);
-    double value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
+    return getReal<double>(in, order);
 }
 
 // Appends to a growing buffer, for headers.

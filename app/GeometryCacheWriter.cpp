@@ -243,18 +243,21 @@ void GeometryCacheWriter::writeFrame(long long frame, const FramePoints& points)
         m_out.write(m_buffer.data(), out - m_buffer.data());
     }
     write(blocks.padding(pointBytes(m_layout)));
-    if (m_layout.perFrame) {
-        m_out.close();
-        write("");
-    }
+    if (m_layout.perFrame)
+        closeDataFile();
+}
+
+void GeometryCacheWriter::closeDataFile()
+{
+    m_out.close();
+    if (!m_out)
+        throw AppError::evaluation("could not write \"" + m_dataFiles.back().target() + "\"");
 }
 
 void GeometryCacheWriter::commit()
 {
-    if (m_out.is_open()) {
-        m_out.close();
-        write("");
-    }
+    if (m_out.is_open())
+        closeDataFile();
     AtomicFile descriptionFile(m_target);
     const std::string text = description(m_layout);
     std::ofstream out;

@@ -46,6 +46,7 @@ public:
 private:
     void openDataFile(long long frame);
     void write(const std::string& bytes);
+    void closeDataFile();
 
     std::string m_target;
     CacheLayout m_layout;
