@@ -11,8 +11,6 @@
 #include <maya/MPointArray.h>
 #include <maya/MVectorArray.h>
 
-#include <algorithm>
-
 namespace kavo::app {
 
 namespace {
@@ -82,22 +80,26 @@ CachePoints::CachePoints(const InputGeometry& input) : m_kind(input.kind)
                     static_cast<unsigned int>(distinctIndex(u, countU, surface.degreeU(), periodicU) * distinctV +
                                               distinctIndex(v, countV, surface.degreeV(), periodicV)));
     }
-    MPointArray points;
-    if (!readPoints(input.data, m_kind, points))
+    if (m_cachedIndex.empty()) {
+        // Every point is cached: their number is all there is to know.
+        const auto geometry = host::graph::objectAs<host::geometry::GeometryData>(input.data);
+        m_count = geometry ? geometry->pointCount() : 0;
         return;
+    }
     // The first point of each cached index comes first in the host's order
     // too, so the cache's points are those seen for the first time.
     for (unsigned int k = 0; k < m_cachedIndex.size(); ++k)
         if (m_cachedIndex[k] == m_picked.size())
             m_picked.push_back(k);
     m_count = static_cast<unsigned int>(m_picked.size());
-    if (m_cachedIndex.empty())
-        m_count = points.length();
+    MPointArray cvs;
+    if (!readPoints(input.data, m_kind, cvs))
+        return;
     bool rational = false;
-    for (unsigned int k = 0; k < points.length() && !m_cachedIndex.empty(); ++k)
-        rational = rational || points[k].w != 1.0;
-    for (unsigned int k = 0; k < points.length() && rational; ++k)
-        m_weights.push_back(points[k].w);
+    for (unsigned int k = 0; k < cvs.length(); ++k)
+        rational = rational || cvs[k].w != 1.0;
+    for (unsigned int k = 0; k < cvs.length() && rational; ++k)
+        m_weights.push_back(cvs[k].w);
 }
 
 FramePoints CachePoints::view(const MObject& data, MPointArray& copy) const
