@@ -101,7 +101,7 @@ void defineOptions(CLI::App& app, Options& options, std::string& frame, std::str
                  ".xml outputs: one data file per frame instead of one for the range (needed with --task)");
     app.add_option("--cache-format", options.cacheFormat,
                    ".xml outputs: mcx (64-bit block sizes, the default) or mcc (32-bit, data up to 2 GiB)")
-        ->type_name("mcx|mcc")
+        ->type_name("FORMAT")
         ->check(CLI::IsMember({"mcx", "mcc"}));
     app.add_option("--plugin", options.pluginPath, "the plug-in to load (default: the one beside this program)")
         ->type_name("PATH");
