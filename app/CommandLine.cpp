@@ -3,6 +3,7 @@
 #include "AppError.h"
 #include "BuiltInGeometry.h"
 #include "NumberText.h"
+#include "PointCacheWriter.h"
 #include "PreviewImage.h"
 
 #include <CLI/CLI.hpp>
@@ -29,6 +30,8 @@ const char* kDescription =
 const char* kFooter = "\nOutputs: .obj for meshes, subdivision cages and NURBS (free-form curv/surf), .ply for "
                       "particles; one per input,\n"
                       "in input order. In output and preview names a run of # becomes the zero-padded frame number.\n"
+                      "A point cache output holds every frame of the range: .xml (the host's geometry cache), .pc2 "
+                      "or .mdd.\n"
                       "Exit status: 0 done, 2 bad usage or input, 1 the evaluation failed.";
 
 // A "x,y,z" option, read into `target` when given.
@@ -59,11 +62,47 @@ void readPreviewSize(const std::string& text, Options& options)
     options.previewHeight = static_cast<int>(*height);
 }
 
+// Each --input-cache belongs to the input before it on the command line.
+std::vector<std::string> inputCachesInOrder(const CLI::App& app, size_t inputCount)
+{
+    const CLI::Option* inputs = app.get_option("inputs");
+    const CLI::Option* caches = app.get_option("--input-cache");
+    std::vector<std::string> perInput(inputCount);
+    size_t inputsSeen = 0;
+    size_t cachesSeen = 0;
+    for (const CLI::Option* option : app.parse_order()) {
+        if (option == inputs)
+            ++inputsSeen;
+        if (option != caches)
+            continue;
+        const std::string& cache = caches->results()[cachesSeen++];
+        if (inputsSeen == 0)
+            throw AppError::usage("--input-cache " + cache + " follows no input: give it after the input it animates");
+        if (!perInput[inputsSeen - 1].empty())
+            throw AppError::usage("two caches for one input: \"" + perInput[inputsSeen - 1] + "\" and \"" + cache +
+                                  "\"");
+        perInput[inputsSeen - 1] = cache;
+    }
+    return perInput;
+}
+
 void defineOptions(CLI::App& app, Options& options, std::string& frame, std::string& frames)
 {
     app.add_option("inputs", options.inputs, "OBJ files or built-in examples (@sphere, @plane:200x200, ...)")
         ->type_name("INPUT...");
     app.add_option("-o,--output", options.outputs, "one output per input, in input order")->type_name("OUTPUT...");
+    app.add_option("--input-cache", options.inputCaches,
+                   "after an input: its points at every frame from a point cache (.xml, .pc2 or .mdd) before the "
+                   "deformer runs")
+        ->type_name("CACHE")
+        ->allow_extra_args(false);
+    app.add_flag("--cache-float", options.cacheFloat, ".xml outputs: float positions instead of doubles");
+    app.add_flag("--cache-per-frame", options.cachePerFrame,
+                 ".xml outputs: one data file per frame instead of one for the range (needed with --task)");
+    app.add_option("--cache-format", options.cacheFormat,
+                   ".xml outputs: mcx (64-bit block sizes, the default) or mcc (32-bit, data up to 2 GiB)")
+        ->type_name("FORMAT")
+        ->check(CLI::IsMember({"mcx", "mcc"}));
     app.add_option("--plugin", options.pluginPath, "the plug-in to load (default: the one beside this program)")
         ->type_name("PATH");
     app.add_option("--set", options.assignments,
@@ -139,6 +178,7 @@ std::optional<Options> CommandLine::parse(int argc, char** argv)
         throw AppError::usage(std::string(error.what()) + "\nRun with --help for more information.");
     }
     options.frames = app.count("--frames") ? FrameRange::parse(frames) : FrameRange::parseSingle(frame);
+    options.inputCaches = inputCachesInOrder(app, options.inputs.size());
     if (options.pluginPath.empty())
         options.pluginPath = defaultPluginPath();
     check(options);
@@ -157,14 +197,32 @@ void CommandLine::check(const Options& options)
     if (options.outputs.size() != options.inputs.size())
         throw AppError::usage("give one output per input: " + std::to_string(options.inputs.size()) + " input(s), " +
                               std::to_string(options.outputs.size()) + " output(s)");
+    checkCacheOptions(options);
     if (options.frames.isSingleFrame())
         return;
     for (const std::string& output : options.outputs)
-        if (!FrameRange::hasFramePlaceholder(output))
+        if (!PointCacheWriter::isCacheName(output) && !FrameRange::hasFramePlaceholder(output))
             throw AppError::usage("\"" + output + "\" has no # for the frame number: every frame would overwrite it");
     if (!options.previewPath.empty() && !FrameRange::hasFramePlaceholder(options.previewPath))
         throw AppError::usage("\"" + options.previewPath +
                               "\" has no # for the frame number: every frame would overwrite it");
+}
+
+void CommandLine::checkCacheOptions(const Options& options)
+{
+    bool geometryCache = false;
+    for (const std::string& output : options.outputs) {
+        if (!PointCacheWriter::isCacheName(output))
+            continue;
+        if (FrameRange::hasFramePlaceholder(output))
+            throw AppError::usage("\"" + output + "\": a point cache holds every frame of the range in one output; " +
+                                  "leave the # out of its name");
+        geometryCache = geometryCache || PointCacheWriter::isGeometryCacheName(output);
+    }
+    const bool xmlOptions = options.cacheFloat || options.cachePerFrame || options.cacheFormat != "mcx";
+    if (xmlOptions && !geometryCache)
+        throw AppError::usage("--cache-float, --cache-per-frame and --cache-format are for .xml outputs, and no "
+                              "output is one");
 }
 
 std::string CommandLine::defaultPluginPath()

@@ -22,6 +22,9 @@ public:
 
 private:
     static void check(const Options& options);
+    // Cache outputs hold the whole range: no # in their names; the options
+    // of .xml outputs only with one.
+    static void checkCacheOptions(const Options& options);
 };
 
 } // namespace kavo::app

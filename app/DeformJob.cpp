@@ -86,30 +86,88 @@ void DeformJob::run()
     if (m_frames.empty())
         std::cerr << "kavo-deform: " << m_options.task.describe() << " has nothing to do: the range has only "
                   << m_options.frames.frames().size() << " frame(s)\n";
+    openCaches(scene);
     Progress progress(m_frames.size(), m_options.quiet);
     for (long long frame : m_frames) {
         evaluateFrame(scene, preview.get(), frame);
         progress.advance();
     }
+    for (const std::unique_ptr<PointCacheWriter>& cache : m_caches)
+        if (cache)
+            cache->commit();
 }
 
 void DeformJob::loadInputs()
 {
-    for (const std::string& argument : m_options.inputs)
-        m_inputs.push_back(InputLoader::load(argument));
+    for (size_t k = 0; k < m_options.inputs.size(); ++k) {
+        m_inputs.push_back(InputLoader::load(m_options.inputs[k]));
+        m_cachePoints.emplace_back(m_inputs.back());
+        m_inputCaches.emplace_back();
+        if (k < m_options.inputCaches.size() && !m_options.inputCaches[k].empty())
+            openInputCache(k, m_options.inputCaches[k]);
+    }
+}
+
+// The whole range is checked, not only this task's share, so that every
+// task of a job refuses a cache alike.
+void DeformJob::openInputCache(size_t index, const std::string& path)
+{
+    m_inputCaches[index] = PointCacheReader::open(path);
+    m_inputCaches[index]->checkFrames(m_options.frames.frames());
+    const std::uint64_t points = m_inputCaches[index]->pointCount();
+    if (points != m_cachePoints[index].count())
+        throw AppError::usage("\"" + path + "\" holds " + std::to_string(points) + " points a frame, but \"" +
+                              m_inputs[index].argument + "\" has " + std::to_string(m_cachePoints[index].count()));
+}
+
+CacheLayout DeformJob::cacheLayout(size_t index) const
+{
+    CacheLayout layout;
+    layout.points = m_cachePoints[index].count();
+    layout.range = m_options.frames.frames();
+    layout.written = m_frames;
+    layout.doubles = !m_options.cacheFloat;
+    layout.perFrame = m_options.cachePerFrame;
+    layout.wideSizes = m_options.cacheFormat != "mcc";
+    return layout;
+}
+
+void DeformJob::openCaches(const DeformerScene& scene)
+{
+    for (size_t k = 0; k < m_inputs.size(); ++k) {
+        if (!PointCacheWriter::isCacheName(m_options.outputs[k])) {
+            m_caches.emplace_back();
+            continue;
+        }
+        CacheLayout layout = cacheLayout(k);
+        layout.channel = scene.shapeName(k);
+        m_caches.push_back(PointCacheWriter::open(m_options.outputs[k], layout));
+    }
 }
 
 void DeformJob::checkOutputs() const
 {
+    std::vector<std::string> cacheFiles;
     for (size_t k = 0; k < m_inputs.size(); ++k) {
+        const std::string& output = m_options.outputs[k];
+        if (PointCacheWriter::isCacheName(output)) {
+            PointCacheWriter::check(output, cacheLayout(k));
+            for (const std::string& name : PointCacheWriter::filesOf(output, cacheLayout(k))) {
+                checkOutputName(name, cacheFiles);
+                cacheFiles.push_back(name);
+            }
+            continue;
+        }
         const std::string wanted = outputExtensionOf(m_inputs[k].kind);
-        if (lowercaseExtension(m_options.outputs[k]) != wanted)
-            throw AppError::usage("\"" + m_options.outputs[k] + "\" should end in " + wanted + ": \"" +
-                                  m_inputs[k].argument + "\" is a " + describe(m_inputs[k].kind));
+        if (lowercaseExtension(output) != wanted)
+            throw AppError::usage("\"" + output + "\" should end in " + wanted + " (or be a point cache: .xml, " +
+                                  ".pc2, .mdd): \"" + m_inputs[k].argument + "\" is a " + describe(m_inputs[k].kind));
     }
     for (long long frame : m_frames) {
-        std::vector<std::string> taken;
+        std::vector<std::string> taken = cacheFiles;
         for (const std::string& output : m_options.outputs) {
+            if (PointCacheWriter::isCacheName(output))
+                continue;
             checkOutputName(FrameRange::expand(output, frame), taken);
             taken.push_back(FrameRange::expand(output, frame));
         }
@@ -124,6 +182,10 @@ std::vector<std::string> DeformJob::inputFiles() const
     for (const InputGeometry& input : m_inputs)
         if (!BuiltInGeometry::isBuiltIn(input.argument))
             files.push_back(input.argument);
+    for (const std::unique_ptr<PointCacheReader>& cache : m_inputCaches)
+        if (cache)
+            for (const std::string& file : cache->files())
+                files.push_back(file);
     for (const std::string* path : {&m_options.weightsPath, &m_options.texturePath, &m_options.pluginPath})
         if (!path->empty())
             files.push_back(*path);
@@ -168,10 +230,25 @@ void DeformJob::applyOptions(DeformerScene& scene) const
 void DeformJob::evaluateFrame(DeformerScene& scene, Preview* preview, long long frame)
 {
     scene.setFrame(frame);
+    std::vector<double> xyz;
+    for (size_t k = 0; k < m_inputs.size(); ++k) {
+        if (!m_inputCaches[k])
+            continue;
+        m_inputCaches[k]->read(frame, xyz);
+        scene.setInputPoints(k, m_cachePoints[k].scatter(xyz));
+    }
     std::vector<MObject> deformed;
     std::vector<AtomicFile> files;
     for (size_t k = 0; k < m_inputs.size(); ++k) {
         deformed.push_back(scene.deformed(k));
+        if (m_caches[k]) {
+            MPointArray copy;
+            const FramePoints points = m_cachePoints[k].view(deformed.back(), copy);
+            if (!points.stored && !points.copied)
+                throw AppError::evaluation("could not read the deformed points of \"" + m_inputs[k].argument + "\"");
+            m_caches[k]->writeFrame(frame, points);
+            continue;
+        }
         files.emplace_back(FrameRange::expand(m_options.outputs[k], frame));
         writeGeometry(deformed.back(), m_inputs[k].kind, files.back());
     }

@@ -3,6 +3,7 @@
 #include "AppError.h"
 
 #include "geometry/GeometryData.h"
+#include "geometry/GeometryShape.h"
 #include "graph/AttributeHandles.h"
 #include "graph/Node.h"
 #include "graph/NodeTypeRegistry.h"
@@ -119,6 +120,7 @@ DeformerScene::DeformerScene(const std::vector<InputGeometry>& inputs,
     if (!outcome.succeeded())
         throw AppError::evaluation(outcome.message);
     m_deformer = &nodeOf(outcome.deformer);
+    m_originals = outcome.originalShapes;
 
     const host::graph::Attribute* handleSpace = m_deformer->type().findAttribute("handleSpace");
     const std::vector<host::graph::Connection> feeds =
@@ -223,6 +225,23 @@ void DeformerScene::paintWeights(const std::vector<double>& weights, const std::
 void DeformerScene::setFrame(long long frame)
 {
     Scene::instance().setCurrentTime(MTime(static_cast<double>(frame), MTime::kFilm));
+}
+
+void DeformerScene::setInputPoints(size_t index, const std::vector<MPoint>& points)
+{
+    Node* original = Scene::instance().findNode(m_originals[index]);
+    const host::graph::Attribute* input = original ? host::geometry::geometryPlugsOf(original->type()).input : nullptr;
+    const host::graph::Slot* slot = input ? original->rootSlot(input, false) : nullptr;
+    const MObject* held = slot ? std::get_if<MObject>(&slot->value) : nullptr;
+    const auto stored = held ? host::graph::objectAs<host::geometry::GeometryData>(*held) : nullptr;
+    if (!stored || stored->pointCount() != points.size())
+        throw AppError::evaluation("the host could not move the points of \"" + m_inputs[index].argument + "\"");
+    // A copy with the new points, which keeps the stored geometry's topology
+    // and object groups.
+    const std::shared_ptr<host::graph::Data> copy = stored->clone();
+    std::static_pointer_cast<host::geometry::GeometryData>(copy)->setPoints(points.data());
+    if (!Scene::instance().setValue(*original, PlugPath{input, {}}, MObject(copy)))
+        throw AppError::evaluation("the host could not move the points of \"" + m_inputs[index].argument + "\"");
 }
 
 MObject DeformerScene::deformed(size_t index) const

@@ -13,6 +13,7 @@
 #include "InputGeometry.h"
 
 #include <maya/MObject.h>
+#include <maya/MPoint.h>
 
 #include <array>
 #include <string>
@@ -64,6 +65,14 @@ public:
 
     void setFrame(long long frame);
 
+    // The host's name of input `index`'s shape.
+    const std::string& shapeName(size_t index) const { return m_shapes[index]; }
+
+    // Moves the points of input `index` before the deformer (its original
+    // geometry), every point in the host's order; its topology stays. An
+    // AppError (evaluation) when the host refuses them.
+    void setInputPoints(size_t index, const std::vector<MPoint>& points);
+
     // The deformed geometry of input `index` at the current frame, as a data
     // object in the shape's object space; an AppError (evaluation) when the
     // deformer fails.
@@ -77,6 +86,7 @@ private:
 
     std::vector<InputGeometry> m_inputs;
     std::vector<std::string> m_shapes;
+    std::vector<std::string> m_originals; // the shapes that feed the deformer
     host::graph::Node* m_deformer = nullptr;
     host::graph::Node* m_handle = nullptr;
 };

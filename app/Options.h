@@ -19,6 +19,13 @@ struct Options
 {
     std::vector<std::string> inputs;
     std::vector<std::string> outputs;
+    // Per input, the point cache that animates it, or empty: --input-cache
+    // after the input.
+    std::vector<std::string> inputCaches;
+    // How .xml outputs (the host's geometry cache) are written.
+    bool cacheFloat = false;
+    bool cachePerFrame = false;
+    std::string cacheFormat = "mcx";
     std::string pluginPath;
     std::vector<std::string> assignments; // NAME=VALUE, in command-line order
     std::optional<std::array<double, 3>> handleTranslate;

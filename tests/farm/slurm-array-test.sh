@@ -5,9 +5,11 @@
 # key, socket, state, logs and ports of its own in a temporary folder. They
 # are stopped by process id and the folder removed however the test ends.
 #
-# Submits 4 tasks over 12 frames of a built-in example with
-# submit-deform-array.sh, waits (bounded) for its check job, and compares the
-# 12 outputs byte for byte with one plain run over the same range.
+# Submits 4 tasks over 12 frames of two built-in examples with
+# submit-deform-array.sh, one written as a file per frame, the other as a
+# geometry cache with a data file per frame, waits (bounded) for its check
+# job, and compares the 25 files byte for byte with one plain run over the
+# same range.
 #
 #   slurm-array-test.sh KAVO_DEFORM SLURM_SCRIPTS_FOLDER
 #
@@ -19,8 +21,9 @@ readonly scripts=$2
 readonly skipped=77
 readonly node=kavo-test-node
 readonly tasks=4
-readonly example=(@torus:24x12 --frames 1:12 --set amplitude=0.4 --set fractalState=on)
-readonly outputs=torus.####.obj
+readonly example=(@torus:24x12 @plane:6x6 --frames 1:12 --set amplitude=0.4 --set fractalState=on --cache-per-frame)
+readonly outputs=(torus.####.obj plane.xml)
+readonly files=25
 readonly job_seconds=240
 
 say() { echo "slurm-array-test: $*"; }
@@ -230,31 +233,33 @@ say "cluster up: $(sinfo -h -o '%P %D %T')"
 
 cd "$work"
 ids=$(KAVO_DEFORM=$app KAVO_FARM_LOGS=joblogs "$scripts/submit-deform-array.sh" $tasks "${example[@]}" \
-  -o "farm/$outputs")
+  -o "farm/${outputs[0]}" "farm/${outputs[1]}")
 read -r array check <<< "$ids"
 job_ids=("$array" "$check")
 say "array job $array, check job $check"
-"$app" "${example[@]}" -o "plain/$outputs" --quiet
+"$app" "${example[@]}" -o "plain/${outputs[0]}" "plain/${outputs[1]}" --quiet
 wait_for_check "$check"
 
 for task in $(seq $tasks); do
   grep -q "array task $task of job $array" "joblogs/kavo-deform-${array}_$task.log" ||
     fail "task $task has no log of its own"
 done
-grep "all 12 files in place" "joblogs/kavo-deform-$array-check.log" || fail "the check job found no outputs"
+grep "all $files files in place" "joblogs/kavo-deform-$array-check.log" || fail "the check job found no outputs"
 
 expected=$(ls plain)
-[ "$(echo "$expected" | wc -l)" -eq 12 ] || fail "the plain run wrote $(echo "$expected" | wc -l) files, not 12"
+[ "$(echo "$expected" | wc -l)" -eq $files ] || fail "the plain run wrote $(echo "$expected" | wc -l) files, not $files"
 [ "$(ls farm)" = "$expected" ] || fail "the array wrote $(ls farm | tr '\n' ' ')"
 for name in $expected; do
   cmp "plain/$name" "farm/$name" || fail "farm/$name differs from the plain run's"
 done
-say "the $tasks tasks wrote the 12 files of one plain run, byte for byte"
+say "the $tasks tasks wrote the $files files of one plain run, byte for byte"
 
-# The check job's own check: a lost output is named and fails it.
-rm farm/torus.0007.obj
-if "$scripts/check-outputs.sh" "${example[@]}" -o "farm/$outputs" > check.out; then
+# The check job's own check: lost outputs are named and fail it.
+rm farm/torus.0007.obj farm/planeFrame8.mcx
+if "$scripts/check-outputs.sh" "${example[@]}" -o "farm/${outputs[0]}" "farm/${outputs[1]}" > check.out; then
   fail "check-outputs missed a lost file"
 fi
-grep -q "missing: farm/torus.0007.obj" check.out || fail "check-outputs did not name the lost file: $(cat check.out)"
+for lost in farm/torus.0007.obj farm/planeFrame8.mcx; do
+  grep -q "missing: $lost" check.out || fail "check-outputs did not name the lost $lost: $(cat check.out)"
+done
 say "passed"
