@@ -24,13 +24,7 @@
 
 namespace {
 
-using kavo::host::graph::AttributeCallbacks;
-using kavo::host::graph::EvaluationManager;
-using kavo::host::graph::Faults;
-using kavo::host::graph::IdleQueue;
-using kavo::host::graph::Node;
-using kavo::host::graph::objectAs;
-using kavo::host::graph::Scene;
+using namespace kavo::host::graph;
 using kavo::host::session::Host;
 using kavo::test::contains;
 using kavo::test::LoadedPluginTest;

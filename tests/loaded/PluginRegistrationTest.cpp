@@ -22,10 +22,7 @@ namespace {
 
 using kavo::host::graph::Faults;
 using kavo::host::graph::NodeTypeRegistry;
-using kavo::host::session::Host;
-using kavo::host::session::LoadedPlugin;
-using kavo::host::session::PluginLoader;
-using kavo::host::session::PluginOutcome;
+using namespace kavo::host::session;
 using kavo::test::contains;
 using kavo::test::kPluginPath;
 

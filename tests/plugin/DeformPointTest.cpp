@@ -1,6 +1,7 @@
 #include "NoiseDeformerNode.h"
 #include "RecordingNoise.h"
 #include "support/DeformPointSetup.h"
+#include "support/Matrices.h"
 
 #include <maya/MFloatVector.h>
 #include <maya/MFloatVectorArray.h>
@@ -15,30 +16,15 @@
 
 namespace {
 
+using kavo::test::scaling;
+using kavo::test::translation;
+
 // A deformer whose sampled colours a test can set, as a texture pass would.
 class TextureDeformer : public NoiseDeformerNode
 {
 public:
     void setSampledColors(const MFloatVectorArray& colors) { m_sampleColors = colors; }
 };
-
-MMatrix translation(double x, double y, double z)
-{
-    MMatrix m;
-    m[3][0] = x;
-    m[3][1] = y;
-    m[3][2] = z;
-    return m;
-}
-
-MMatrix scaling(double x, double y, double z)
-{
-    MMatrix m;
-    m[0][0] = x;
-    m[1][1] = y;
-    m[2][2] = z;
-    return m;
-}
 
 // The per-pass values a record refers to, with the record built over them.
 struct Pass : kavo::test::DeformPointSetup

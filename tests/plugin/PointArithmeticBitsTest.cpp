@@ -6,6 +6,7 @@
 // named operation at a time.
 #include "NoiseDeformerNode.h"
 #include "RecordingNoise.h"
+#include "support/DeformPointSetup.h"
 #include "support/SameBits.h"
 
 #include <maya/MMatrix.h>
@@ -45,6 +46,7 @@ private:
     std::mt19937 m_bits{20150};
 };
 
+using kavo::test::DeformPointSetup;
 using kavo::test::sameBits;
 
 TEST(PointArithmeticBits, DisplacementIsAmplitudeDirectionFalloffWeightNoiseMultipliedInTurnInDouble)
@@ -55,14 +57,18 @@ TEST(PointArithmeticBits, DisplacementIsAmplitudeDirectionFalloffWeightNoiseMult
     for (int n = 0; n < kCases; ++n) {
         const MPoint noiseValue(inputs.wide(-1.0, 1.0), inputs.wide(-1.0, 1.0), inputs.wide(-1.0, 1.0));
         RecordingNoise noise(noiseValue);
-        MPoint point(inputs.wide(-10.0, 10.0), inputs.wide(-10.0, 10.0), inputs.wide(-10.0, 10.0), 1.0);
-        MVector direction(inputs.wide(-1.0, 1.0), inputs.wide(-1.0, 1.0), inputs.wide(-1.0, 1.0));
-        MVector amplitude(inputs.wide(0.0, 3.0), inputs.wide(0.0, 3.0), inputs.wide(0.0, 3.0));
-        MMatrix scaleMatrix, handleMatrix, handleInverse;
+        DeformPointSetup setup(noise);
+        const MPoint point(inputs.wide(-10.0, 10.0), inputs.wide(-10.0, 10.0), inputs.wide(-10.0, 10.0), 1.0);
+        const MVector direction(inputs.wide(-1.0, 1.0), inputs.wide(-1.0, 1.0), inputs.wide(-1.0, 1.0));
+        const MVector amplitude(inputs.wide(0.0, 3.0), inputs.wide(0.0, 3.0), inputs.wide(0.0, 3.0));
         const float falloff = inputs.single(0.0f, 1.0f);
         const float weight = inputs.single(0.0f, 1.0f);
-        DEFORMPOINT record{point, direction, scaleMatrix,  noise,         1.0f,    0.0f,   false, false, 0.0f,
-                           true,  amplitude, handleMatrix, handleInverse, falloff, weight, false, 0};
+        setup.point = point;
+        setup.direction = direction;
+        setup.amplitude = amplitude;
+        setup.falloff = falloff;
+        setup.weight = weight;
+        DEFORMPOINT record = setup.bind();
 
         const MPoint result = node.deformPoint(record, point);
         for (unsigned int axis = 0; axis < 3; ++axis) {
