@@ -7,10 +7,7 @@
 #include <maya/MArrayDataHandle.h>
 #include <maya/MPxDeformerNode.h>
 
-using kavo::host::graph::Data;
-using kavo::host::graph::Node;
-using kavo::host::graph::objectAs;
-using kavo::host::graph::Slot;
+using namespace kavo::host::graph;
 
 MObject MPxDeformerNode::input;
 MObject MPxDeformerNode::inputGeom;

@@ -167,27 +167,33 @@ bool MItMeshPolygon::hasUVs(const MString& uvSet, MStatus* ReturnStatus) const
     return withStatus(ReturnStatus, MStatus::kSuccess, all);
 }
 
-MStatus MItMeshPolygon::getUVIndex(int vertex, int& index, const MString* uvSet)
+MStatus MItMeshPolygon::cornerUV(int vertex, const MString* uvSet, const UVSet*& set, int& uvIndex) const
 {
-    const UVSet* set = validCorner(vertex) ? uvSetOf(*m_mesh, uvSet) : nullptr;
-    if (!set)
+    const UVSet* named = validCorner(vertex) ? uvSetOf(*m_mesh, uvSet) : nullptr;
+    if (!named)
         return MStatus::kInvalidParameter;
     const int faceVertex = m_mesh->faceVertex(m_index, vertex);
-    if (!set->hasUV(faceVertex))
+    if (!named->hasUV(faceVertex))
         return MStatus::kFailure;
-    index = set->faceVertexUVs[faceVertex];
+    set = named;
+    uvIndex = named->faceVertexUVs[faceVertex];
     return MStatus::kSuccess;
+}
+
+MStatus MItMeshPolygon::getUVIndex(int vertex, int& index, const MString* uvSet)
+{
+    const UVSet* set = nullptr;
+    return cornerUV(vertex, uvSet, set, index);
 }
 
 MStatus MItMeshPolygon::getUV(int vertex, float2& uvPoint, const MString* uvSet) const
 {
-    const UVSet* set = validCorner(vertex) ? uvSetOf(*m_mesh, uvSet) : nullptr;
-    if (!set)
-        return MStatus::kInvalidParameter;
-    const int faceVertex = m_mesh->faceVertex(m_index, vertex);
-    if (!set->hasUV(faceVertex))
-        return MStatus::kFailure;
-    uvPoint[0] = set->u[set->faceVertexUVs[faceVertex]];
-    uvPoint[1] = set->v[set->faceVertexUVs[faceVertex]];
-    return MStatus::kSuccess;
+    const UVSet* set = nullptr;
+    int uvIndex = 0;
+    const MStatus status = cornerUV(vertex, uvSet, set, uvIndex);
+    if (status) {
+        uvPoint[0] = set->u[uvIndex];
+        uvPoint[1] = set->v[uvIndex];
+    }
+    return status;
 }

@@ -8,31 +8,12 @@
 
 namespace kavo::host::geometry {
 
-bool NurbsCurveData::hasFn(MFn::Type type) const
-{
-    return type == MFn::kData || GeometryData::hasFn(type);
-}
-
 std::shared_ptr<graph::Data> NurbsCurveData::clone() const
 {
     auto copy = std::make_shared<NurbsCurveData>();
-    // The transform and the object groups.
-    static_cast<GeometryData&>(*copy) = *this;
+    copyInto(*copy);
     copy->m_knots = m_knots;
-    copy->m_cvs = m_cvs;
     return copy;
-}
-
-MPoint NurbsCurveData::point(unsigned int index) const
-{
-    const MPoint& cv = m_cvs.read()[index];
-    return MPoint(cv.x, cv.y, cv.z);
-}
-
-void NurbsCurveData::setPoint(unsigned int index, const MPoint& position)
-{
-    if (!isRepeat(static_cast<int>(index)))
-        setCV(static_cast<int>(index), MPoint(position.x, position.y, position.z, m_cvs.read()[index].w));
 }
 
 MStatus NurbsCurveData::assign(NurbsKnots knots, std::vector<MPoint> cvs)
@@ -67,13 +48,8 @@ std::shared_ptr<const NurbsCurveShape> NurbsCurveData::shape(MSpace::Space space
 {
     if (!hasCurve())
         return nullptr;
-    return m_shapes.get(space, transform, [this](const MMatrix& matrix) {
-        std::vector<MPoint> moved;
-        moved.reserve(m_cvs.read().size());
-        for (const MPoint& cv : m_cvs.read())
-            moved.push_back(transformedCV(cv, matrix));
-        return NurbsCurveShape(m_knots, std::move(moved));
-    });
+    return m_shapes.get(space, transform,
+                        [this](const MMatrix& matrix) { return NurbsCurveShape(m_knots, transformedCVs(matrix)); });
 }
 
 } // namespace kavo::host::geometry

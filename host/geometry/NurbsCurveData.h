@@ -1,9 +1,8 @@
 #ifndef KAVO_HOST_GEOMETRY_NURBSCURVEDATA_H
 #define KAVO_HOST_GEOMETRY_NURBSCURVEDATA_H
 
-#include "geometry/CopyOnWrite.h"
-#include "geometry/GeometryData.h"
 #include "geometry/NurbsCurveShape.h"
+#include "geometry/NurbsData.h"
 #include "geometry/NurbsKnots.h"
 #include "geometry/PeriodicCVs.h"
 #include "geometry/ShapeCache.h"
@@ -25,16 +24,11 @@ namespace kavo::host::geometry {
 // its own: it shows where the CV it repeats stands, follows it when that CV
 // moves, and ignores being moved itself. A deformer walking the points in
 // order thus moves each CV once and can never open a periodic curve.
-class NurbsCurveData final : public GeometryData
+class NurbsCurveData final : public NurbsData
 {
 public:
     MFn::Type apiType() const override { return MFn::kNurbsCurveData; }
-    bool hasFn(MFn::Type type) const override;
     std::shared_ptr<graph::Data> clone() const override;
-
-    unsigned int pointCount() const override { return static_cast<unsigned int>(m_cvs.read().size()); }
-    MPoint point(unsigned int index) const override;
-    void setPoint(unsigned int index, const MPoint& position) override;
 
     bool hasCurve() const { return m_knots.isValid(); }
 
@@ -45,14 +39,9 @@ public:
     MStatus assign(NurbsKnots knots, std::vector<MPoint> cvs);
 
     const NurbsKnots& knots() const { return m_knots; }
-    const std::vector<MPoint>& cvs() const { return m_cvs.read(); }
 
-    // Whether CV `index` repeats an earlier CV of a periodic curve.
-    bool isRepeat(int index) const { return leadingCopyOf(m_knots, index) != index; }
-
-    // Sets the CV that `index` names (position and weight): the CV itself,
-    // or for a repeat the CV it repeats, and every copy of it.
-    void setCV(int index, const MPoint& cv);
+    bool isRepeat(int index) const override { return leadingCopyOf(m_knots, index) != index; }
+    void setCV(int index, const MPoint& cv) override;
 
     // The curve for evaluation in object space, or in world space (carried
     // by `transform`); null while the data holds no curve.
@@ -60,7 +49,6 @@ public:
 
 private:
     NurbsKnots m_knots;
-    CopyOnWrite<std::vector<MPoint>> m_cvs;
     mutable ShapeCache<NurbsCurveShape> m_shapes;
 };
 

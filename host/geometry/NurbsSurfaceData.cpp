@@ -8,32 +8,13 @@
 
 namespace kavo::host::geometry {
 
-bool NurbsSurfaceData::hasFn(MFn::Type type) const
-{
-    return type == MFn::kData || GeometryData::hasFn(type);
-}
-
 std::shared_ptr<graph::Data> NurbsSurfaceData::clone() const
 {
     auto copy = std::make_shared<NurbsSurfaceData>();
-    // The transform and the object groups.
-    static_cast<GeometryData&>(*copy) = *this;
+    copyInto(*copy);
     copy->m_knotsU = m_knotsU;
     copy->m_knotsV = m_knotsV;
-    copy->m_cvs = m_cvs;
     return copy;
-}
-
-MPoint NurbsSurfaceData::point(unsigned int index) const
-{
-    const MPoint& cv = m_cvs.read()[index];
-    return MPoint(cv.x, cv.y, cv.z);
-}
-
-void NurbsSurfaceData::setPoint(unsigned int index, const MPoint& position)
-{
-    if (!isRepeat(static_cast<int>(index)))
-        setCV(static_cast<int>(index), MPoint(position.x, position.y, position.z, m_cvs.read()[index].w));
 }
 
 MStatus NurbsSurfaceData::assign(NurbsKnots knotsU, NurbsKnots knotsV, std::vector<MPoint> cvs)
@@ -82,11 +63,7 @@ std::shared_ptr<const NurbsSurfaceShape> NurbsSurfaceData::shape(MSpace::Space s
     if (!hasSurface())
         return nullptr;
     return m_shapes.get(space, transform, [this](const MMatrix& matrix) {
-        std::vector<MPoint> moved;
-        moved.reserve(m_cvs.read().size());
-        for (const MPoint& cv : m_cvs.read())
-            moved.push_back(transformedCV(cv, matrix));
-        return NurbsSurfaceShape(m_knotsU, m_knotsV, std::move(moved));
+        return NurbsSurfaceShape(m_knotsU, m_knotsV, transformedCVs(matrix));
     });
 }
 

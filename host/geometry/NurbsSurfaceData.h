@@ -1,8 +1,7 @@
 #ifndef KAVO_HOST_GEOMETRY_NURBSSURFACEDATA_H
 #define KAVO_HOST_GEOMETRY_NURBSSURFACEDATA_H
 
-#include "geometry/CopyOnWrite.h"
-#include "geometry/GeometryData.h"
+#include "geometry/NurbsData.h"
 #include "geometry/NurbsKnots.h"
 #include "geometry/NurbsSurfaceShape.h"
 #include "geometry/ShapeCache.h"
@@ -25,16 +24,11 @@ namespace kavo::host::geometry {
 // moves, and ignores being moved itself. A deformer walking the points in
 // order thus moves each CV once (the CV comes before its repeats) and can
 // never tear a periodic seam open.
-class NurbsSurfaceData final : public GeometryData
+class NurbsSurfaceData final : public NurbsData
 {
 public:
     MFn::Type apiType() const override { return MFn::kNurbsSurfaceData; }
-    bool hasFn(MFn::Type type) const override;
     std::shared_ptr<graph::Data> clone() const override;
-
-    unsigned int pointCount() const override { return static_cast<unsigned int>(m_cvs.read().size()); }
-    MPoint point(unsigned int index) const override;
-    void setPoint(unsigned int index, const MPoint& position) override;
 
     bool hasSurface() const { return m_knotsU.isValid(); }
 
@@ -46,15 +40,10 @@ public:
 
     const NurbsKnots& knotsU() const { return m_knotsU; }
     const NurbsKnots& knotsV() const { return m_knotsV; }
-    const std::vector<MPoint>& cvs() const { return m_cvs.read(); }
     int cvIndex(int indexU, int indexV) const { return indexU * m_knotsV.numCVs() + indexV; }
 
-    // Whether CV `index` repeats an earlier CV of a periodic direction.
-    bool isRepeat(int index) const;
-
-    // Sets the CV that `index` names (position and weight): the CV itself,
-    // or for a repeat the CV it repeats, and every copy of it.
-    void setCV(int index, const MPoint& cv);
+    bool isRepeat(int index) const override;
+    void setCV(int index, const MPoint& cv) override;
 
     // The surface for evaluation in object space, or in world space (carried
     // by `transform`); null while the data holds no surface.
@@ -63,7 +52,6 @@ public:
 private:
     NurbsKnots m_knotsU;
     NurbsKnots m_knotsV;
-    CopyOnWrite<std::vector<MPoint>> m_cvs;
     mutable ShapeCache<NurbsSurfaceShape> m_shapes;
 };
 

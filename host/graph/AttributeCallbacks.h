@@ -1,13 +1,13 @@
 #ifndef KAVO_HOST_GRAPH_ATTRIBUTECALLBACKS_H
 #define KAVO_HOST_GRAPH_ATTRIBUTECALLBACKS_H
 
+#include "graph/GraphFwd.h"
+
 #include <maya/MNodeMessage.h>
 
 #include <map>
 
 namespace kavo::host::graph {
-
-class Node;
 
 // The attribute-changed callbacks registered on nodes.
 class AttributeCallbacks

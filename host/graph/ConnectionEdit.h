@@ -1,14 +1,13 @@
 #ifndef KAVO_HOST_GRAPH_CONNECTIONEDIT_H
 #define KAVO_HOST_GRAPH_CONNECTIONEDIT_H
 
+#include "graph/GraphFwd.h"
 #include "graph/ModifierEdit.h"
 #include "graph/PlugPath.h"
 
 #include <memory>
 
 namespace kavo::host::graph {
-
-class Node;
 
 // One end of a connection: a node and a plug on it.
 struct PlugEnd

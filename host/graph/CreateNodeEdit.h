@@ -1,13 +1,12 @@
 #ifndef KAVO_HOST_GRAPH_CREATENODEEDIT_H
 #define KAVO_HOST_GRAPH_CREATENODEEDIT_H
 
+#include "graph/GraphFwd.h"
 #include "graph/ModifierEdit.h"
 
 #include <memory>
 
 namespace kavo::host::graph {
-
-class Node;
 
 // Brings a node that was made when the edit was recorded into the scene,
 // under `parent` when one is given. Until then the node counts as unplaced.

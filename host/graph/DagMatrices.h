@@ -1,13 +1,12 @@
 #ifndef KAVO_HOST_GRAPH_DAGMATRICES_H
 #define KAVO_HOST_GRAPH_DAGMATRICES_H
 
+#include "graph/GraphFwd.h"
+
 #include <maya/MMatrix.h>
 #include <maya/MStatus.h>
 
 namespace kavo::host::graph {
-
-class Node;
-struct PlugPath;
 
 // A DAG node's matrix relative to its parent: a transform's own "matrix",
 // the identity for a shape.

@@ -2,14 +2,13 @@
 #define KAVO_HOST_GRAPH_DELETENODEEDIT_H
 
 #include "graph/ConnectionEdit.h"
+#include "graph/GraphFwd.h"
 #include "graph/ModifierEdit.h"
 
 #include <memory>
 #include <vector>
 
 namespace kavo::host::graph {
-
-class Node;
 
 // Takes a node, and the DAG nodes below it, out of the scene. Undoing brings
 // them back under their parents, with their connections.

@@ -24,16 +24,6 @@ MPlug plugOn(Node* node, const MObject& attribute)
     return MPlug(node ? node->handle() : MObject(), attribute);
 }
 
-// The array handle over a value read with `status`; the outcome of the read,
-// or of making the array handle when the read succeeded, goes to ReturnStatus.
-MArrayDataHandle arrayOf(const MDataHandle& handle, MStatus status, MStatus* ReturnStatus)
-{
-    MArrayDataHandle array(handle, status ? &status : nullptr);
-    if (ReturnStatus)
-        *ReturnStatus = status;
-    return array;
-}
-
 } // namespace
 
 MDataBlock::MDataBlock(Node* node) : m_node(node) {}
@@ -49,6 +39,16 @@ MDataHandle MDataBlock::value(const MPlug& plug, bool evaluate, MStatus* ReturnS
     if (ReturnStatus)
         *ReturnStatus = slot ? MStatus::kSuccess : MStatus::kInvalidParameter;
     return MDataHandle(m_node, slot);
+}
+
+MArrayDataHandle MDataBlock::arrayValue(const MPlug& plug, bool evaluate, MStatus* ReturnStatus)
+{
+    MStatus status;
+    const MDataHandle handle = value(plug, evaluate, &status);
+    MArrayDataHandle array(handle, status ? &status : nullptr);
+    if (ReturnStatus)
+        *ReturnStatus = status;
+    return array;
 }
 
 MDataHandle MDataBlock::inputValue(const MPlug& plug, MStatus* ReturnStatus)
@@ -77,9 +77,7 @@ MDataHandle MDataBlock::outputValue(const MObject& attribute, MStatus* ReturnSta
 
 MArrayDataHandle MDataBlock::inputArrayValue(const MPlug& plug, MStatus* ReturnStatus)
 {
-    MStatus status;
-    const MDataHandle handle = value(plug, true, &status);
-    return arrayOf(handle, status, ReturnStatus);
+    return arrayValue(plug, true, ReturnStatus);
 }
 
 MArrayDataHandle MDataBlock::inputArrayValue(const MObject& attribute, MStatus* ReturnStatus)
@@ -89,9 +87,7 @@ MArrayDataHandle MDataBlock::inputArrayValue(const MObject& attribute, MStatus* 
 
 MArrayDataHandle MDataBlock::outputArrayValue(const MPlug& plug, MStatus* ReturnStatus)
 {
-    MStatus status;
-    const MDataHandle handle = value(plug, false, &status);
-    return arrayOf(handle, status, ReturnStatus);
+    return arrayValue(plug, false, ReturnStatus);
 }
 
 MArrayDataHandle MDataBlock::outputArrayValue(const MObject& attribute, MStatus* ReturnStatus)

@@ -163,28 +163,29 @@ MStatus MFnNumericAttribute::setLimit(bool minimum, const double* values, unsign
     return MStatus::kSuccess;
 }
 
+// The lower and upper limits of one, two and three values.
 MStatus MFnNumericAttribute::setMin(double min1)
 {
     return setLimit(true, &min1, 1);
+}
+MStatus MFnNumericAttribute::setMax(double max1)
+{
+    return setLimit(false, &max1, 1);
 }
 MStatus MFnNumericAttribute::setMin(double min1, double min2)
 {
     const double v[] = {min1, min2};
     return setLimit(true, v, 2);
 }
-MStatus MFnNumericAttribute::setMin(double min1, double min2, double min3)
-{
-    const double v[] = {min1, min2, min3};
-    return setLimit(true, v, 3);
-}
-MStatus MFnNumericAttribute::setMax(double max1)
-{
-    return setLimit(false, &max1, 1);
-}
 MStatus MFnNumericAttribute::setMax(double max1, double max2)
 {
     const double v[] = {max1, max2};
     return setLimit(false, v, 2);
+}
+MStatus MFnNumericAttribute::setMin(double min1, double min2, double min3)
+{
+    const double v[] = {min1, min2, min3};
+    return setLimit(true, v, 3);
 }
 MStatus MFnNumericAttribute::setMax(double max1, double max2, double max3)
 {
@@ -264,25 +265,22 @@ MStatus MFnNumericAttribute::getDefaults(double* values, unsigned int count) con
     return MStatus::kSuccess;
 }
 
+// Every default is kept as a double: the other types convert and hand over.
 MStatus MFnNumericAttribute::setDefault(bool value)
 {
-    const double v = value ? 1.0 : 0.0;
-    return setDefaults(&v, 1);
+    return setDefault(value ? 1.0 : 0.0);
 }
 MStatus MFnNumericAttribute::setDefault(char value)
 {
-    const double v = value;
-    return setDefaults(&v, 1);
+    return setDefault(double(value));
 }
 MStatus MFnNumericAttribute::setDefault(int value)
 {
-    const double v = value;
-    return setDefaults(&v, 1);
+    return setDefault(double(value));
 }
 MStatus MFnNumericAttribute::setDefault(float value)
 {
-    const double v = value;
-    return setDefaults(&v, 1);
+    return setDefault(double(value));
 }
 MStatus MFnNumericAttribute::setDefault(double value)
 {
@@ -290,28 +288,24 @@ MStatus MFnNumericAttribute::setDefault(double value)
 }
 MStatus MFnNumericAttribute::setDefault(int a, int b)
 {
-    const double v[] = {double(a), double(b)};
-    return setDefaults(v, 2);
-}
-MStatus MFnNumericAttribute::setDefault(int a, int b, int c)
-{
-    const double v[] = {double(a), double(b), double(c)};
-    return setDefaults(v, 3);
+    return setDefault(double(a), double(b));
 }
 MStatus MFnNumericAttribute::setDefault(float a, float b)
 {
-    const double v[] = {a, b};
-    return setDefaults(v, 2);
-}
-MStatus MFnNumericAttribute::setDefault(float a, float b, float c)
-{
-    const double v[] = {a, b, c};
-    return setDefaults(v, 3);
+    return setDefault(double(a), double(b));
 }
 MStatus MFnNumericAttribute::setDefault(double a, double b)
 {
     const double v[] = {a, b};
     return setDefaults(v, 2);
+}
+MStatus MFnNumericAttribute::setDefault(int a, int b, int c)
+{
+    return setDefault(double(a), double(b), double(c));
+}
+MStatus MFnNumericAttribute::setDefault(float a, float b, float c)
+{
+    return setDefault(double(a), double(b), double(c));
 }
 MStatus MFnNumericAttribute::setDefault(double a, double b, double c)
 {

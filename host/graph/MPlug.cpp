@@ -290,46 +290,25 @@ MStatus readAs(const MObject& node, const MObject& attribute, const std::vector<
 
 } // namespace
 
-MStatus MPlug::getValue(MObject& value, MDGContext&) const
-{
-    return readAs(m_node, m_attribute, m_indices, value);
-}
-MStatus MPlug::getValue(double& value, MDGContext&) const
-{
-    return readAs(m_node, m_attribute, m_indices, value);
-}
-MStatus MPlug::getValue(float& value, MDGContext&) const
-{
-    return readAs(m_node, m_attribute, m_indices, value);
-}
-MStatus MPlug::getValue(MInt64& value, MDGContext&) const
-{
-    return readAs(m_node, m_attribute, m_indices, value);
-}
-MStatus MPlug::getValue(int& value, MDGContext&) const
-{
-    return readAs(m_node, m_attribute, m_indices, value);
-}
-MStatus MPlug::getValue(short& value, MDGContext&) const
-{
-    return readAs(m_node, m_attribute, m_indices, value);
-}
-MStatus MPlug::getValue(bool& value, MDGContext&) const
-{
-    return readAs(m_node, m_attribute, m_indices, value);
-}
-MStatus MPlug::getValue(char& value, MDGContext&) const
-{
-    return readAs(m_node, m_attribute, m_indices, value);
-}
-MStatus MPlug::getValue(MString& value, MDGContext&) const
-{
-    return readAs(m_node, m_attribute, m_indices, value);
-}
-MStatus MPlug::getValue(MTime& value, MDGContext&) const
-{
-    return readAs(m_node, m_attribute, m_indices, value);
-}
+// The typed reads differ only in the type of their argument.
+#define KAVO_PLUG_GET_VALUE(Type)                                                                                      \
+    MStatus MPlug::getValue(Type& value, MDGContext&) const                                                            \
+    {                                                                                                                  \
+        return readAs(m_node, m_attribute, m_indices, value);                                                          \
+    }
+
+KAVO_PLUG_GET_VALUE(MObject)
+KAVO_PLUG_GET_VALUE(double)
+KAVO_PLUG_GET_VALUE(float)
+KAVO_PLUG_GET_VALUE(MInt64)
+KAVO_PLUG_GET_VALUE(int)
+KAVO_PLUG_GET_VALUE(short)
+KAVO_PLUG_GET_VALUE(bool)
+KAVO_PLUG_GET_VALUE(char)
+KAVO_PLUG_GET_VALUE(MString)
+KAVO_PLUG_GET_VALUE(MTime)
+
+#undef KAVO_PLUG_GET_VALUE
 
 MStatus MPlug::getValue(MDistance& value, MDGContext&) const
 {
@@ -347,46 +326,26 @@ MStatus MPlug::getValue(MAngle& value, MDGContext&) const
     return status;
 }
 
-MStatus MPlug::setValue(MObject& value)
-{
-    return writeValue(m_node, m_attribute, m_indices, value);
-}
-MStatus MPlug::setValue(double value)
-{
-    return writeValue(m_node, m_attribute, m_indices, value);
-}
-MStatus MPlug::setValue(float value)
-{
-    return writeValue(m_node, m_attribute, m_indices, value);
-}
-MStatus MPlug::setValue(MInt64 value)
-{
-    return writeValue(m_node, m_attribute, m_indices, value);
-}
-MStatus MPlug::setValue(int value)
-{
-    return writeValue(m_node, m_attribute, m_indices, value);
-}
-MStatus MPlug::setValue(short value)
-{
-    return writeValue(m_node, m_attribute, m_indices, value);
-}
-MStatus MPlug::setValue(bool value)
-{
-    return writeValue(m_node, m_attribute, m_indices, value);
-}
-MStatus MPlug::setValue(char value)
-{
-    return writeValue(m_node, m_attribute, m_indices, value);
-}
-MStatus MPlug::setValue(MTime& value)
-{
-    return writeValue(m_node, m_attribute, m_indices, value);
-}
-MStatus MPlug::setValue(const MString& value)
-{
-    return writeValue(m_node, m_attribute, m_indices, value);
-}
+// So do the typed writes.
+#define KAVO_PLUG_SET_VALUE(Parameter)                                                                                 \
+    MStatus MPlug::setValue(Parameter value)                                                                           \
+    {                                                                                                                  \
+        return writeValue(m_node, m_attribute, m_indices, value);                                                      \
+    }
+
+KAVO_PLUG_SET_VALUE(MObject&)
+KAVO_PLUG_SET_VALUE(double)
+KAVO_PLUG_SET_VALUE(float)
+KAVO_PLUG_SET_VALUE(MInt64)
+KAVO_PLUG_SET_VALUE(int)
+KAVO_PLUG_SET_VALUE(short)
+KAVO_PLUG_SET_VALUE(bool)
+KAVO_PLUG_SET_VALUE(char)
+KAVO_PLUG_SET_VALUE(MTime&)
+KAVO_PLUG_SET_VALUE(const MString&)
+
+#undef KAVO_PLUG_SET_VALUE
+
 MStatus MPlug::setValue(const char* value)
 {
     return writeValue(m_node, m_attribute, m_indices, MString(value));
@@ -414,46 +373,25 @@ T readOrDefault(const MObject& node, const MObject& attribute, const std::vector
 
 } // namespace
 
-MObject MPlug::asMObject(MDGContext&, MStatus* s) const
-{
-    return readOrDefault<MObject>(m_node, m_attribute, m_indices, s);
-}
-double MPlug::asDouble(MDGContext&, MStatus* s) const
-{
-    return readOrDefault<double>(m_node, m_attribute, m_indices, s);
-}
-float MPlug::asFloat(MDGContext&, MStatus* s) const
-{
-    return readOrDefault<float>(m_node, m_attribute, m_indices, s);
-}
-MInt64 MPlug::asInt64(MDGContext&, MStatus* s) const
-{
-    return readOrDefault<MInt64>(m_node, m_attribute, m_indices, s);
-}
-int MPlug::asInt(MDGContext&, MStatus* s) const
-{
-    return readOrDefault<int>(m_node, m_attribute, m_indices, s);
-}
-short MPlug::asShort(MDGContext&, MStatus* s) const
-{
-    return readOrDefault<short>(m_node, m_attribute, m_indices, s);
-}
-bool MPlug::asBool(MDGContext&, MStatus* s) const
-{
-    return readOrDefault<bool>(m_node, m_attribute, m_indices, s);
-}
-char MPlug::asChar(MDGContext&, MStatus* s) const
-{
-    return readOrDefault<char>(m_node, m_attribute, m_indices, s);
-}
-MString MPlug::asString(MDGContext&, MStatus* s) const
-{
-    return readOrDefault<MString>(m_node, m_attribute, m_indices, s);
-}
-MTime MPlug::asMTime(MDGContext&, MStatus* s) const
-{
-    return readOrDefault<MTime>(m_node, m_attribute, m_indices, s);
-}
+// And the typed reads that answer the value.
+#define KAVO_PLUG_AS(Type, name)                                                                                       \
+    Type MPlug::name(MDGContext&, MStatus* s) const                                                                    \
+    {                                                                                                                  \
+        return readOrDefault<Type>(m_node, m_attribute, m_indices, s);                                                 \
+    }
+
+KAVO_PLUG_AS(MObject, asMObject)
+KAVO_PLUG_AS(double, asDouble)
+KAVO_PLUG_AS(float, asFloat)
+KAVO_PLUG_AS(MInt64, asInt64)
+KAVO_PLUG_AS(int, asInt)
+KAVO_PLUG_AS(short, asShort)
+KAVO_PLUG_AS(bool, asBool)
+KAVO_PLUG_AS(char, asChar)
+KAVO_PLUG_AS(MString, asString)
+KAVO_PLUG_AS(MTime, asMTime)
+
+#undef KAVO_PLUG_AS
 
 MDistance MPlug::asMDistance(MDGContext& ctx, MStatus* s) const
 {

@@ -1,11 +1,11 @@
 #ifndef KAVO_HOST_GRAPH_NODEREVIVAL_H
 #define KAVO_HOST_GRAPH_NODEREVIVAL_H
 
+#include "graph/GraphFwd.h"
+
 #include <memory>
 
 namespace kavo::host::graph {
-
-class Node;
 
 // The node behind a raw pointer the scene hands out, shared.
 std::shared_ptr<Node> sharedNode(Node& node);

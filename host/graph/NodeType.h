@@ -2,6 +2,7 @@
 #define KAVO_HOST_GRAPH_NODETYPE_H
 
 #include "graph/Attribute.h"
+#include "graph/GraphFwd.h"
 
 #include <maya/MFn.h>
 #include <maya/MPxNode.h>
@@ -18,9 +19,6 @@ namespace kavo::host::graph {
 // What a node type is made of: its identity, how to create its behaviour
 // object, its attributes (its own after those it inherits) and which
 // attributes affect which.
-class Node;
-struct PlugPath;
-
 class NodeType
 {
 public:

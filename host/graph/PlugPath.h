@@ -1,12 +1,12 @@
 #ifndef KAVO_HOST_GRAPH_PLUGPATH_H
 #define KAVO_HOST_GRAPH_PLUGPATH_H
 
+#include "graph/GraphFwd.h"
+
 #include <string>
 #include <vector>
 
 namespace kavo::host::graph {
-
-class Attribute;
 
 // Where a plug lies within its node: the attribute, and the logical index of
 // every array on the way down to it. An array attribute with no index for it

@@ -1,14 +1,13 @@
 #ifndef KAVO_HOST_GRAPH_RENAMENODEEDIT_H
 #define KAVO_HOST_GRAPH_RENAMENODEEDIT_H
 
+#include "graph/GraphFwd.h"
 #include "graph/ModifierEdit.h"
 
 #include <memory>
 #include <string>
 
 namespace kavo::host::graph {
-
-class Node;
 
 // Gives a node a new name, made unique the host's way when it is taken.
 class RenameNodeEdit : public ModifierEdit

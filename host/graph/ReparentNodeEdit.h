@@ -1,13 +1,12 @@
 #ifndef KAVO_HOST_GRAPH_REPARENTNODEEDIT_H
 #define KAVO_HOST_GRAPH_REPARENTNODEEDIT_H
 
+#include "graph/GraphFwd.h"
 #include "graph/ModifierEdit.h"
 
 #include <memory>
 
 namespace kavo::host::graph {
-
-class Node;
 
 // Moves a DAG node under another one, or to the top of the hierarchy.
 class ReparentNodeEdit : public ModifierEdit

@@ -1,14 +1,13 @@
 #ifndef KAVO_HOST_GRAPH_SLOT_H
 #define KAVO_HOST_GRAPH_SLOT_H
 
+#include "graph/GraphFwd.h"
 #include "graph/Value.h"
 
 #include <map>
 #include <vector>
 
 namespace kavo::host::graph {
-
-class Attribute;
 
 // The storage of one attribute at one place in a node. An array attribute's
 // slot holds its elements by logical index; an element (or a plain

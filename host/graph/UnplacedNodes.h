@@ -1,13 +1,12 @@
 #ifndef KAVO_HOST_GRAPH_UNPLACEDNODES_H
 #define KAVO_HOST_GRAPH_UNPLACEDNODES_H
 
+#include "graph/GraphFwd.h"
+
 #include <cstddef>
 #include <set>
 
 namespace kavo::host::graph {
-
-class Node;
-class NodeType;
 
 // Nodes a modifier has made that have not joined the scene yet. Each holds
 // the behaviour object its type's creator made, so a plug-in's code must

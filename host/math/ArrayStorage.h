@@ -188,6 +188,18 @@ MStatus NumberArray<E, Derived>::get(E dest[]) const
     return copyOut(this->m_elements, dest);
 }
 
+template <typename E, typename Other, typename Derived>
+FloatingArray<E, Other, Derived>::FloatingArray(const Other src[], unsigned int count)
+    : NumberArray<E, Derived>(fromValues<E>(src, count))
+{
+}
+
+template <typename E, typename Other, typename Derived>
+MStatus FloatingArray<E, Other, Derived>::set(Other element, unsigned int index)
+{
+    return this->set(static_cast<E>(element), index);
+}
+
 template <typename E, typename Derived, int N>
 ComponentArray<E, Derived, N>::ComponentArray(const double src[][N], unsigned int count)
     : Array<E, Derived>(fromValues<E>(src, count))
@@ -222,6 +234,18 @@ template <typename E, typename Derived, int N>
 MStatus ComponentArray<E, Derived, N>::get(float dest[][N]) const
 {
     return copyRows<N>(this->m_elements, dest);
+}
+
+template <typename E, typename Scalar, typename Derived>
+MStatus PointArray<E, Scalar, Derived>::set(unsigned int index, Scalar x, Scalar y, Scalar z, Scalar w)
+{
+    return this->set(E(x, y, z, w), index);
+}
+
+template <typename E, typename Scalar, typename Derived>
+MStatus PointArray<E, Scalar, Derived>::append(Scalar x, Scalar y, Scalar z, Scalar w)
+{
+    return this->append(E(x, y, z, w));
 }
 
 } // namespace kavo::host::math

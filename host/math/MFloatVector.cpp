@@ -3,16 +3,11 @@
 #include <maya/MPoint.h>
 #include <maya/MVector.h>
 
+#include "VectorConstants.h"
+
 #include <ostream>
 
-const MFloatVector MFloatVector::zero;
-const MFloatVector MFloatVector::one(1.0f, 1.0f, 1.0f);
-const MFloatVector MFloatVector::xAxis(1.0f, 0.0f, 0.0f);
-const MFloatVector MFloatVector::yAxis(0.0f, 1.0f, 0.0f);
-const MFloatVector MFloatVector::zAxis(0.0f, 0.0f, 1.0f);
-const MFloatVector MFloatVector::xNegAxis(-1.0f, 0.0f, 0.0f);
-const MFloatVector MFloatVector::yNegAxis(0.0f, -1.0f, 0.0f);
-const MFloatVector MFloatVector::zNegAxis(0.0f, 0.0f, -1.0f);
+KAVO_VECTOR_CONSTANTS(MFloatVector);
 
 MFloatVector::MFloatVector(const MVector& other)
     : Vector3(static_cast<float>(other.x), static_cast<float>(other.y), static_cast<float>(other.z))

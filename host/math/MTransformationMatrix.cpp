@@ -6,6 +6,7 @@
 #include "FaultHook.h"
 
 #include <cmath>
+#include <initializer_list>
 
 using namespace kavo::host::math;
 
@@ -61,14 +62,37 @@ MStatus assignInSpace(MSpace::Space space, double to[3], const MVector& translat
     return MStatus::kSuccess;
 }
 
+// Copies three components in the given space (every space holds them alike);
+// a missing array or an unknown space is refused with kInvalidParameter.
+MStatus copyInSpace(MSpace::Space space, const double from[3], double to[3])
+{
+    if (from == nullptr || to == nullptr || !isValidSpace(space))
+        return MStatus::kInvalidParameter;
+    copy3(from, to);
+    return MStatus::kSuccess;
+}
+
+// One entry of a matrix: its row, its column and its value.
+struct Entry
+{
+    int row;
+    int column;
+    double value;
+};
+
+// Identity with three entries replaced.
+MMatrix identityWith(const Entry& a, const Entry& b, const Entry& c)
+{
+    MMatrix matrix;
+    for (const Entry* entry : {&a, &b, &c})
+        matrix.matrix[entry->row][entry->column] = entry->value;
+    return matrix;
+}
+
 // Identity with the offset in row 3.
 MMatrix translationMatrix(double x, double y, double z)
 {
-    MMatrix translation;
-    translation.matrix[3][0] = x;
-    translation.matrix[3][1] = y;
-    translation.matrix[3][2] = z;
-    return translation;
+    return identityWith({3, 0, x}, {3, 1, y}, {3, 2, z});
 }
 
 MMatrix translationMatrix(const double v[3])
@@ -82,21 +106,13 @@ MMatrix negatedTranslationMatrix(const double v[3])
 
 MMatrix scaleMatrix(const double scale[3])
 {
-    MMatrix matrix;
-    matrix.matrix[0][0] = scale[0];
-    matrix.matrix[1][1] = scale[1];
-    matrix.matrix[2][2] = scale[2];
-    return matrix;
+    return identityWith({0, 0, scale[0]}, {1, 1, scale[1]}, {2, 2, scale[2]});
 }
 
 // Shear xy, xz, yz: identity with [1][0] = xy, [2][0] = xz, [2][1] = yz.
 MMatrix shearMatrix(const double shear[3])
 {
-    MMatrix matrix;
-    matrix.matrix[1][0] = shear[0];
-    matrix.matrix[2][0] = shear[1];
-    matrix.matrix[2][1] = shear[2];
-    return matrix;
+    return identityWith({1, 0, shear[0]}, {2, 0, shear[1]}, {2, 1, shear[2]});
 }
 
 // The offset a pivot translation needs so that moving the pivot by delta
@@ -108,6 +124,25 @@ void balancePivotTranslation(const MVector& delta, const MMatrix& linear, double
     pivotTranslation[0] += moved.x - delta.x;
     pivotTranslation[1] += moved.y - delta.y;
     pivotTranslation[2] += moved.z - delta.z;
+}
+
+// Moves a pivot to `target`, made cartesian first. With `balance`, the
+// pivot's translation is offset too, so that the transformation stays as it
+// was; `linear()` gives the linear part applied about the pivot.
+template <class Linear>
+MStatus movePivot(double pivot[3], double pivotTranslation[3], const MPoint& target, MSpace::Space space, bool balance,
+                  Linear linear)
+{
+    if (!isValidSpace(space))
+        return MStatus::kInvalidParameter;
+    MPoint cartesian(target);
+    cartesian.cartesianize();
+    if (balance) {
+        const MVector delta(cartesian.x - pivot[0], cartesian.y - pivot[1], cartesian.z - pivot[2]);
+        balancePivotTranslation(delta, linear(), pivotTranslation);
+    }
+    assign3(pivot, cartesian.x, cartesian.y, cartesian.z);
+    return MStatus::kSuccess;
 }
 
 // A unit vector perpendicular to the unit vector axis.
@@ -248,10 +283,7 @@ MMatrix MTransformationMatrix::asMatrixInverse() const
 
 MStatus MTransformationMatrix::getScale(double scale[3], MSpace::Space space) const
 {
-    if (scale == nullptr || !isValidSpace(space))
-        return MStatus::kInvalidParameter;
-    copy3(m_scale, scale);
-    return MStatus::kSuccess;
+    return copyInSpace(space, m_scale, scale);
 }
 
 MStatus MTransformationMatrix::setScale(const double scale[3], MSpace::Space space)
@@ -266,18 +298,12 @@ MStatus MTransformationMatrix::setScale(const double scale[3], MSpace::Space spa
 
 MStatus MTransformationMatrix::getShear(double shear[3], MSpace::Space space) const
 {
-    if (shear == nullptr || !isValidSpace(space))
-        return MStatus::kInvalidParameter;
-    copy3(m_shear, shear);
-    return MStatus::kSuccess;
+    return copyInSpace(space, m_shear, shear);
 }
 
 MStatus MTransformationMatrix::setShear(const double shear[3], MSpace::Space space)
 {
-    if (shear == nullptr || !isValidSpace(space))
-        return MStatus::kInvalidParameter;
-    copy3(shear, m_shear);
-    return MStatus::kSuccess;
+    return copyInSpace(space, shear, m_shear);
 }
 
 MPoint MTransformationMatrix::scalePivot(MSpace::Space space, MStatus* ReturnStatus) const
@@ -287,17 +313,8 @@ MPoint MTransformationMatrix::scalePivot(MSpace::Space space, MStatus* ReturnSta
 
 MStatus MTransformationMatrix::setScalePivot(const MPoint& pivot, MSpace::Space space, bool balance)
 {
-    if (!isValidSpace(space))
-        return MStatus::kInvalidParameter;
-    MPoint cartesian(pivot);
-    cartesian.cartesianize();
-    if (balance) {
-        const MVector delta(cartesian.x - m_scalePivot[0], cartesian.y - m_scalePivot[1],
-                            cartesian.z - m_scalePivot[2]);
-        balancePivotTranslation(delta, scaleMatrix(m_scale) * shearMatrix(m_shear), m_scalePivotTranslation);
-    }
-    assign3(m_scalePivot, cartesian.x, cartesian.y, cartesian.z);
-    return MStatus::kSuccess;
+    return movePivot(m_scalePivot, m_scalePivotTranslation, pivot, space, balance,
+                     [this] { return scaleMatrix(m_scale) * shearMatrix(m_shear); });
 }
 
 MVector MTransformationMatrix::scalePivotTranslation(MSpace::Space space, MStatus* ReturnStatus) const
@@ -317,18 +334,8 @@ MPoint MTransformationMatrix::rotatePivot(MSpace::Space space, MStatus* ReturnSt
 
 MStatus MTransformationMatrix::setRotatePivot(const MPoint& pivot, MSpace::Space space, bool balance)
 {
-    if (!isValidSpace(space))
-        return MStatus::kInvalidParameter;
-    MPoint cartesian(pivot);
-    cartesian.cartesianize();
-    if (balance) {
-        const MVector delta(cartesian.x - m_rotatePivot[0], cartesian.y - m_rotatePivot[1],
-                            cartesian.z - m_rotatePivot[2]);
-        balancePivotTranslation(delta, m_rotateOrientation * rotationMatrix(m_rotation, m_rotationOrder),
-                                m_rotatePivotTranslation);
-    }
-    assign3(m_rotatePivot, cartesian.x, cartesian.y, cartesian.z);
-    return MStatus::kSuccess;
+    return movePivot(m_rotatePivot, m_rotatePivotTranslation, pivot, space, balance,
+                     [this] { return m_rotateOrientation * rotationMatrix(m_rotation, m_rotationOrder); });
 }
 
 MVector MTransformationMatrix::rotatePivotTranslation(MSpace::Space space, MStatus* ReturnStatus) const

@@ -9,11 +9,7 @@ namespace kavo::host::render {
 namespace {
 
 namespace names = texture_attributes;
-using graph::Attribute;
-using graph::Node;
-using graph::PlugPath;
-using graph::Scene;
-using graph::Slot;
+using namespace graph;
 
 // The attribute's storage on the node, brought up to date.
 Slot* evaluated(Node& node, const char* attributeName)

@@ -5,6 +5,7 @@
 // "ramp") over texture space. bind() reads the node's settings once (for a
 // file texture, the whole image), so that many samples cost one lookup each.
 
+#include "graph/GraphFwd.h"
 #include "render/CheckerPattern.h"
 #include "render/RampPattern.h"
 #include "render/TextureImage.h"
@@ -14,10 +15,6 @@
 
 #include <string>
 #include <variant>
-
-namespace kavo::host::graph {
-class Node;
-}
 
 namespace kavo::host::render {
 

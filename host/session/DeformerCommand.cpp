@@ -16,9 +16,7 @@ namespace kavo::host::session {
 
 using geometry::GeometryPlugs;
 using geometry::geometryPlugsOf;
-using graph::Node;
-using graph::PlugPath;
-using graph::Scene;
+using namespace graph;
 
 namespace {
 

@@ -1,14 +1,12 @@
 #ifndef KAVO_HOST_SESSION_GEOMETRYSHAPES_H
 #define KAVO_HOST_SESSION_GEOMETRYSHAPES_H
 
+#include "graph/GraphFwd.h"
+
 #include <maya/MObject.h>
 #include <maya/MStatus.h>
 
 #include <string>
-
-namespace kavo::host::graph {
-class Node;
-}
 
 namespace kavo::host::session {
 

@@ -1,16 +1,14 @@
 #ifndef KAVO_HOST_SESSION_PLUGINLOADER_H
 #define KAVO_HOST_SESSION_PLUGINLOADER_H
 
+#include "graph/GraphFwd.h"
+
 #include <maya/MObject.h>
 #include <maya/MStatus.h>
 
 #include <memory>
 #include <string>
 #include <vector>
-
-namespace kavo::host::graph {
-class Plugin;
-}
 
 namespace kavo::host::session {
 

@@ -5,9 +5,7 @@
 // and every ancestor, and that are not intermediate objects (shapes kept only
 // to feed a deformer).
 
-namespace kavo::host::graph {
-class Node;
-}
+#include "graph/GraphFwd.h"
 
 namespace kavo::host::view {
 

@@ -6,15 +6,12 @@
 // locator's transform highlights the locator. Nodes are only referred to: a
 // node that is deleted drops out of the selection by itself.
 
+#include "graph/GraphFwd.h"
+
 #include <maya/MObject.h>
 
 #include <memory>
 #include <vector>
-
-namespace kavo::host::graph {
-class Node;
-class Object;
-} // namespace kavo::host::graph
 
 namespace kavo::host::view {
 

@@ -11,6 +11,7 @@
 // nodes belong to the view and are kept out of the scene's node list:
 // clearing a scene does not take the camera away from an open view.
 
+#include "graph/GraphFwd.h"
 #include "view/Camera.h"
 #include "view/OffscreenContext.h"
 
@@ -24,10 +25,6 @@
 #include <cstdint>
 #include <memory>
 #include <vector>
-
-namespace kavo::host::graph {
-class Node;
-}
 
 namespace kavo::host::view {
 

@@ -46,6 +46,9 @@ private:
     };
 
     MDataHandle value(const MPlug& plug, bool evaluate, MStatus* ReturnStatus);
+    // The array handle over value(); the outcome of the read, or of making
+    // the array handle when the read succeeded, goes to ReturnStatus.
+    MArrayDataHandle arrayValue(const MPlug& plug, bool evaluate, MStatus* ReturnStatus);
     kavo::host::graph::Node* m_node;
     DeformerWeights m_deformerWeights;
 };

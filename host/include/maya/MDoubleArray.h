@@ -5,17 +5,13 @@
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
 
-// A growable array of doubles, with the members of every host array (Array).
-class OPENMAYA_EXPORT MDoubleArray : public kavo::host::math::NumberArray<double, MDoubleArray>
+// A growable array of doubles, with the members of every host array (Array),
+// taking floats as well (FloatingArray).
+class OPENMAYA_EXPORT MDoubleArray : public kavo::host::math::FloatingArray<double, float, MDoubleArray>
 {
 public:
-    using NumberArray::NumberArray;
+    using FloatingArray::FloatingArray;
     MDoubleArray() = default;
-    MDoubleArray(unsigned int initialSize, double initialValue = 0);
-    MDoubleArray(const float src[], unsigned int count);
-
-    using NumberArray::set;
-    MStatus set(float element, unsigned int index);
 };
 
 #endif

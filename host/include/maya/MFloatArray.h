@@ -5,17 +5,13 @@
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
 
-// A growable array of floats, with the members of every host array (Array).
-class OPENMAYA_EXPORT MFloatArray : public kavo::host::math::NumberArray<float, MFloatArray>
+// A growable array of floats, with the members of every host array (Array),
+// taking doubles as well (FloatingArray).
+class OPENMAYA_EXPORT MFloatArray : public kavo::host::math::FloatingArray<float, double, MFloatArray>
 {
 public:
-    using NumberArray::NumberArray;
+    using FloatingArray::FloatingArray;
     MFloatArray() = default;
-    MFloatArray(unsigned int initialSize, float initialValue = 0);
-    MFloatArray(const double src[], unsigned int count);
-
-    using NumberArray::set;
-    MStatus set(double element, unsigned int index);
 };
 
 #endif

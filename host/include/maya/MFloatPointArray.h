@@ -7,18 +7,12 @@
 #include <maya/MTypes.h>
 
 // A growable array of single-precision points, with the members of every host array (Array)
-// and of the point and vector arrays (ComponentArray).
-class OPENMAYA_EXPORT MFloatPointArray : public kavo::host::math::ComponentArray<MFloatPoint, MFloatPointArray, 4>
+// and of the point arrays (ComponentArray, PointArray).
+class OPENMAYA_EXPORT MFloatPointArray : public kavo::host::math::PointArray<MFloatPoint, float, MFloatPointArray>
 {
 public:
-    using ComponentArray::ComponentArray;
+    using PointArray::PointArray;
     MFloatPointArray() = default;
-    MFloatPointArray(unsigned int initialSize, const MFloatPoint& initialValue = MFloatPoint::origin);
-
-    using ComponentArray::append;
-    using ComponentArray::set;
-    MStatus set(unsigned int index, float x, float y, float z = 0, float w = 1);
-    MStatus append(float x, float y, float z = 0, float w = 1);
 };
 
 #endif

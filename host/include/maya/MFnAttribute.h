@@ -8,10 +8,7 @@
 class DLL_PUBLIC MFnAttribute : public MFnBase
 {
 public:
-    MFnAttribute();
-    MFnAttribute(MObject& object, MStatus* ReturnStatus = NULL);
-    MFnAttribute(const MObject& object, MStatus* ReturnStatus = NULL);
-    MFn::Type type() const override;
+    KAVO_FUNCTION_SET_DECLARATIONS(MFnAttribute);
 
     bool isReadable(MStatus* ReturnStatus = NULL) const;
     bool isWritable(MStatus* ReturnStatus = NULL) const;

@@ -30,4 +30,13 @@ private:
     MFnBase& operator=(const MFnBase&) = delete;
 };
 
+// Declares, inside a function set's class, the members every function set has
+// alike: a constructor that attaches to nothing, two that attach to an object
+// (reporting the outcome to the optional ReturnStatus), and type().
+#define KAVO_FUNCTION_SET_DECLARATIONS(Class)                                                                          \
+    Class();                                                                                                           \
+    Class(MObject& object, MStatus* ReturnStatus = NULL);                                                              \
+    Class(const MObject& object, MStatus* ReturnStatus = NULL);                                                        \
+    MFn::Type type() const override
+
 #endif

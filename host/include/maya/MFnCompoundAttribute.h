@@ -6,10 +6,7 @@
 class DLL_PUBLIC MFnCompoundAttribute : public MFnAttribute
 {
 public:
-    MFnCompoundAttribute();
-    MFnCompoundAttribute(MObject& object, MStatus* ReturnStatus = NULL);
-    MFnCompoundAttribute(const MObject& object, MStatus* ReturnStatus = NULL);
-    MFn::Type type() const override;
+    KAVO_FUNCTION_SET_DECLARATIONS(MFnCompoundAttribute);
 
     MObject create(const MString& fullName, const MString& briefName, MStatus* ReturnStatus = NULL);
     MStatus addChild(const MObject& child);

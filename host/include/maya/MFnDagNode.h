@@ -5,14 +5,16 @@
 #include <maya/MFnDependencyNode.h>
 #include <maya/MMatrix.h>
 
+// The function-set declarations of a DAG node's function set, with a fourth
+// constructor that attaches to the node at the end of a DAG path.
+#define KAVO_DAG_FUNCTION_SET_DECLARATIONS(Class)                                                                      \
+    KAVO_FUNCTION_SET_DECLARATIONS(Class);                                                                             \
+    Class(const MDagPath& path, MStatus* ReturnStatus = NULL)
+
 class DLL_PUBLIC MFnDagNode : public MFnDependencyNode
 {
 public:
-    MFnDagNode();
-    MFnDagNode(MObject& object, MStatus* ReturnStatus = NULL);
-    MFnDagNode(const MObject& object, MStatus* ReturnStatus = NULL);
-    MFnDagNode(const MDagPath& path, MStatus* ReturnStatus = NULL);
-    MFn::Type type() const override;
+    KAVO_DAG_FUNCTION_SET_DECLARATIONS(MFnDagNode);
 
     unsigned int parentCount(MStatus* ReturnStatus = NULL) const;
     MObject parent(unsigned int index, MStatus* ReturnStatus = NULL) const;

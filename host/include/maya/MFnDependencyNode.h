@@ -11,10 +11,7 @@ class MPxNode;
 class DLL_PUBLIC MFnDependencyNode : public MFnBase
 {
 public:
-    MFnDependencyNode();
-    MFnDependencyNode(MObject& object, MStatus* ReturnStatus = NULL);
-    MFnDependencyNode(const MObject& object, MStatus* ReturnStatus = NULL);
-    MFn::Type type() const override;
+    KAVO_FUNCTION_SET_DECLARATIONS(MFnDependencyNode);
 
     MString name(MStatus* ReturnStatus = NULL) const;
     MString setName(const MString& name, bool createNamespace = false, MStatus* ReturnStatus = NULL);

@@ -6,10 +6,7 @@
 class DLL_PUBLIC MFnEnumAttribute : public MFnAttribute
 {
 public:
-    MFnEnumAttribute();
-    MFnEnumAttribute(MObject& object, MStatus* ReturnStatus = NULL);
-    MFnEnumAttribute(const MObject& object, MStatus* ReturnStatus = NULL);
-    MFn::Type type() const override;
+    KAVO_FUNCTION_SET_DECLARATIONS(MFnEnumAttribute);
 
     MObject create(const MString& fullName, const MString& briefName, short defaultValue = 0,
                    MStatus* ReturnStatus = NULL);

@@ -14,10 +14,7 @@ public:
         kDouble = 1
     };
 
-    MFnMatrixAttribute();
-    MFnMatrixAttribute(MObject& object, MStatus* ReturnStatus = NULL);
-    MFnMatrixAttribute(const MObject& object, MStatus* ReturnStatus = NULL);
-    MFn::Type type() const override;
+    KAVO_FUNCTION_SET_DECLARATIONS(MFnMatrixAttribute);
 
     MObject create(const MString& fullName, const MString& briefName, Type matrixType = kDouble,
                    MStatus* ReturnStatus = NULL);

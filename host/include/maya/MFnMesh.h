@@ -44,12 +44,8 @@ class OPENMAYA_EXPORT MFnMesh : public MFnDagNode
 public:
     static const int kInstanceUnspecified = -1;
 
-    MFnMesh();
-    MFnMesh(MObject& object, MStatus* ReturnStatus = NULL);
-    MFnMesh(const MObject& object, MStatus* ReturnStatus = NULL);
-    MFnMesh(const MDagPath& path, MStatus* ReturnStatus = NULL);
+    KAVO_DAG_FUNCTION_SET_DECLARATIONS(MFnMesh);
     ~MFnMesh() override;
-    MFn::Type type() const override;
     MStatus setObject(MObject& object) override;
     MStatus setObject(const MObject& object) override;
 

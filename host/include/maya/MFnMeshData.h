@@ -12,11 +12,8 @@
 class OPENMAYA_EXPORT MFnMeshData : public MFnData
 {
 public:
-    MFnMeshData();
-    MFnMeshData(MObject& object, MStatus* ReturnStatus = NULL);
-    MFnMeshData(const MObject& object, MStatus* ReturnStatus = NULL);
+    KAVO_FUNCTION_SET_DECLARATIONS(MFnMeshData);
     ~MFnMeshData() override;
-    MFn::Type type() const override;
 
     // A new, empty mesh data object; the function set is attached to it.
     MObject create(MStatus* ReturnStatus = NULL);

@@ -7,10 +7,7 @@
 class DLL_PUBLIC MFnNumericAttribute : public MFnAttribute
 {
 public:
-    MFnNumericAttribute();
-    MFnNumericAttribute(MObject& object, MStatus* ReturnStatus = NULL);
-    MFnNumericAttribute(const MObject& object, MStatus* ReturnStatus = NULL);
-    MFn::Type type() const override;
+    KAVO_FUNCTION_SET_DECLARATIONS(MFnNumericAttribute);
 
     MObject create(const MString& fullName, const MString& briefName, MFnNumericData::Type unitType,
                    double defaultValue = 0, MStatus* ReturnStatus = NULL);

@@ -36,12 +36,8 @@ public:
         kLast = 4
     };
 
-    MFnNurbsCurve();
-    MFnNurbsCurve(MObject& object, MStatus* ReturnStatus = NULL);
-    MFnNurbsCurve(const MObject& object, MStatus* ReturnStatus = NULL);
-    MFnNurbsCurve(const MDagPath& path, MStatus* ReturnStatus = NULL);
+    KAVO_DAG_FUNCTION_SET_DECLARATIONS(MFnNurbsCurve);
     ~MFnNurbsCurve() override;
-    MFn::Type type() const override;
     static const char* className();
 
     MStatus setObject(MObject& object) override;

@@ -11,11 +11,8 @@
 class DLL_PUBLIC MFnNurbsCurveData : public MFnData
 {
 public:
-    MFnNurbsCurveData();
-    MFnNurbsCurveData(MObject& object, MStatus* ReturnStatus = NULL);
-    MFnNurbsCurveData(const MObject& object, MStatus* ReturnStatus = NULL);
+    KAVO_FUNCTION_SET_DECLARATIONS(MFnNurbsCurveData);
     ~MFnNurbsCurveData() override;
-    MFn::Type type() const override;
     static const char* className();
 
     // A new, empty data object; the function set is attached to it.

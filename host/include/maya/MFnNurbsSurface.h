@@ -38,12 +38,8 @@ public:
         kLast = 4
     };
 
-    MFnNurbsSurface();
-    MFnNurbsSurface(MObject& object, MStatus* ReturnStatus = NULL);
-    MFnNurbsSurface(const MObject& object, MStatus* ReturnStatus = NULL);
-    MFnNurbsSurface(const MDagPath& path, MStatus* ReturnStatus = NULL);
+    KAVO_DAG_FUNCTION_SET_DECLARATIONS(MFnNurbsSurface);
     ~MFnNurbsSurface() override;
-    MFn::Type type() const override;
     static const char* className();
 
     MStatus setObject(MObject& object) override;

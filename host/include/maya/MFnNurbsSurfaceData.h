@@ -11,11 +11,8 @@
 class DLL_PUBLIC MFnNurbsSurfaceData : public MFnData
 {
 public:
-    MFnNurbsSurfaceData();
-    MFnNurbsSurfaceData(MObject& object, MStatus* ReturnStatus = NULL);
-    MFnNurbsSurfaceData(const MObject& object, MStatus* ReturnStatus = NULL);
+    KAVO_FUNCTION_SET_DECLARATIONS(MFnNurbsSurfaceData);
     ~MFnNurbsSurfaceData() override;
-    MFn::Type type() const override;
     static const char* className();
 
     // A new, empty data object; the function set is attached to it.

@@ -24,12 +24,8 @@
 class OPENMAYA_EXPORT MFnSubd : public MFnDagNode
 {
 public:
-    MFnSubd();
-    MFnSubd(MObject& object, MStatus* ReturnStatus = NULL);
-    MFnSubd(const MObject& object, MStatus* ReturnStatus = NULL);
-    MFnSubd(const MDagPath& path, MStatus* ReturnStatus = NULL);
+    KAVO_DAG_FUNCTION_SET_DECLARATIONS(MFnSubd);
     ~MFnSubd() override;
-    MFn::Type type() const override;
     MStatus setObject(MObject& object) override;
     MStatus setObject(const MObject& object) override;
 

@@ -11,11 +11,8 @@
 class OPENMAYA_EXPORT MFnSubdData : public MFnData
 {
 public:
-    MFnSubdData();
-    MFnSubdData(MObject& object, MStatus* ReturnStatus = NULL);
-    MFnSubdData(const MObject& object, MStatus* ReturnStatus = NULL);
+    KAVO_FUNCTION_SET_DECLARATIONS(MFnSubdData);
     ~MFnSubdData() override;
-    MFn::Type type() const override;
 
     // A new subdivision surface data object without a base mesh; the
     // function set is attached to it.

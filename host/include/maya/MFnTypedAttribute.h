@@ -8,10 +8,7 @@
 class DLL_PUBLIC MFnTypedAttribute : public MFnAttribute
 {
 public:
-    MFnTypedAttribute();
-    MFnTypedAttribute(MObject& object, MStatus* ReturnStatus = NULL);
-    MFnTypedAttribute(const MObject& object, MStatus* ReturnStatus = NULL);
-    MFn::Type type() const override;
+    KAVO_FUNCTION_SET_DECLARATIONS(MFnTypedAttribute);
 
     MObject create(const MString& fullName, const MString& briefName, MFnData::Type type,
                    const MObject& defaultValue = MObject::kNullObj, MStatus* ReturnStatus = NULL);

@@ -18,10 +18,7 @@ public:
         kLast = 4
     };
 
-    MFnUnitAttribute();
-    MFnUnitAttribute(MObject& object, MStatus* ReturnStatus = NULL);
-    MFnUnitAttribute(const MObject& object, MStatus* ReturnStatus = NULL);
-    MFn::Type type() const override;
+    KAVO_FUNCTION_SET_DECLARATIONS(MFnUnitAttribute);
 
     MObject create(const MString& fullName, const MString& briefName, MFnUnitAttribute::Type unitType,
                    double defaultValue = 0.0, MStatus* ReturnStatus = NULL);

@@ -11,11 +11,8 @@
 class OPENMAYA_EXPORT MFnVectorArrayData : public MFnData
 {
 public:
-    MFnVectorArrayData();
-    MFnVectorArrayData(MObject& object, MStatus* ReturnStatus = NULL);
-    MFnVectorArrayData(const MObject& object, MStatus* ReturnStatus = NULL);
+    KAVO_FUNCTION_SET_DECLARATIONS(MFnVectorArrayData);
     ~MFnVectorArrayData() override;
-    MFn::Type type() const override;
 
     unsigned int length(MStatus* ReturnStatus = NULL) const;
     // The vectors as they stand. The array is a copy: change the data with set().

@@ -16,6 +16,7 @@ class MDagPath;
 namespace kavo::host::geometry {
 class MeshData;
 class MeshNormalList;
+struct UVSet;
 } // namespace kavo::host::geometry
 
 // Walks the polygons of a mesh data object in polygon id order. Face-vertex
@@ -60,6 +61,11 @@ private:
     bool onPolygon() const;
     bool validCorner(int corner) const;
     const kavo::host::geometry::MeshNormalList& normalsWithValues() const;
+    // The UV of corner `vertex` of the current polygon in the UV set named
+    // `uvSet` (the current set when null): the set and the UV's index in it.
+    // kInvalidParameter for no such corner or set, kFailure when the corner
+    // has no UV there; the outputs are left alone then.
+    MStatus cornerUV(int vertex, const MString* uvSet, const kavo::host::geometry::UVSet*& set, int& uvIndex) const;
 
     std::shared_ptr<kavo::host::geometry::MeshData> m_mesh;
     // The normal ids from the start; the normals themselves only once asked

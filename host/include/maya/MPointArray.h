@@ -7,18 +7,12 @@
 #include <maya/MTypes.h>
 
 // A growable array of points, with the members of every host array (Array)
-// and of the point and vector arrays (ComponentArray).
-class OPENMAYA_EXPORT MPointArray : public kavo::host::math::ComponentArray<MPoint, MPointArray, 4>
+// and of the point arrays (ComponentArray, PointArray).
+class OPENMAYA_EXPORT MPointArray : public kavo::host::math::PointArray<MPoint, double, MPointArray>
 {
 public:
-    using ComponentArray::ComponentArray;
+    using PointArray::PointArray;
     MPointArray() = default;
-    MPointArray(unsigned int initialSize, const MPoint& initialValue = MPoint::origin);
-
-    using ComponentArray::append;
-    using ComponentArray::set;
-    MStatus set(unsigned int index, double x, double y, double z = 0, double w = 1);
-    MStatus append(double x, double y, double z = 0, double w = 1);
 };
 
 #endif

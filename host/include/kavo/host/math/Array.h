@@ -79,6 +79,21 @@ public:
     MStatus get(E dest[]) const;
 };
 
+// An array of floating-point numbers, which also takes numbers of the other
+// floating-point type (Other), converting each.
+template <typename E, typename Other, typename Derived>
+class DLL_PUBLIC FloatingArray : public NumberArray<E, Derived>
+{
+public:
+    using NumberArray<E, Derived>::NumberArray;
+    FloatingArray() = default;
+    FloatingArray(unsigned int initialSize, E initialValue = 0) : NumberArray<E, Derived>(initialSize, initialValue) {}
+    FloatingArray(const Other src[], unsigned int count);
+
+    using Array<E, Derived>::set;
+    MStatus set(Other element, unsigned int index);
+};
+
 // An array of points (N = 4: x, y, z, w) or vectors (N = 3: x, y, z), which
 // also converts its elements to and from rows of double or float components.
 template <typename E, typename Derived, int N>
@@ -96,6 +111,25 @@ public:
     // Copies every element into dest, which must hold length() rows.
     MStatus get(double dest[][N]) const;
     MStatus get(float dest[][N]) const;
+};
+
+// An array of points whose components are of type Scalar, which also takes
+// the components one by one.
+template <typename E, typename Scalar, typename Derived>
+class DLL_PUBLIC PointArray : public ComponentArray<E, Derived, 4>
+{
+public:
+    using ComponentArray<E, Derived, 4>::ComponentArray;
+    PointArray() = default;
+    PointArray(unsigned int initialSize, const E& initialValue = E::origin)
+        : ComponentArray<E, Derived, 4>(initialSize, initialValue)
+    {
+    }
+
+    using Array<E, Derived>::append;
+    using ComponentArray<E, Derived, 4>::set;
+    MStatus set(unsigned int index, Scalar x, Scalar y, Scalar z = 0, Scalar w = 1);
+    MStatus append(Scalar x, Scalar y, Scalar z = 0, Scalar w = 1);
 };
 
 } // namespace kavo::host::math

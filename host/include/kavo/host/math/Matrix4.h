@@ -1,6 +1,7 @@
 #ifndef KAVO_HOST_MATH_MATRIX4_H
 #define KAVO_HOST_MATH_MATRIX4_H
 
+#include <kavo/host/math/SelfAccess.h>
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
 
@@ -15,7 +16,7 @@ namespace kavo::host::math {
 // The members are compiled into the host's Foundation library, which
 // instantiates the template for both classes; a caller only links them.
 template <typename Real, typename Derived>
-class DLL_PUBLIC Matrix4
+class DLL_PUBLIC Matrix4 : public SelfAccess<Derived>
 {
 public:
     Matrix4();
@@ -60,7 +61,7 @@ public:
     Real matrix[4][4];
 
 private:
-    Derived& self() { return static_cast<Derived&>(*this); }
+    using SelfAccess<Derived>::self;
 };
 
 } // namespace kavo::host::math

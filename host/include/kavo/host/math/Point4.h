@@ -1,6 +1,7 @@
 #ifndef KAVO_HOST_MATH_POINT4_H
 #define KAVO_HOST_MATH_POINT4_H
 
+#include <kavo/host/math/SelfAccess.h>
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
 
@@ -18,7 +19,7 @@ namespace kavo::host::math {
 // The members defined out of line are compiled into the host's Foundation
 // library, which instantiates the template for both classes.
 template <typename Real, typename Derived, typename Vector, typename Matrix>
-class DLL_PUBLIC Point4
+class DLL_PUBLIC Point4 : public SelfAccess<Derived>
 {
 public:
     // kFailure for a null destination.
@@ -83,8 +84,7 @@ protected:
     bool withinTolerance(const Derived& other, Real tol) const;
 
 private:
-    Derived& self() { return static_cast<Derived&>(*this); }
-    const Derived& self() const { return static_cast<const Derived&>(*this); }
+    using SelfAccess<Derived>::self;
 };
 
 } // namespace kavo::host::math
