@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_APPERROR_H
-#define KAVO_APP_APPERROR_H
+#pragma once
 
 // A failure the command line reports to the user and ends with: the message
 // to print and the process's exit status. Usage and input errors (a bad
@@ -30,5 +29,3 @@ private:
 };
 
 } // namespace kavo::app
-
-#endif

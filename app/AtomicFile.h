@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_ATOMICFILE_H
-#define KAVO_APP_ATOMICFILE_H
+#pragma once
 
 // An output file that appears whole or not at all. Everything is written to
 // a hidden temporary file in the target's folder (so the final rename stays
@@ -42,5 +41,3 @@ private:
 };
 
 } // namespace kavo::app
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_ATTRIBUTEASSIGNMENTS_H
-#define KAVO_APP_ATTRIBUTEASSIGNMENTS_H
+#pragma once
 
 // Sets deformer attributes from NAME=VALUE text, the way a user at the host
 // would: by long or short name; an enumeration by label or value
@@ -40,5 +39,3 @@ private:
 };
 
 } // namespace kavo::app
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_ATTRIBUTELISTING_H
-#define KAVO_APP_ATTRIBUTELISTING_H
+#pragma once
 
 // The table --list-attributes prints: every attribute a user may set, with
 // its long and short name, kind, default and limits.
@@ -19,5 +18,3 @@ public:
 };
 
 } // namespace kavo::app
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_BUILTINGEOMETRY_H
-#define KAVO_APP_BUILTINGEOMETRY_H
+#pragma once
 
 // The built-in examples, named on the command line instead of a file so each
 // kind of geometry can be tried without one: "@plane", "@sphere", "@torus"
@@ -27,5 +26,3 @@ public:
 };
 
 } // namespace kavo::app
-
-#endif

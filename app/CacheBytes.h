@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_CACHEBYTES_H
-#define KAVO_APP_CACHEBYTES_H
+#pragma once
 
 // The binary numbers of the point cache formats, put into and taken out of
 // byte buffers in a stated byte order whatever the machine's: 32-bit
@@ -134,5 +133,3 @@ inline void appendFloat(std::string& bytes, float value, Order order)
 }
 
 } // namespace kavo::app::cachebytes
-
-#endif

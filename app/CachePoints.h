@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_CACHEPOINTS_H
-#define KAVO_APP_CACHEPOINTS_H
+#pragma once
 
 // The points a point cache holds for one geometry, in the order the OBJ and
 // PLY outputs write them: mesh and subdivision-cage vertices, particles,
@@ -48,5 +47,3 @@ private:
 };
 
 } // namespace kavo::app
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_COMMANDLINE_H
-#define KAVO_APP_COMMANDLINE_H
+#pragma once
 
 // Reads kavo-deform's command line into Options.
 
@@ -28,5 +27,3 @@ private:
 };
 
 } // namespace kavo::app
-
-#endif

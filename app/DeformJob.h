@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_DEFORMJOB_H
-#define KAVO_APP_DEFORMJOB_H
+#pragma once
 
 // One run of kavo-deform: reads the inputs, checks where everything will be
 // written, builds the scene in the host, applies the options, and for every
@@ -59,5 +58,3 @@ private:
 };
 
 } // namespace kavo::app
-
-#endif

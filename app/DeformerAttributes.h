@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_DEFORMERATTRIBUTES_H
-#define KAVO_APP_DEFORMERATTRIBUTES_H
+#pragma once
 
 // The deformer attributes a user may name on the command line: those the
 // plug-in's node type declares itself, by the long and short names saved
@@ -40,5 +39,3 @@ private:
 };
 
 } // namespace kavo::app
-
-#endif

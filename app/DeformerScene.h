@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_DEFORMERSCENE_H
-#define KAVO_APP_DEFORMERSCENE_H
+#pragma once
 
 // The scene a run builds in the stand-in host, the way an artist's creation
 // script would build it in the host: a shape per input under its own
@@ -92,5 +91,3 @@ private:
 };
 
 } // namespace kavo::app
-
-#endif

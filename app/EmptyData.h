@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_EMPTYDATA_H
-#define KAVO_APP_EMPTYDATA_H
+#pragma once
 
 // New, empty geometry data for the program's builders to fill.
 
@@ -18,5 +17,3 @@ MObject emptyData(MStatus& status)
 }
 
 } // namespace kavo::app
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_FRAMERANGE_H
-#define KAVO_APP_FRAMERANGE_H
+#pragma once
 
 // The frames a run evaluates, and how they name its files. Frames are whole
 // numbers of scene time at 24 frames per second. A run of '#' in a file name
@@ -42,5 +41,3 @@ private:
 };
 
 } // namespace kavo::app
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_FRAMESHARE_H
-#define KAVO_APP_FRAMESHARE_H
+#pragma once
 
 // Which part of a frame range one task of a farm job evaluates: the K-th of
 // N even shares, K counted from 1. Shares are consecutive runs of the
@@ -46,5 +45,3 @@ private:
 };
 
 } // namespace kavo::app
-
-#endif

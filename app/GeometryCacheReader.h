@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_GEOMETRYCACHEREADER_H
-#define KAVO_APP_GEOMETRYCACHEREADER_H
+#pragma once
 
 // Reads the host's geometry cache (the layout GeometryCacheWriter gives):
 // the XML description, then the IFF data of one file for the range or of
@@ -77,5 +76,3 @@ private:
 };
 
 } // namespace kavo::app
-
-#endif

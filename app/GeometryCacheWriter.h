@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_GEOMETRYCACHEWRITER_H
-#define KAVO_APP_GEOMETRYCACHEWRITER_H
+#pragma once
 
 // Writes the host's geometry cache: an XML description file (the target,
 // "NAME.xml") and binary data beside it, one file for the range
@@ -56,5 +55,3 @@ private:
 };
 
 } // namespace kavo::app
-
-#endif

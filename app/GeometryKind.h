@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_GEOMETRYKIND_H
-#define KAVO_APP_GEOMETRYKIND_H
+#pragma once
 
 // The five kinds of geometry the deformer takes, with the host shape that
 // holds each and the file format each is written in.
@@ -51,5 +50,3 @@ inline const char* describe(GeometryKind kind)
 }
 
 } // namespace kavo::app
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_INPUTFILE_H
-#define KAVO_APP_INPUTFILE_H
+#pragma once
 
 // The files kavo-deform reads (OBJ inputs, weights, texture images) are
 // checked before any of them is opened for reading: each must be a regular
@@ -34,5 +33,3 @@ public:
 };
 
 } // namespace kavo::app
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_INPUTGEOMETRY_H
-#define KAVO_APP_INPUTGEOMETRY_H
+#pragma once
 
 // One geometry given on the command line, read or built and ready to be put
 // into the scene: what it was called, its kind and the host data object
@@ -22,5 +21,3 @@ struct InputGeometry
 };
 
 } // namespace kavo::app
-
-#endif

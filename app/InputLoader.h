@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_INPUTLOADER_H
-#define KAVO_APP_INPUTLOADER_H
+#pragma once
 
 // Reads or builds the geometry a command-line argument names: an OBJ file
 // (a polygon mesh) or one of the built-in examples ("@sphere").
@@ -24,5 +23,3 @@ private:
 };
 
 } // namespace kavo::app
-
-#endif

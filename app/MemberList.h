@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_MEMBERLIST_H
-#define KAVO_APP_MEMBERLIST_H
+#pragma once
 
 // The points a run deforms (--members): point numbers and inclusive ranges
 // FIRST:LAST, comma-separated ("0:799,1200,1500:1599"), counted over the
@@ -33,5 +32,3 @@ private:
 };
 
 } // namespace kavo::app
-
-#endif

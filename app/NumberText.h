@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_NUMBERTEXT_H
-#define KAVO_APP_NUMBERTEXT_H
+#pragma once
 
 // Numbers to and from text, the same whatever the user's locale: what the
 // command line reads and what the writers put in files.
@@ -33,5 +32,3 @@ public:
 };
 
 } // namespace kavo::app
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_NURBSPRIMITIVES_H
-#define KAVO_APP_NURBSPRIMITIVES_H
+#pragma once
 
 // The NURBS examples the command line offers, as host data objects: cubic
 // B-splines in the host's knot convention (n + degree - 1 knots for n CVs).
@@ -25,5 +24,3 @@ public:
 };
 
 } // namespace kavo::app
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_OBJFREEFORMWRITER_H
-#define KAVO_APP_OBJFREEFORMWRITER_H
+#pragma once
 
 // Writes NURBS curves and surfaces as OBJ free-form geometry:
 //
@@ -34,5 +33,3 @@ public:
 };
 
 } // namespace kavo::app
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_OBJREADER_H
-#define KAVO_APP_OBJREADER_H
+#pragma once
 
 // Reads a polygon mesh from an OBJ file, keeping what the file says: the
 // vertices in file order, the faces with their corners as written (not
@@ -37,5 +36,3 @@ public:
 };
 
 } // namespace kavo::app
-
-#endif

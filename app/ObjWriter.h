@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_OBJWRITER_H
-#define KAVO_APP_OBJWRITER_H
+#pragma once
 
 // Writes geometry as Wavefront OBJ text: polygon meshes and subdivision
 // cages as vertices and faces, NURBS curves and surfaces as free-form
@@ -31,5 +30,3 @@ private:
 };
 
 } // namespace kavo::app
-
-#endif

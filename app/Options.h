@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_OPTIONS_H
-#define KAVO_APP_OPTIONS_H
+#pragma once
 
 // Everything a run of kavo-deform was asked to do, as read from its command
 // line.
@@ -46,5 +45,3 @@ struct Options
 };
 
 } // namespace kavo::app
-
-#endif

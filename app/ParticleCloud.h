@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_PARTICLECLOUD_H
-#define KAVO_APP_PARTICLECLOUD_H
+#pragma once
 
 // The particles example: positions spread evenly but without a visible grid
 // through the cube from -1 to 1, the same on every run.
@@ -22,5 +21,3 @@ private:
 };
 
 } // namespace kavo::app
-
-#endif

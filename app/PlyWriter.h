@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_PLYWRITER_H
-#define KAVO_APP_PLYWRITER_H
+#pragma once
 
 // Writes particle positions as an ASCII PLY point cloud: one vertex element
 // of double x, y, z per particle, in particle order, with 17 significant
@@ -19,5 +18,3 @@ public:
 };
 
 } // namespace kavo::app
-
-#endif

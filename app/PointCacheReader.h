@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_POINTCACHEREADER_H
-#define KAVO_APP_POINTCACHEREADER_H
+#pragma once
 
 // Reads a point cache that animates an input (--input-cache): the host's
 // geometry cache (.xml with its .mcx or .mcc data), .pc2 or .mdd, as their
@@ -49,5 +48,3 @@ public:
 };
 
 } // namespace kavo::app
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_POINTCACHEWRITER_H
-#define KAVO_APP_POINTCACHEWRITER_H
+#pragma once
 
 // Writes the points of one geometry over a range of frames to a point cache,
 // the format chosen by the target's extension:
@@ -89,5 +88,3 @@ protected:
 };
 
 } // namespace kavo::app
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_POLYGONDATAFACTORY_H
-#define KAVO_APP_POLYGONDATAFACTORY_H
+#pragma once
 
 // Turns a polygon mesh description into the host's data objects: a polygon
 // mesh (points, faces, UVs and normals as described) or the cage of a
@@ -23,5 +22,3 @@ public:
 };
 
 } // namespace kavo::app
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_POLYGONMESHDESCRIPTION_H
-#define KAVO_APP_POLYGONMESHDESCRIPTION_H
+#pragma once
 
 // A polygon mesh as plain lists, the way files and the built-in examples
 // describe one before it becomes host data: the points, the corner count of
@@ -41,5 +40,3 @@ struct PolygonMeshDescription
 };
 
 } // namespace kavo::app
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_POLYGONPRIMITIVES_H
-#define KAVO_APP_POLYGONPRIMITIVES_H
+#pragma once
 
 // The polygon examples the command line offers, all about the size of the
 // noise handle's unit cube: faces wound counter-clockwise seen from outside,
@@ -24,5 +23,3 @@ public:
 };
 
 } // namespace kavo::app
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_PREVIEW_H
-#define KAVO_APP_PREVIEW_H
+#pragma once
 
 // The preview image of a frame: a real OpenGL render, offscreen, through
 // one of the host's 3-D views in its flat-shaded style. The camera frames
@@ -46,5 +45,3 @@ private:
 };
 
 } // namespace kavo::app
-
-#endif

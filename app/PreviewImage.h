@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_PREVIEWIMAGE_H
-#define KAVO_APP_PREVIEWIMAGE_H
+#pragma once
 
 // The preview's image file, in the format its name's extension asks for:
 // PNG, JPEG, TIFF or OpenEXR. Any other extension is refused before the run
@@ -28,5 +27,3 @@ public:
 };
 
 } // namespace kavo::app
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_PREVIEWSHAPE_H
-#define KAVO_APP_PREVIEWSHAPE_H
+#pragma once
 
 // What the preview draws of one deformed geometry, reduced to polygons,
 // polylines and points: a mesh or subdivision cage as its faces, a NURBS
@@ -29,5 +28,3 @@ struct PreviewShape
 };
 
 } // namespace kavo::app
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_PROGRESS_H
-#define KAVO_APP_PROGRESS_H
+#pragma once
 
 // A progress bar for a range of frames on standard error, with the time
 // left estimated from the frames done so far. It shows only when standard
@@ -37,5 +36,3 @@ private:
 };
 
 } // namespace kavo::app
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_RECOMPUTEDNORMALS_H
-#define KAVO_APP_RECOMPUTEDNORMALS_H
+#pragma once
 
 // Normals worked out afresh from a polygon mesh's current points, so that a
 // deformed mesh is never written with the normals it had before it moved.
@@ -36,5 +35,3 @@ public:
 };
 
 } // namespace kavo::app
-
-#endif

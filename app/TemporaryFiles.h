@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_TEMPORARYFILES_H
-#define KAVO_APP_TEMPORARYFILES_H
+#pragma once
 
 // The temporary files of a run, removed when the run is interrupted. A run
 // stopped by SIGINT (Ctrl-C), SIGTERM (a farm's kill) or SIGHUP (a closed
@@ -40,5 +39,3 @@ public:
 };
 
 } // namespace kavo::app
-
-#endif

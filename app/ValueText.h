@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_VALUETEXT_H
-#define KAVO_APP_VALUETEXT_H
+#pragma once
 
 // Attribute values as people read them: the shortest text that reads back
 // as the same number in the value's own precision (0.2 rather than
@@ -20,5 +19,3 @@ public:
 };
 
 } // namespace kavo::app
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_APP_WEIGHTSFILE_H
-#define KAVO_APP_WEIGHTSFILE_H
+#pragma once
 
 // A file of painted weights: numbers separated by blanks or line breaks,
 // '#' starting a comment, one weight per point, the points of every input
@@ -26,5 +25,3 @@ public:
 };
 
 } // namespace kavo::app
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_FUZZ_FUZZ_SAMPLED_CACHE_H
-#define KAVO_FUZZ_FUZZ_SAMPLED_CACHE_H
+#pragma once
 
 // What the .pc2 and .mdd targets check of any bytes read as a cache: refused
 // with a usage error, or a cache whose every frame it accepts reads as
@@ -45,5 +44,3 @@ inline void readSampledCache(const std::uint8_t* data, size_t size, const char* 
 }
 
 } // namespace kavo::fuzz
-
-#endif

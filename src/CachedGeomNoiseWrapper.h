@@ -1,5 +1,4 @@
-#ifndef KAVO_CACHEDGEOMNOISEWRAPPER_H
-#define KAVO_CACHEDGEOMNOISEWRAPPER_H
+#pragma once
 
 #include "IGeomNoiseWrapper.h"
 
@@ -39,5 +38,3 @@ protected:
     MFloatArray m_vValues;
     MFloatVectorArray m_normals;
 };
-
-#endif

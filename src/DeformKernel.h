@@ -1,5 +1,4 @@
-#ifndef KAVO_DEFORMKERNEL_H
-#define KAVO_DEFORMKERNEL_H
+#pragma once
 
 #include "DeformSettings.h"
 #include "IGeomNoiseWrapper.h"
@@ -96,5 +95,3 @@ private:
     // run on it.
     SimdTarget::Id m_simdTarget = SimdTarget::chosen();
 };
-
-#endif

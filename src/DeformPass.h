@@ -1,5 +1,4 @@
-#ifndef KAVO_DEFORMPASS_H
-#define KAVO_DEFORMPASS_H
+#pragma once
 
 #include "DeformKernel.h"
 
@@ -37,5 +36,3 @@ inline bool run(const DeformKernel& kernel, std::size_t count)
 }
 
 } // namespace DeformPass
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_DEFORMSETTINGS_H
-#define KAVO_DEFORMSETTINGS_H
+#pragma once
 
 #include "PerlinNoise.h"
 
@@ -80,5 +79,3 @@ struct DeformSettings
     // Whether the noise sees world-space positions.
     bool worldSpace() const { return space != MSpace::kObject; }
 };
-
-#endif

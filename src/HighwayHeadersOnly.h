@@ -1,5 +1,4 @@
-#ifndef KAVO_HIGHWAYHEADERSONLY_H
-#define KAVO_HIGHWAYHEADERSONLY_H
+#pragma once
 
 // Included first by the files that compile a kernel once per instruction set
 // with Highway (PerlinNoiseBatch.cpp, DeformKernelBatch.cpp), before
@@ -22,6 +21,4 @@
 // not; compiling it only costs build time.
 #ifndef HWY_DISABLED_TARGETS
 #define HWY_DISABLED_TARGETS HWY_SSSE3
-#endif
-
 #endif

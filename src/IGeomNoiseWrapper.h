@@ -1,5 +1,4 @@
-#ifndef KAVO_IGEOMNOISEWRAPPER_H
-#define KAVO_IGEOMNOISEWRAPPER_H
+#pragma once
 
 #include <maya/MDataHandle.h>
 #include <maya/MFloatArray.h>
@@ -46,5 +45,3 @@ public:
     MStatus makeScaleMatrix(const MMatrix& geometryMatrix, MMatrix& scaleMatrix, float sx, float sy, float sz,
                             MSpace::Space space, const MMatrix& handleInverse);
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_INOISE_H
-#define KAVO_INOISE_H
+#pragma once
 
 #include <maya/MPoint.h>
 
@@ -28,5 +27,3 @@ public:
 protected:
     ~INoise() = default;
 };
-
-#endif

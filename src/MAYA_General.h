@@ -1,5 +1,4 @@
-#ifndef KAVO_MAYA_GENERAL_H
-#define KAVO_MAYA_GENERAL_H
+#pragma once
 
 #include <maya/MStatus.h>
 #include <maya/MString.h>
@@ -29,5 +28,3 @@ void reportLocatedError(const MStatus& status, const char* file, int line);
         if (kavoCheckedStatus_ != MStatus::kSuccess)                                                                   \
             kavo::reportLocatedError(kavoCheckedStatus_, __FILE__, __LINE__);                                          \
     } while (false)
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_MESHGEOMNOISEWRAPPER_H
-#define KAVO_MESHGEOMNOISEWRAPPER_H
+#pragma once
 
 #include "CachedGeomNoiseWrapper.h"
 
@@ -45,5 +44,3 @@ private:
     // asks for every vertex's normal on every evaluation.
     std::vector<MVector> m_vertexNormals;
 };
-
-#endif

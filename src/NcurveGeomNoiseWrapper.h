@@ -1,5 +1,4 @@
-#ifndef KAVO_NCURVEGEOMNOISEWRAPPER_H
-#define KAVO_NCURVEGEOMNOISEWRAPPER_H
+#pragma once
 
 #include "CachedGeomNoiseWrapper.h"
 
@@ -17,5 +16,3 @@ public:
 
     MStatus setGeometry(MObject& geometry, MDataHandle& output, MSpace::Space space) override;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_NOISECALCULATION_H
-#define KAVO_NOISECALCULATION_H
+#pragma once
 
 #include "INoise.h"
 
@@ -43,5 +42,3 @@ float octaveFrequency(int octave);
 float octaveWeight(int octave, float iterations, float roughness);
 
 } // namespace NoiseCalculation
-
-#endif

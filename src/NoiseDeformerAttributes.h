@@ -1,5 +1,4 @@
-#ifndef KAVO_NOISEDEFORMERATTRIBUTES_H
-#define KAVO_NOISEDEFORMERATTRIBUTES_H
+#pragma once
 
 #include "DeformSettings.h"
 
@@ -92,5 +91,3 @@ MStatus readAttribute(MDataBlock& block, const MObject& attribute, const char* n
 // Reads the attributes whose readOrder lies in [first, last], in that
 // order, into values. The first read that fails ends it with kFailure.
 MStatus readAttributes(MDataBlock& block, int first, int last, DeformerAttributeValues& values);
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_NOISEDEFORMERNODE_H
-#define KAVO_NOISEDEFORMERNODE_H
+#pragma once
 
 #include "DeformSettings.h"
 #include "IGeomNoiseWrapper.h"
@@ -309,5 +308,3 @@ public:
     // The length of a frame in seconds (1/24), the unit of "phase".
     static constexpr float m_defTimeUnit = 1.0f / 24.0f;
 };
-
-#endif

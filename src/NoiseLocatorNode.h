@@ -1,5 +1,4 @@
-#ifndef KAVO_NOISELOCATORNODE_H
-#define KAVO_NOISELOCATORNODE_H
+#pragma once
 
 #include <maya/M3dView.h>
 #include <maya/MBoundingBox.h>
@@ -48,5 +47,3 @@ public:
     static constexpr const char* m_snameBoundingBox = "noisebbox";
     static constexpr bool m_defBoundingBox = false;
 };
-
-#endif

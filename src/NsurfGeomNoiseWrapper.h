@@ -1,5 +1,4 @@
-#ifndef KAVO_NSURFGEOMNOISEWRAPPER_H
-#define KAVO_NSURFGEOMNOISEWRAPPER_H
+#pragma once
 
 #include "CachedGeomNoiseWrapper.h"
 
@@ -34,5 +33,3 @@ private:
     int m_degreeU;
     int m_degreeV;
 };
-
-#endif

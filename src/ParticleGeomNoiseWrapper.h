@@ -1,5 +1,4 @@
-#ifndef KAVO_PARTICLEGEOMNOISEWRAPPER_H
-#define KAVO_PARTICLEGEOMNOISEWRAPPER_H
+#pragma once
 
 #include "IGeomNoiseWrapper.h"
 
@@ -38,5 +37,3 @@ private:
     std::unique_ptr<MFnVectorArrayData> m_fnVectorArrayData;
     bool m_hasFunctionSet;
 };
-
-#endif

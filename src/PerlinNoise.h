@@ -1,5 +1,4 @@
-#ifndef KAVO_PERLINNOISE_H
-#define KAVO_PERLINNOISE_H
+#pragma once
 
 #include "INoise.h"
 #include "SimdTarget.h"
@@ -112,5 +111,3 @@ inline float PerlinNoise::grad(int hash, float x, float y, float z, float w)
     const float c = signedBy(coordinates[picked[2]], h & 1u);
     return (a + b) + c;
 }
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_POINTARITHMETIC_H
-#define KAVO_POINTARITHMETIC_H
+#pragma once
 
 #include <maya/MBoundingBox.h>
 #include <maya/MFloatVector.h>
@@ -166,5 +165,3 @@ inline MPoint displaced(const MPoint& point, const MVector& amplitude, const MVe
 }
 
 } // namespace PointArithmetic
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_SIMDTARGET_H
-#define KAVO_SIMDTARGET_H
+#pragma once
 
 #include <vector>
 
@@ -41,5 +40,3 @@ public:
     // while a pass or a batch runs.
     static bool choose(const char* name);
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_SUBDGEOMNOISEWRAPPER_H
-#define KAVO_SUBDGEOMNOISEWRAPPER_H
+#pragma once
 
 #include "CachedGeomNoiseWrapper.h"
 
@@ -15,5 +14,3 @@ public:
 
     MStatus setGeometry(MObject& geometry, MDataHandle& output, MSpace::Space space) override;
 };
-
-#endif

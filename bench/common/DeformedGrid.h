@@ -1,5 +1,4 @@
-#ifndef KAVO_BENCH_COMMON_DEFORMEDGRID_H
-#define KAVO_BENCH_COMMON_DEFORMEDGRID_H
+#pragma once
 
 // A grid mesh shape with a noise deformer on it, in a scene of its own, as
 // the deform benchmarks use it: the host's deformer command puts the
@@ -84,5 +83,3 @@ private:
 };
 
 } // namespace kavo::bench
-
-#endif

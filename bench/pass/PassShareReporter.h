@@ -1,5 +1,4 @@
-#ifndef KAVO_BENCH_PASS_PASSSHAREREPORTER_H
-#define KAVO_BENCH_PASS_PASSSHAREREPORTER_H
+#pragma once
 
 // The console's report, and afterwards a table of the plug-in's share of an
 // evaluation per vertex: each pass's time less host_share_only's at the same
@@ -35,5 +34,3 @@ private:
 };
 
 } // namespace kavo::bench
-
-#endif

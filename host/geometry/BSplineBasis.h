@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_BSPLINEBASIS_H
-#define KAVO_HOST_GEOMETRY_BSPLINEBASIS_H
+#pragma once
 
 #include "geometry/NurbsKnots.h"
 
@@ -39,5 +38,3 @@ private:
 };
 
 } // namespace kavo::host::geometry
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_CONTROLNET_H
-#define KAVO_HOST_GEOMETRY_CONTROLNET_H
+#pragma once
 
 // Checks and measures on a list of rational CVs, shared by curves and surfaces.
 
@@ -19,5 +18,3 @@ double controlNetExtent(const std::vector<MPoint>& cvs);
 bool hasUsableCVs(const std::vector<MPoint>& cvs);
 
 } // namespace kavo::host::geometry
-
-#endif

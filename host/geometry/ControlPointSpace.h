@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_CONTROLPOINTSPACE_H
-#define KAVO_HOST_GEOMETRY_CONTROLPOINTSPACE_H
+#pragma once
 
 #include <maya/MMatrix.h>
 #include <maya/MPoint.h>
@@ -32,5 +31,3 @@ inline MPoint cvFromSpace(const MPoint& cv, const MMatrix& world, MSpace::Space 
 }
 
 } // namespace kavo::host::geometry
-
-#endif

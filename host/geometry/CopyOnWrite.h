@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_COPYONWRITE_H
-#define KAVO_HOST_GEOMETRY_COPYONWRITE_H
+#pragma once
 
 #include <memory>
 #include <utility>
@@ -60,5 +59,3 @@ private:
 };
 
 } // namespace kavo::host::geometry
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_DATASPACE_H
-#define KAVO_HOST_GEOMETRY_DATASPACE_H
+#pragma once
 
 #include "graph/Data.h"
 
@@ -40,5 +39,3 @@ inline MVector normalFromSpace(const graph::Data& data, const MVector& normal, M
 }
 
 } // namespace kavo::host::geometry
-
-#endif

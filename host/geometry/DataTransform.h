@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_DATATRANSFORM_H
-#define KAVO_HOST_GEOMETRY_DATATRANSFORM_H
+#pragma once
 
 #include "graph/Object.h"
 
@@ -33,5 +32,3 @@ MStatus writeTransform(const MObject& object, const MMatrix& matrix)
 }
 
 } // namespace kavo::host::geometry
-
-#endif

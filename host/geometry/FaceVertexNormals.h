@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_FACEVERTEXNORMALS_H
-#define KAVO_HOST_GEOMETRY_FACEVERTEXNORMALS_H
+#pragma once
 
 #include <maya/MVector.h>
 
@@ -46,5 +45,3 @@ private:
 };
 
 } // namespace kavo::host::geometry
-
-#endif

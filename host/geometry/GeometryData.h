@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_GEOMETRYDATA_H
-#define KAVO_HOST_GEOMETRY_GEOMETRYDATA_H
+#pragma once
 
 #include "graph/Data.h"
 
@@ -55,5 +54,3 @@ private:
 };
 
 } // namespace kavo::host::geometry
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_GEOMETRYSHAPE_H
-#define KAVO_HOST_GEOMETRY_GEOMETRYSHAPE_H
+#pragma once
 
 #include "graph/Attribute.h"
 #include "graph/Node.h"
@@ -45,5 +44,3 @@ GeometryPlugs geometryPlugsOf(const graph::NodeType& type);
 MStatus computeGeometryOutput(graph::Node& node, const graph::PlugPath& plug);
 
 } // namespace kavo::host::geometry
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_HOMOGENEOUSPOINT_H
-#define KAVO_HOST_GEOMETRY_HOMOGENEOUSPOINT_H
+#pragma once
 
 #include <maya/MPoint.h>
 #include <maya/MVector.h>
@@ -32,5 +31,3 @@ struct HomogeneousPoint
 };
 
 } // namespace kavo::host::geometry
-
-#endif

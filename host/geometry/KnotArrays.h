@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_KNOTARRAYS_H
-#define KAVO_HOST_GEOMETRY_KNOTARRAYS_H
+#pragma once
 
 // Knot vectors between the host's MDoubleArray and NurbsKnots.
 
@@ -36,5 +35,3 @@ inline void copyKnots(const NurbsKnots& knots, MDoubleArray& array)
 }
 
 } // namespace kavo::host::geometry
-
-#endif

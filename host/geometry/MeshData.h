@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_MESHDATA_H
-#define KAVO_HOST_GEOMETRY_MESHDATA_H
+#pragma once
 
 #include "geometry/CopyOnWrite.h"
 #include "geometry/FaceVertexNormals.h"
@@ -92,5 +91,3 @@ private:
 };
 
 } // namespace kavo::host::geometry
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_MESHNORMALLIST_H
-#define KAVO_HOST_GEOMETRY_MESHNORMALLIST_H
+#pragma once
 
 #include <maya/MVector.h>
 
@@ -26,5 +25,3 @@ struct MeshNormalList
 };
 
 } // namespace kavo::host::geometry
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_MESHNORMALS_H
-#define KAVO_HOST_GEOMETRY_MESHNORMALS_H
+#pragma once
 
 #include "geometry/PolygonMesh.h"
 
@@ -30,5 +29,3 @@ std::vector<MVector> smoothVertexNormals(const std::vector<MPoint>& points, cons
                                          const std::vector<int>& faceVertexIndices);
 
 } // namespace kavo::host::geometry
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_NURBSCURVEDATA_H
-#define KAVO_HOST_GEOMETRY_NURBSCURVEDATA_H
+#pragma once
 
 #include "geometry/NurbsCurveShape.h"
 #include "geometry/NurbsData.h"
@@ -53,5 +52,3 @@ private:
 };
 
 } // namespace kavo::host::geometry
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_NURBSCURVESHAPE_H
-#define KAVO_HOST_GEOMETRY_NURBSCURVESHAPE_H
+#pragma once
 
 #include "geometry/NurbsKnots.h"
 
@@ -61,5 +60,3 @@ private:
 };
 
 } // namespace kavo::host::geometry
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_NURBSDATA_H
-#define KAVO_HOST_GEOMETRY_NURBSDATA_H
+#pragma once
 
 #include "geometry/CopyOnWrite.h"
 #include "geometry/GeometryData.h"
@@ -46,5 +45,3 @@ protected:
 };
 
 } // namespace kavo::host::geometry
-
-#endif

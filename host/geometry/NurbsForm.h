@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_NURBSFORM_H
-#define KAVO_HOST_GEOMETRY_NURBSFORM_H
+#pragma once
 
 namespace kavo::host::geometry {
 
@@ -18,5 +17,3 @@ enum class NurbsForm : int
 };
 
 } // namespace kavo::host::geometry
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_NURBSKNOTS_H
-#define KAVO_HOST_GEOMETRY_NURBSKNOTS_H
+#pragma once
 
 #include "geometry/NurbsForm.h"
 
@@ -61,5 +60,3 @@ private:
 };
 
 } // namespace kavo::host::geometry
-
-#endif

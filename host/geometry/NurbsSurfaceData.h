@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_NURBSSURFACEDATA_H
-#define KAVO_HOST_GEOMETRY_NURBSSURFACEDATA_H
+#pragma once
 
 #include "geometry/NurbsData.h"
 #include "geometry/NurbsKnots.h"
@@ -56,5 +55,3 @@ private:
 };
 
 } // namespace kavo::host::geometry
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_NURBSSURFACESHAPE_H
-#define KAVO_HOST_GEOMETRY_NURBSSURFACESHAPE_H
+#pragma once
 
 #include "geometry/NurbsKnots.h"
 
@@ -59,5 +58,3 @@ private:
 };
 
 } // namespace kavo::host::geometry
-
-#endif

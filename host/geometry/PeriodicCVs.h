@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_PERIODICCVS_H
-#define KAVO_HOST_GEOMETRY_PERIODICCVS_H
+#pragma once
 
 #include "geometry/NurbsKnots.h"
 
@@ -24,5 +23,3 @@ std::vector<int> copiesOf(const NurbsKnots& knots, int index);
 bool isSameCV(const MPoint& a, const MPoint& b, double extent);
 
 } // namespace kavo::host::geometry
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_POLYGONMESH_H
-#define KAVO_HOST_GEOMETRY_POLYGONMESH_H
+#pragma once
 
 #include <maya/MPoint.h>
 
@@ -22,5 +21,3 @@ struct PolygonMesh
 };
 
 } // namespace kavo::host::geometry
-
-#endif

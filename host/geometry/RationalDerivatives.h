@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_RATIONALDERIVATIVES_H
-#define KAVO_HOST_GEOMETRY_RATIONALDERIVATIVES_H
+#pragma once
 
 #include "geometry/HomogeneousPoint.h"
 
@@ -30,5 +29,3 @@ inline MVector cartesianSecondDerivative(const HomogeneousPoint& a, const Homoge
 }
 
 } // namespace kavo::host::geometry
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_RETURNSTATUS_H
-#define KAVO_HOST_GEOMETRY_RETURNSTATUS_H
+#pragma once
 
 #include <maya/MStatus.h>
 
@@ -21,5 +20,3 @@ T withStatus(MStatus* ReturnStatus, MStatus status, T value)
 }
 
 } // namespace kavo::host::geometry
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_SHAPECACHE_H
-#define KAVO_HOST_GEOMETRY_SHAPECACHE_H
+#pragma once
 
 #include <maya/MMatrix.h>
 #include <maya/MTypes.h>
@@ -52,5 +51,3 @@ private:
 };
 
 } // namespace kavo::host::geometry
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_SHAPEGEOMETRYACCESS_H
-#define KAVO_HOST_GEOMETRY_SHAPEGEOMETRYACCESS_H
+#pragma once
 
 // How geometry function sets reach their geometry. A function set is
 // attached to a geometry data object or to a geometry shape node (see
@@ -73,5 +72,3 @@ MStatus editAttachedGeometry(const MObject& object, Edit edit)
 }
 
 } // namespace kavo::host::geometry
-
-#endif

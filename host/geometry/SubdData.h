@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_SUBDDATA_H
-#define KAVO_HOST_GEOMETRY_SUBDDATA_H
+#pragma once
 
 #include "geometry/CopyOnWrite.h"
 #include "geometry/GeometryData.h"
@@ -48,5 +47,3 @@ private:
 };
 
 } // namespace kavo::host::geometry
-
-#endif

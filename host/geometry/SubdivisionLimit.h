@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_SUBDIVISIONLIMIT_H
-#define KAVO_HOST_GEOMETRY_SUBDIVISIONLIMIT_H
+#pragma once
 
 #include "geometry/PolygonMesh.h"
 
@@ -30,5 +29,3 @@ struct SubdivisionLimit
 MStatus computeSubdivisionLimit(const PolygonMesh& base, SubdivisionLimit& limit);
 
 } // namespace kavo::host::geometry
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_UVSET_H
-#define KAVO_HOST_GEOMETRY_UVSET_H
+#pragma once
 
 #include <string>
 #include <vector>
@@ -23,5 +22,3 @@ struct UVSet
 };
 
 } // namespace kavo::host::geometry
-
-#endif

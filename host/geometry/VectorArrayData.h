@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GEOMETRY_VECTORARRAYDATA_H
-#define KAVO_HOST_GEOMETRY_VECTORARRAYDATA_H
+#pragma once
 
 #include "geometry/CopyOnWrite.h"
 #include "geometry/GeometryData.h"
@@ -34,5 +33,3 @@ private:
 };
 
 } // namespace kavo::host::geometry
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_ATTRIBUTE_H
-#define KAVO_HOST_GRAPH_ATTRIBUTE_H
+#pragma once
 
 #include "graph/Object.h"
 #include "graph/Value.h"
@@ -89,5 +88,3 @@ public:
 };
 
 } // namespace kavo::host::graph
-
-#endif

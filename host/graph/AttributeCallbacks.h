@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_ATTRIBUTECALLBACKS_H
-#define KAVO_HOST_GRAPH_ATTRIBUTECALLBACKS_H
+#pragma once
 
 #include "graph/GraphFwd.h"
 
@@ -36,5 +35,3 @@ private:
 };
 
 } // namespace kavo::host::graph
-
-#endif

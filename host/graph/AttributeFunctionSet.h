@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_ATTRIBUTEFUNCTIONSET_H
-#define KAVO_HOST_GRAPH_ATTRIBUTEFUNCTIONSET_H
+#pragma once
 
 #include "graph/Attribute.h"
 #include "graph/Faults.h"
@@ -55,5 +54,3 @@ inline MObject handleOf(const std::shared_ptr<Attribute>& attribute)
 }
 
 } // namespace kavo::host::graph
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_ATTRIBUTEHANDLES_H
-#define KAVO_HOST_GRAPH_ATTRIBUTEHANDLES_H
+#pragma once
 
 #include "graph/Attribute.h"
 
@@ -16,5 +15,3 @@ inline MObject attributeHandle(const Attribute* attribute)
 }
 
 } // namespace kavo::host::graph
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_COMMANDINTERPRETER_H
-#define KAVO_HOST_GRAPH_COMMANDINTERPRETER_H
+#pragma once
 
 #include <maya/MStatus.h>
 
@@ -30,5 +29,3 @@ private:
 };
 
 } // namespace kavo::host::graph
-
-#endif

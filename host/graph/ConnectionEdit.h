@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_CONNECTIONEDIT_H
-#define KAVO_HOST_GRAPH_CONNECTIONEDIT_H
+#pragma once
 
 #include "graph/GraphFwd.h"
 #include "graph/ModifierEdit.h"
@@ -40,5 +39,3 @@ private:
 };
 
 } // namespace kavo::host::graph
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_DAGMATRICES_H
-#define KAVO_HOST_GRAPH_DAGMATRICES_H
+#pragma once
 
 #include "graph/GraphFwd.h"
 
@@ -19,5 +18,3 @@ MMatrix worldMatrix(Node& node);
 MStatus computeDagMatrices(Node& node, const PlugPath& plug);
 
 } // namespace kavo::host::graph
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_DATA_H
-#define KAVO_HOST_GRAPH_DATA_H
+#pragma once
 
 #include "graph/Object.h"
 
@@ -23,5 +22,3 @@ public:
 };
 
 } // namespace kavo::host::graph
-
-#endif

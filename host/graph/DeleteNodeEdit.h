@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_DELETENODEEDIT_H
-#define KAVO_HOST_GRAPH_DELETENODEEDIT_H
+#pragma once
 
 #include "graph/ConnectionEdit.h"
 #include "graph/GraphFwd.h"
@@ -41,5 +40,3 @@ private:
 };
 
 } // namespace kavo::host::graph
-
-#endif

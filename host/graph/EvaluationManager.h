@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_EVALUATIONMANAGER_H
-#define KAVO_HOST_GRAPH_EVALUATIONMANAGER_H
+#pragma once
 
 #include <atomic>
 
@@ -24,5 +23,3 @@ private:
 };
 
 } // namespace kavo::host::graph
-
-#endif

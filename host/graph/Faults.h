@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_FAULTS_H
-#define KAVO_HOST_GRAPH_FAULTS_H
+#pragma once
 
 #include <maya/MStatus.h>
 
@@ -40,5 +39,3 @@ public:
 };
 
 } // namespace kavo::host::graph
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_FUNCTIONSETMEMBERS_H
-#define KAVO_HOST_GRAPH_FUNCTIONSETMEMBERS_H
+#pragma once
 
 #include <maya/MFn.h>
 #include <maya/MObject.h>
@@ -26,5 +25,3 @@
     {                                                                                                                  \
         return kind;                                                                                                   \
     }
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_GRAPHFWD_H
-#define KAVO_HOST_GRAPH_GRAPHFWD_H
+#pragma once
 
 // The dependency graph's classes, declared for headers that only pass them
 // by reference or pointer.
@@ -15,5 +14,3 @@ class Slot;
 struct PlugPath;
 
 } // namespace kavo::host::graph
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_IDLEQUEUE_H
-#define KAVO_HOST_GRAPH_IDLEQUEUE_H
+#pragma once
 
 #include <deque>
 #include <mutex>
@@ -41,5 +40,3 @@ private:
 };
 
 } // namespace kavo::host::graph
-
-#endif

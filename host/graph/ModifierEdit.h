@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_MODIFIEREDIT_H
-#define KAVO_HOST_GRAPH_MODIFIEREDIT_H
+#pragma once
 
 #include <maya/MStatus.h>
 
@@ -17,5 +16,3 @@ public:
 };
 
 } // namespace kavo::host::graph
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_MODIFIERSUPPORT_H
-#define KAVO_HOST_GRAPH_MODIFIERSUPPORT_H
+#pragma once
 
 #include "graph/ConnectionEdit.h"
 
@@ -25,5 +24,3 @@ std::string typeNameOf(const MTypeId& id);
 MObject failedCreation(MStatus status, MStatus* ReturnStatus);
 
 } // namespace kavo::host::graph
-
-#endif

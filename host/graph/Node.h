@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_NODE_H
-#define KAVO_HOST_GRAPH_NODE_H
+#pragma once
 
 #include "graph/NodeType.h"
 #include "graph/Object.h"
@@ -69,5 +68,3 @@ private:
 };
 
 } // namespace kavo::host::graph
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_NODEFUNCTIONSET_H
-#define KAVO_HOST_GRAPH_NODEFUNCTIONSET_H
+#pragma once
 
 #include "graph/Node.h"
 #include "graph/Object.h"
@@ -28,5 +27,3 @@ T report(MStatus* ReturnStatus, bool ok, T value)
 }
 
 } // namespace kavo::host::graph
-
-#endif

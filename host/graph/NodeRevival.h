@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_NODEREVIVAL_H
-#define KAVO_HOST_GRAPH_NODEREVIVAL_H
+#pragma once
 
 #include "graph/GraphFwd.h"
 
@@ -17,5 +16,3 @@ std::shared_ptr<Node> sharedNode(Node& node);
 bool reviveBehaviour(Node& node);
 
 } // namespace kavo::host::graph
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_NODETYPE_H
-#define KAVO_HOST_GRAPH_NODETYPE_H
+#pragma once
 
 #include "graph/Attribute.h"
 #include "graph/GraphFwd.h"
@@ -67,5 +66,3 @@ private:
 };
 
 } // namespace kavo::host::graph
-
-#endif

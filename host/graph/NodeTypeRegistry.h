@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_NODETYPEREGISTRY_H
-#define KAVO_HOST_GRAPH_NODETYPEREGISTRY_H
+#pragma once
 
 #include "graph/NodeType.h"
 
@@ -73,5 +72,3 @@ struct TypeAnnouncement
 };
 
 } // namespace kavo::host::graph
-
-#endif

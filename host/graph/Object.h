@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_OBJECT_H
-#define KAVO_HOST_GRAPH_OBJECT_H
+#pragma once
 
 #include <maya/MFn.h>
 #include <maya/MObject.h>
@@ -30,5 +29,3 @@ std::shared_ptr<T> objectAs(const MObject& object)
 }
 
 } // namespace kavo::host::graph
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_PLUGPATH_H
-#define KAVO_HOST_GRAPH_PLUGPATH_H
+#pragma once
 
 #include "graph/GraphFwd.h"
 
@@ -40,5 +39,3 @@ struct PlugPath
 };
 
 } // namespace kavo::host::graph
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_PLUGIN_H
-#define KAVO_HOST_GRAPH_PLUGIN_H
+#pragma once
 
 #include "graph/Object.h"
 
@@ -45,5 +44,3 @@ private:
 };
 
 } // namespace kavo::host::graph
-
-#endif

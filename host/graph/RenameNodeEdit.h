@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_RENAMENODEEDIT_H
-#define KAVO_HOST_GRAPH_RENAMENODEEDIT_H
+#pragma once
 
 #include "graph/GraphFwd.h"
 #include "graph/ModifierEdit.h"
@@ -25,5 +24,3 @@ private:
 };
 
 } // namespace kavo::host::graph
-
-#endif

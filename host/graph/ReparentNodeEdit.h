@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_REPARENTNODEEDIT_H
-#define KAVO_HOST_GRAPH_REPARENTNODEEDIT_H
+#pragma once
 
 #include "graph/GraphFwd.h"
 #include "graph/ModifierEdit.h"
@@ -24,5 +23,3 @@ private:
 };
 
 } // namespace kavo::host::graph
-
-#endif

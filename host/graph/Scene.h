@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_SCENE_H
-#define KAVO_HOST_GRAPH_SCENE_H
+#pragma once
 
 #include "graph/Node.h"
 #include "graph/PlugPath.h"
@@ -93,5 +92,3 @@ private:
 };
 
 } // namespace kavo::host::graph
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_SLOT_H
-#define KAVO_HOST_GRAPH_SLOT_H
+#pragma once
 
 #include "graph/GraphFwd.h"
 #include "graph/Value.h"
@@ -44,5 +43,3 @@ private:
 };
 
 } // namespace kavo::host::graph
-
-#endif

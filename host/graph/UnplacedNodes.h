@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_UNPLACEDNODES_H
-#define KAVO_HOST_GRAPH_UNPLACEDNODES_H
+#pragma once
 
 #include "graph/GraphFwd.h"
 
@@ -27,5 +26,3 @@ private:
 };
 
 } // namespace kavo::host::graph
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_GRAPH_VALUE_H
-#define KAVO_HOST_GRAPH_VALUE_H
+#pragma once
 
 #include <maya/MFloatMatrix.h>
 #include <maya/MFloatVector.h>
@@ -43,5 +42,3 @@ T& coerce(Value& value)
 }
 
 } // namespace kavo::host::graph
-
-#endif

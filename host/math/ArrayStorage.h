@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MATH_ARRAYSTORAGE_H
-#define KAVO_HOST_MATH_ARRAYSTORAGE_H
+#pragma once
 
 #include <kavo/host/math/Array.h>
 #include <maya/MStatus.h>
@@ -249,5 +248,3 @@ MStatus PointArray<E, Scalar, Derived>::append(Scalar x, Scalar y, Scalar z, Sca
 }
 
 } // namespace kavo::host::math
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MATH_EULERROTATION_H
-#define KAVO_HOST_MATH_EULERROTATION_H
+#pragma once
 
 #include <maya/MMatrix.h>
 #include <maya/MTransformationMatrix.h>
@@ -21,5 +20,3 @@ MMatrix rotationMatrix(const double angles[3], MTransformationMatrix::RotationOr
 void rotationAngles(const MMatrix& rotation, MTransformationMatrix::RotationOrder order, double angles[3]);
 
 } // namespace kavo::host::math
-
-#endif

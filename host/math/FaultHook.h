@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MATH_FAULTHOOK_H
-#define KAVO_HOST_MATH_FAULTHOOK_H
+#pragma once
 
 #include <maya/MStatus.h>
 
@@ -20,5 +19,3 @@ void installFaultCheck(FaultCheck check);
 std::optional<MStatus> checkFault(const std::string& operation);
 
 } // namespace kavo::host::math
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MATH_MATRIXALGEBRA_H
-#define KAVO_HOST_MATH_MATRIXALGEBRA_H
+#pragma once
 
 #include <cmath>
 #include <ostream>
@@ -131,5 +130,3 @@ std::ostream& writeTable(std::ostream& out, const Table4<Real>& m)
 }
 
 } // namespace kavo::host::math
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MATH_PRODUCTORDER_H
-#define KAVO_HOST_MATH_PRODUCTORDER_H
+#pragma once
 
 namespace kavo::host::math {
 
@@ -18,5 +17,3 @@ void setProductOrder(ProductOrder order);
 ProductOrder productOrder();
 
 } // namespace kavo::host::math
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MATH_UNITRATIO_H
-#define KAVO_HOST_MATH_UNITRATIO_H
+#pragma once
 
 #include <cstdint>
 #include <numeric>
@@ -32,5 +31,3 @@ inline double convertUnits(double value, UnitRatio from, UnitRatio to)
 }
 
 } // namespace kavo::host::math
-
-#endif

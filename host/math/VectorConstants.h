@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MATH_VECTORCONSTANTS_H
-#define KAVO_HOST_MATH_VECTORCONSTANTS_H
+#pragma once
 
 // Defines the named vectors every vector class offers: zero, one, and the
 // unit vectors along the positive and negative axes. Whole numbers are exact
@@ -13,5 +12,3 @@
     const Class Class::xNegAxis(-1, 0, 0);                                                                             \
     const Class Class::yNegAxis(0, -1, 0);                                                                             \
     const Class Class::zNegAxis(0, 0, -1)
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_RENDER_CHECKERPATTERN_H
-#define KAVO_HOST_RENDER_CHECKERPATTERN_H
+#pragma once
 
 // The host's 2-D checker texture: squares of two colours alternating in u and
 // v, repeated a given number of times over the unit square. The square at the
@@ -28,5 +27,3 @@ private:
 };
 
 } // namespace kavo::host::render
-
-#endif

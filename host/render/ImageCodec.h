@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_RENDER_IMAGECODEC_H
-#define KAVO_HOST_RENDER_IMAGECODEC_H
+#pragma once
 
 // The image files of the render layer (texture images read, previews
 // written) go through OpenImageIO, which brings a few hundred libraries with
@@ -50,5 +49,3 @@ const ImageCodec* imageCodec(std::string& reason);
 
 // What the module exports: its table, which lives as long as the process.
 extern "C" const kavo::host::render::ImageCodec* kavoImageCodec();
-
-#endif

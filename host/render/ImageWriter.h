@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_RENDER_IMAGEWRITER_H
-#define KAVO_HOST_RENDER_IMAGEWRITER_H
+#pragma once
 
 // Writes 8-bit RGBA pixels to an image file in a format named by the caller:
 // how the command-line host saves a preview of what a 3-D view drew.
@@ -26,5 +25,3 @@ public:
 };
 
 } // namespace kavo::host::render
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_RENDER_PNGWRITER_H
-#define KAVO_HOST_RENDER_PNGWRITER_H
+#pragma once
 
 // Writes 8-bit RGBA pixels to a PNG file: how the command-line host saves a
 // preview of what a 3-D view drew.
@@ -24,5 +23,3 @@ public:
 };
 
 } // namespace kavo::host::render
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_RENDER_RAMPPATTERN_H
-#define KAVO_HOST_RENDER_RAMPPATTERN_H
+#pragma once
 
 // The host's v-ramp texture: colour entries placed at positions along v,
 // linearly interpolated between neighbours. Below the first entry the ramp
@@ -39,5 +38,3 @@ private:
 };
 
 } // namespace kavo::host::render
-
-#endif

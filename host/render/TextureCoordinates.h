@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_RENDER_TEXTURECOORDINATES_H
-#define KAVO_HOST_RENDER_TEXTURECOORDINATES_H
+#pragma once
 
 // Helpers shared by the 2-D patterns for turning a (u, v) into a position
 // within one repeat of the pattern. Texture coordinates come straight from
@@ -27,5 +26,3 @@ inline double wrapToUnit(double t)
 }
 
 } // namespace kavo::host::render
-
-#endif

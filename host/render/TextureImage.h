@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_RENDER_TEXTUREIMAGE_H
-#define KAVO_HOST_RENDER_TEXTUREIMAGE_H
+#pragma once
 
 // An image file held in memory as float RGB for texture lookups.
 //
@@ -47,5 +46,3 @@ private:
 };
 
 } // namespace kavo::host::render
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_RENDER_TEXTURENODETYPES_H
-#define KAVO_HOST_RENDER_TEXTURENODETYPES_H
+#pragma once
 
 // The attributes of the host's 2-D texture nodes, by name, shared by the
 // type announcements and the sampler that reads them.
@@ -31,5 +30,3 @@ inline constexpr const char* kPosition = "position";
 inline constexpr const char* kColor = "color";
 
 } // namespace kavo::host::render::texture_attributes
-
-#endif

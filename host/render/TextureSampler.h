@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_RENDER_TEXTURESAMPLER_H
-#define KAVO_HOST_RENDER_TEXTURESAMPLER_H
+#pragma once
 
 // The colour of one of the host's 2-D texture nodes ("file", "checker",
 // "ramp") over texture space. bind() reads the node's settings once (for a
@@ -38,5 +37,3 @@ private:
 };
 
 } // namespace kavo::host::render
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_SESSION_DEFORMERCOMMAND_H
-#define KAVO_HOST_SESSION_DEFORMERCOMMAND_H
+#pragma once
 
 #include <maya/MObject.h>
 #include <maya/MStatus.h>
@@ -60,5 +59,3 @@ public:
 };
 
 } // namespace kavo::host::session
-
-#endif

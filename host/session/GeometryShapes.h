@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_SESSION_GEOMETRYSHAPES_H
-#define KAVO_HOST_SESSION_GEOMETRYSHAPES_H
+#pragma once
 
 #include "graph/GraphFwd.h"
 
@@ -41,5 +40,3 @@ public:
 };
 
 } // namespace kavo::host::session
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_SESSION_HOST_H
-#define KAVO_HOST_SESSION_HOST_H
+#pragma once
 
 #include "session/PluginLoader.h"
 
@@ -35,5 +34,3 @@ public:
 };
 
 } // namespace kavo::host::session
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_SESSION_PLUGINLOADER_H
-#define KAVO_HOST_SESSION_PLUGINLOADER_H
+#pragma once
 
 #include "graph/GraphFwd.h"
 
@@ -63,5 +62,3 @@ private:
 };
 
 } // namespace kavo::host::session
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_VIEW_ACTIVEVIEW_H
-#define KAVO_HOST_VIEW_ACTIVEVIEW_H
+#pragma once
 
 // Which of the host's 3-D views the user works in. Batch work has none.
 // The host only refers to the view: a view that is closed stops being active.
@@ -23,5 +22,3 @@ private:
 };
 
 } // namespace kavo::host::view
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_VIEW_CAMERA_H
-#define KAVO_HOST_VIEW_CAMERA_H
+#pragma once
 
 // A perspective camera for the host's 3-D views: where it stands, where it
 // looks, and how it projects, in the host's conventions (row vectors, point x
@@ -70,5 +69,3 @@ private:
 };
 
 } // namespace kavo::host::view
-
-#endif

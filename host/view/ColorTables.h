@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_VIEW_COLORTABLES_H
-#define KAVO_HOST_VIEW_COLORTABLES_H
+#pragma once
 
 // The host's indexed drawing colours. A view draws an object with a colour
 // picked by index from one of three palettes according to the object's
@@ -33,5 +32,3 @@ public:
 };
 
 } // namespace kavo::host::view
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_VIEW_DRAWABLESHAPES_H
-#define KAVO_HOST_VIEW_DRAWABLESHAPES_H
+#pragma once
 
 // Which DAG nodes a view draws: those whose "visibility" is on for the node
 // and every ancestor, and that are not intermediate objects (shapes kept only
@@ -16,5 +15,3 @@ public:
 };
 
 } // namespace kavo::host::view
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_VIEW_GEOMETRYPREVIEW_H
-#define KAVO_HOST_VIEW_GEOMETRYPREVIEW_H
+#pragma once
 
 // How a view shows the scene's polygon meshes, so that what a deformer did
 // can be seen: in the shaded display styles as flat-shaded faces lit by one
@@ -19,5 +18,3 @@ public:
 };
 
 } // namespace kavo::host::view
-
-#endif

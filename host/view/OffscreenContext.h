@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_VIEW_OFFSCREENCONTEXT_H
-#define KAVO_HOST_VIEW_OFFSCREENCONTEXT_H
+#pragma once
 
 // An OpenGL context that renders into memory instead of a window, so the
 // host's 3-D views can draw (and tests can look at the pixels) on machines
@@ -55,5 +54,3 @@ private:
 };
 
 } // namespace kavo::host::view
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_VIEW_OPENGLLIBRARY_H
-#define KAVO_HOST_VIEW_OPENGLLIBRARY_H
+#pragma once
 
 // The OpenGL implementation the host draws with (OSMesa, rendering into
 // memory) and the LLVM compiler it brings take most of a short run's start-up
@@ -56,5 +55,3 @@ private:
 };
 
 } // namespace kavo::host::view
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_VIEW_SCENERENDERER_H
-#define KAVO_HOST_VIEW_SCENERENDERER_H
+#pragma once
 
 // Draws the scene into a 3-D view the way the host refreshes a viewport:
 // clear to the background, load the camera, draw the meshes (see
@@ -24,5 +23,3 @@ public:
 };
 
 } // namespace kavo::host::view
-
-#endif

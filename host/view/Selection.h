@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_VIEW_SELECTION_H
-#define KAVO_HOST_VIEW_SELECTION_H
+#pragma once
 
 // The host's active selection: the DAG nodes the user picked. A shape is
 // drawn as selected when it or one of its ancestors is picked, so picking a
@@ -32,5 +31,3 @@ private:
 };
 
 } // namespace kavo::host::view
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_VIEW_VIEW3D_H
-#define KAVO_HOST_VIEW_VIEW3D_H
+#pragma once
 
 // One of the host's 3-D views: an offscreen OpenGL buffer, the camera it
 // looks through and how it shows objects. Plug-ins reach it through
@@ -80,5 +79,3 @@ private:
 };
 
 } // namespace kavo::host::view
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_TESTS_APP_APPRUN_H
-#define KAVO_TESTS_APP_APPRUN_H
+#pragma once
 
 // Runs the built kavo-deform executable as a user would, in a folder of the
 // test's choosing, and collects what it printed and how it exited.
@@ -35,5 +34,3 @@ std::string readText(const std::string& path);
 void writeText(const std::string& path, const std::string& text);
 
 } // namespace kavo::test
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_TESTS_APP_APPTEST_H
-#define KAVO_TESTS_APP_APPTEST_H
+#pragma once
 
 // A test that runs kavo-deform in a scratch folder of its own.
 
@@ -37,5 +36,3 @@ private:
 };
 
 } // namespace kavo::test
-
-#endif

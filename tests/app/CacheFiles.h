@@ -1,5 +1,4 @@
-#ifndef KAVO_TESTS_APP_CACHEFILES_H
-#define KAVO_TESTS_APP_CACHEFILES_H
+#pragma once
 
 // Point caches as the tests read them, straight from the formats'
 // descriptions and apart from the program's own readers and writers:
@@ -48,5 +47,3 @@ GeometryCacheData readGeometryCacheData(const std::string& path);
 std::string readBytes(const std::string& path);
 
 } // namespace kavo::test
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_TESTS_APP_OBJTEXT_H
-#define KAVO_TESTS_APP_OBJTEXT_H
+#pragma once
 
 // An OBJ file as the tests look at it: the values of its v, vt and vn
 // statements, the corners of its faces, and every other statement's words.
@@ -31,5 +30,3 @@ struct ObjText
 };
 
 } // namespace kavo::test
-
-#endif

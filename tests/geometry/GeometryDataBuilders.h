@@ -1,5 +1,4 @@
-#ifndef KAVO_TESTS_GEOMETRY_GEOMETRYDATABUILDERS_H
-#define KAVO_TESTS_GEOMETRY_GEOMETRYDATABUILDERS_H
+#pragma once
 
 #include "geometry/PolygonMesh.h"
 
@@ -44,5 +43,3 @@ inline MObject subdDataFrom(const kavo::host::geometry::PolygonMesh& base, bool 
     EXPECT_EQ(status, MStatus::kSuccess);
     return data;
 }
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_TESTS_GEOMETRY_GEOMETRYEXPECTATIONS_H
-#define KAVO_TESTS_GEOMETRY_GEOMETRYEXPECTATIONS_H
+#pragma once
 
 #include <maya/MPoint.h>
 #include <maya/MVector.h>
@@ -26,5 +25,3 @@ inline ::testing::AssertionResult isNear(const MPoint& actual, const MPoint& exp
 {
     return isNear(MVector(actual), MVector(expected), tolerance);
 }
-
-#endif

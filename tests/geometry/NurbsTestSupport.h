@@ -1,5 +1,4 @@
-#ifndef KAVO_TESTS_GEOMETRY_NURBSTESTSUPPORT_H
-#define KAVO_TESTS_GEOMETRY_NURBSTESTSUPPORT_H
+#pragma once
 
 // Building blocks for the NURBS function-set tests: host arrays from lists,
 // and a placement with rotation, non-uniform scale and translation, so that
@@ -44,5 +43,3 @@ inline MPoint placed(const MPoint& cv, const MMatrix& matrix)
 {
     return MPoint(cv.x, cv.y, cv.z) * matrix;
 }
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_TESTS_GEOMETRY_TESTDEFORMERTYPES_H
-#define KAVO_TESTS_GEOMETRY_TESTDEFORMERTYPES_H
+#pragma once
 
 // The deformer types the geometry tests define, registered with the host the
 // way a plug-in registers its nodes.
@@ -22,5 +21,3 @@ void registerDeformerType(const char* name, unsigned int id)
 }
 
 } // namespace kavo::test
-
-#endif

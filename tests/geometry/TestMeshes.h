@@ -1,5 +1,4 @@
-#ifndef KAVO_TESTS_GEOMETRY_TESTMESHES_H
-#define KAVO_TESTS_GEOMETRY_TESTMESHES_H
+#pragma once
 
 #include "geometry/PolygonMesh.h"
 
@@ -35,5 +34,3 @@ inline kavo::host::geometry::PolygonMesh planeGridMesh(int cells)
     }
     return grid;
 }
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_TESTS_HOST_OFFSCREENRENDERING_H
-#define KAVO_TESTS_HOST_OFFSCREENRENDERING_H
+#pragma once
 
 // Reading pixels back from an offscreen context in tests.
 
@@ -40,5 +39,3 @@ private:
 };
 
 } // namespace kavo::test
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_TESTS_LOADED_DEFORMERFIXTURE_H
-#define KAVO_TESTS_LOADED_DEFORMERFIXTURE_H
+#pragma once
 
 #include "graph/Data.h"
 #include "graph/Faults.h"
@@ -100,5 +99,3 @@ protected:
 };
 
 } // namespace kavo::test
-
-#endif

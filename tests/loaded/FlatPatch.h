@@ -1,5 +1,4 @@
-#ifndef KAVO_TESTS_LOADED_FLATPATCH_H
-#define KAVO_TESTS_LOADED_FLATPATCH_H
+#pragma once
 
 // A bicubic NURBS patch of 4 x 4 CVs in the plane y = 0, spanning
 // [-0.45, 0.45] in x and z: inside the handle's unit cube, with the object
@@ -32,5 +31,3 @@ inline MObject flatPatchData()
 }
 
 } // namespace kavo::test
-
-#endif

@@ -1,8 +1,7 @@
 // What the tests of the deform pass's two paths share: geometry of every
 // kind, the settings to run them with, a fixture that builds a deformer and
 // runs one pass on the path asked for, and the bit-for-bit comparison.
-#ifndef KAVO_TESTS_PASS_PASSPATHSFIXTURE_H
-#define KAVO_TESTS_PASS_PASSPATHSFIXTURE_H
+#pragma once
 
 #include "NoiseDeformerNode.h"
 #include "PerlinNoise.h"
@@ -369,5 +368,3 @@ inline void onThreads(int threads, const std::function<void()>& work)
 }
 
 } // namespace kavo::test::pass
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_TESTS_RECORDINGNOISE_H
-#define KAVO_TESTS_RECORDINGNOISE_H
+#pragma once
 
 #include "INoise.h"
 
@@ -43,5 +42,3 @@ private:
     MPoint m_reply;
     bool m_readsTag;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_TESTS_SUPPORT_DEFORMPOINTSETUP_H
-#define KAVO_TESTS_SUPPORT_DEFORMPOINTSETUP_H
+#pragma once
 
 #include "NoiseDeformerNode.h"
 
@@ -44,5 +43,3 @@ struct DeformPointSetup
 };
 
 } // namespace kavo::test
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_TESTS_SUPPORT_GRIDQUADS_H
-#define KAVO_TESTS_SUPPORT_GRIDQUADS_H
+#pragma once
 
 #include <maya/MIntArray.h>
 
@@ -19,5 +18,3 @@ inline void gridQuads(int columns, int rows, MIntArray& counts, MIntArray& conne
 }
 
 } // namespace kavo::test
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_TESTS_SUPPORT_MATRICES_H
-#define KAVO_TESTS_SUPPORT_MATRICES_H
+#pragma once
 
 // Matrices written out entry by entry, rows as the host lays them out (points
 // are row vectors, the translation is row 3), so that a test's expectations do
@@ -38,5 +37,3 @@ inline MMatrix rotation(int axis, double angle)
 }
 
 } // namespace kavo::test
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_TESTS_SUPPORT_SAMEBITS_H
-#define KAVO_TESTS_SUPPORT_SAMEBITS_H
+#pragma once
 
 #include <cstring>
 
@@ -18,5 +17,3 @@ inline bool sameBits(double a, double b)
 }
 
 } // namespace kavo::test
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_TESTS_SUPPORT_SCRATCHDIRECTORY_H
-#define KAVO_TESTS_SUPPORT_SCRATCHDIRECTORY_H
+#pragma once
 
 // A fresh directory for the files one test writes, removed with its contents
 // when the test ends; its own name keeps side-by-side test processes apart.
@@ -28,5 +27,3 @@ private:
 };
 
 } // namespace kavo::test
-
-#endif

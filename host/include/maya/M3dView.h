@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_M3DVIEW_H
-#define KAVO_HOST_M3DVIEW_H
+#pragma once
 
 #include <maya/MColor.h>
 #include <maya/MGL.h>
@@ -97,5 +96,3 @@ public:
 private:
     std::weak_ptr<kavo::host::view::View3d> m_view;
 };
-
-#endif

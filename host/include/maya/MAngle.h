@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MANGLE_H
-#define KAVO_HOST_MANGLE_H
+#pragma once
 
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
@@ -44,5 +43,3 @@ private:
     double m_value;
     Unit m_unit;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MAPIVERSION_H
-#define KAVO_HOST_MAPIVERSION_H
+#pragma once
 
 #include <maya/MTypes.h>
 
@@ -14,7 +13,5 @@
 extern "C" {
 PLUGIN_EXPORT char MApiVersion[] = KAVO_HOST_API_TEXT(MAYA_API_VERSION);
 }
-
-#endif
 
 #endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MARRAYDATAHANDLE_H
-#define KAVO_HOST_MARRAYDATAHANDLE_H
+#pragma once
 
 #include <maya/MDataHandle.h>
 #include <maya/MStatus.h>
@@ -31,5 +30,3 @@ private:
     bool m_positioned;
     unsigned int m_logicalIndex;
 };
-
-#endif

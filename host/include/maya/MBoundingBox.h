@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MBOUNDINGBOX_H
-#define KAVO_HOST_MBOUNDINGBOX_H
+#pragma once
 
 #include <maya/MPoint.h>
 #include <maya/MTypes.h>
@@ -42,5 +41,3 @@ private:
     MPoint m_min;
     MPoint m_max;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MCALLBACKIDARRAY_H
-#define KAVO_HOST_MCALLBACKIDARRAY_H
+#pragma once
 
 #include <kavo/host/math/Array.h>
 #include <maya/MMessage.h>
@@ -20,5 +19,3 @@ private:
     // Array's own members, copy among them, reach the elements of another.
     friend Array;
 };
-
-#endif

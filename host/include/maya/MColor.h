@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MCOLOR_H
-#define KAVO_HOST_MCOLOR_H
+#pragma once
 
 #include <maya/MTypes.h>
 
@@ -20,5 +19,3 @@ public:
     float b;
     float a;
 };
-
-#endif

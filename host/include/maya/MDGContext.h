@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MDGCONTEXT_H
-#define KAVO_HOST_MDGCONTEXT_H
+#pragma once
 
 #include <maya/MTime.h>
 #include <maya/MTypes.h>
@@ -24,5 +23,3 @@ private:
     bool m_normal;
     MTime m_time;
 };
-
-#endif

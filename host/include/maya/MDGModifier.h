@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MDGMODIFIER_H
-#define KAVO_HOST_MDGMODIFIER_H
+#pragma once
 
 #include <maya/MObject.h>
 #include <maya/MPlug.h>
@@ -52,5 +51,3 @@ private:
     std::vector<std::unique_ptr<kavo::host::graph::ModifierEdit>> m_edits;
     size_t m_doneCount = 0;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MDAGMODIFIER_H
-#define KAVO_HOST_MDAGMODIFIER_H
+#pragma once
 
 #include <maya/MDGModifier.h>
 
@@ -20,5 +19,3 @@ public:
 private:
     MObject create(const MString& typeName, const MObject& parent, MStatus* ReturnStatus);
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MDAGPATH_H
-#define KAVO_HOST_MDAGPATH_H
+#pragma once
 
 #include <maya/MMatrix.h>
 #include <maya/MObject.h>
@@ -37,5 +36,3 @@ public:
 private:
     std::vector<MObject> m_nodes;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MDATABLOCK_H
-#define KAVO_HOST_MDATABLOCK_H
+#pragma once
 
 #include <maya/MArrayDataHandle.h>
 #include <maya/MDGContext.h>
@@ -52,5 +51,3 @@ private:
     kavo::host::graph::Node* m_node;
     DeformerWeights m_deformerWeights;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MDATAHANDLE_H
-#define KAVO_HOST_MDATAHANDLE_H
+#pragma once
 
 #include <maya/MAngle.h>
 #include <maya/MDistance.h>
@@ -95,5 +94,3 @@ private:
     kavo::host::graph::Node* m_node;
     kavo::host::graph::Slot* m_slot;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MDISTANCE_H
-#define KAVO_HOST_MDISTANCE_H
+#pragma once
 
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
@@ -47,5 +46,3 @@ private:
     double m_value;
     Unit m_unit;
 };
-
-#endif

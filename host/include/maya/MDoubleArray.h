@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MDOUBLEARRAY_H
-#define KAVO_HOST_MDOUBLEARRAY_H
+#pragma once
 
 #include <kavo/host/math/Array.h>
 #include <maya/MStatus.h>
@@ -13,5 +12,3 @@ public:
     using FloatingArray::FloatingArray;
     MDoubleArray() = default;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFLOATARRAY_H
-#define KAVO_HOST_MFLOATARRAY_H
+#pragma once
 
 #include <kavo/host/math/Array.h>
 #include <maya/MStatus.h>
@@ -13,5 +12,3 @@ public:
     using FloatingArray::FloatingArray;
     MFloatArray() = default;
 };
-
-#endif

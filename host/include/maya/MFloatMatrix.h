@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFLOATMATRIX_H
-#define KAVO_HOST_MFLOATMATRIX_H
+#pragma once
 
 #include <kavo/host/math/Matrix4.h>
 #include <maya/MStatus.h>
@@ -23,5 +22,3 @@ public:
     friend OPENMAYA_EXPORT MFloatMatrix operator*(float scale, const MFloatMatrix& matrix);
     friend OPENMAYA_EXPORT std::ostream& operator<<(std::ostream& out, const MFloatMatrix& matrix);
 };
-
-#endif

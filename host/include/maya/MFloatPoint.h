@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFLOATPOINT_H
-#define KAVO_HOST_MFLOATPOINT_H
+#pragma once
 
 #include <kavo/host/math/Point4.h>
 #include <maya/MStatus.h>
@@ -42,5 +41,3 @@ public:
 
     static const MFloatPoint origin;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFLOATPOINTARRAY_H
-#define KAVO_HOST_MFLOATPOINTARRAY_H
+#pragma once
 
 #include <kavo/host/math/Array.h>
 #include <maya/MFloatPoint.h>
@@ -14,5 +13,3 @@ public:
     using PointArray::PointArray;
     MFloatPointArray() = default;
 };
-
-#endif

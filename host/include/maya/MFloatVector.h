@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFLOATVECTOR_H
-#define KAVO_HOST_MFLOATVECTOR_H
+#pragma once
 
 #include <kavo/host/math/Vector3.h>
 #include <maya/MStatus.h>
@@ -50,5 +49,3 @@ public:
     static const MFloatVector yNegAxis;
     static const MFloatVector zNegAxis;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFLOATVECTORARRAY_H
-#define KAVO_HOST_MFLOATVECTORARRAY_H
+#pragma once
 
 #include <kavo/host/math/Array.h>
 #include <maya/MFloatVector.h>
@@ -15,5 +14,3 @@ public:
     MFloatVectorArray() = default;
     MFloatVectorArray(unsigned int initialSize, const MFloatVector& initialValue = MFloatVector::zero);
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFN_H
-#define KAVO_HOST_MFN_H
+#pragma once
 
 // Function-set and object type identifiers. The five geometry data kinds carry
 // the host's own numbers; everything else is referred to by name only.
@@ -53,5 +52,3 @@ public:
         kLast = 1100
     };
 };
-
-#endif

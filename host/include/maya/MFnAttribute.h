@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFNATTRIBUTE_H
-#define KAVO_HOST_MFNATTRIBUTE_H
+#pragma once
 
 #include <maya/MFnBase.h>
 #include <maya/MString.h>
@@ -38,5 +37,3 @@ public:
     MString shortName(MStatus* ReturnStatus = NULL) const;
     MObject parent(MStatus* ReturnStatus = NULL) const;
 };
-
-#endif

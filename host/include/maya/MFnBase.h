@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFNBASE_H
-#define KAVO_HOST_MFNBASE_H
+#pragma once
 
 #include <maya/MFn.h>
 #include <maya/MObject.h>
@@ -38,5 +37,3 @@ private:
     Class(MObject& object, MStatus* ReturnStatus = NULL);                                                              \
     Class(const MObject& object, MStatus* ReturnStatus = NULL);                                                        \
     MFn::Type type() const override
-
-#endif

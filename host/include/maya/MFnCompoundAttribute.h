@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFNCOMPOUNDATTRIBUTE_H
-#define KAVO_HOST_MFNCOMPOUNDATTRIBUTE_H
+#pragma once
 
 #include <maya/MFnAttribute.h>
 
@@ -13,5 +12,3 @@ public:
     unsigned int numChildren(MStatus* ReturnStatus = NULL) const;
     MObject child(unsigned int index, MStatus* ReturnStatus = NULL) const;
 };
-
-#endif

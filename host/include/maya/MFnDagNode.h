@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFNDAGNODE_H
-#define KAVO_HOST_MFNDAGNODE_H
+#pragma once
 
 #include <maya/MDagPath.h>
 #include <maya/MFnDependencyNode.h>
@@ -28,5 +27,3 @@ public:
 
     static const unsigned int kNextPos = 0xff;
 };
-
-#endif

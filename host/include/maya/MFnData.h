@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFNDATA_H
-#define KAVO_HOST_MFNDATA_H
+#pragma once
 
 #include <maya/MFnBase.h>
 
@@ -38,5 +37,3 @@ public:
     MFnData();
     MFn::Type type() const override;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFNDEPENDENCYNODE_H
-#define KAVO_HOST_MFNDEPENDENCYNODE_H
+#pragma once
 
 #include <maya/MFnBase.h>
 #include <maya/MPlug.h>
@@ -26,5 +25,3 @@ public:
     MString typeName(MStatus* ReturnStatus = NULL) const;
     MPxNode* userNode(MStatus* ReturnStatus = NULL) const;
 };
-
-#endif

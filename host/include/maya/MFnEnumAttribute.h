@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFNENUMATTRIBUTE_H
-#define KAVO_HOST_MFNENUMATTRIBUTE_H
+#pragma once
 
 #include <maya/MFnAttribute.h>
 
@@ -19,5 +18,3 @@ public:
     MStatus setDefault(const MString& fieldString);
     MStatus getDefault(short& index) const;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFNMATRIXATTRIBUTE_H
-#define KAVO_HOST_MFNMATRIXATTRIBUTE_H
+#pragma once
 
 #include <maya/MFloatMatrix.h>
 #include <maya/MFnAttribute.h>
@@ -21,5 +20,3 @@ public:
     MStatus setDefault(const MMatrix& value);
     MStatus setDefault(const MFloatMatrix& value);
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFNMESH_H
-#define KAVO_HOST_MFNMESH_H
+#pragma once
 
 #include <maya/MFloatArray.h>
 #include <maya/MFloatPointArray.h>
@@ -123,5 +122,3 @@ public:
     MString createUVSetWithName(const MString& setName, MDGModifier* modifier = NULL, MStatus* ReturnStatus = NULL);
     MStatus getUVSetNames(MStringArray& setNames) const;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFNNUMERICATTRIBUTE_H
-#define KAVO_HOST_MFNNUMERICATTRIBUTE_H
+#pragma once
 
 #include <maya/MFnAttribute.h>
 #include <maya/MFnNumericData.h>
@@ -54,5 +53,3 @@ private:
     MStatus getDefaults(double* values, unsigned int count) const;
     MStatus setLimit(bool minimum, const double* values, unsigned int count);
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFNNUMERICDATA_H
-#define KAVO_HOST_MFNNUMERICDATA_H
+#pragma once
 
 #include <maya/MFnData.h>
 
@@ -36,5 +35,3 @@ public:
     MFnNumericData();
     MFn::Type type() const override;
 };
-
-#endif

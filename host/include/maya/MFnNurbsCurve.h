@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFNNURBSCURVE_H
-#define KAVO_HOST_MFNNURBSCURVE_H
+#pragma once
 
 #include <maya/MDoubleArray.h>
 #include <maya/MFnDagNode.h>
@@ -89,5 +88,3 @@ public:
     // Tells the host the CVs changed; the stand-in host redraws nothing.
     MStatus updateCurve();
 };
-
-#endif

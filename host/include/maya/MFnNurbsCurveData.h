@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFNNURBSCURVEDATA_H
-#define KAVO_HOST_MFNNURBSCURVEDATA_H
+#pragma once
 
 #include <maya/MFnData.h>
 #include <maya/MObject.h>
@@ -18,5 +17,3 @@ public:
     // A new, empty data object; the function set is attached to it.
     MObject create(MStatus* ReturnStatus = NULL);
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFNNURBSSURFACE_H
-#define KAVO_HOST_MFNNURBSSURFACE_H
+#pragma once
 
 #include <maya/MDoubleArray.h>
 #include <maya/MFnDagNode.h>
@@ -96,5 +95,3 @@ public:
     // Tells the host the CVs changed; the stand-in host redraws nothing.
     MStatus updateSurface();
 };
-
-#endif

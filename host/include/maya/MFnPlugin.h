@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFNPLUGIN_H
-#define KAVO_HOST_MFNPLUGIN_H
+#pragma once
 
 #include <maya/MApiVersion.h>
 #include <maya/MFnBase.h>
@@ -32,5 +31,3 @@ private:
     MFnPlugin& operator=(const MFnPlugin&);
     MFnPlugin* operator&() const;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFNSUBD_H
-#define KAVO_HOST_MFNSUBD_H
+#pragma once
 
 #include <maya/MFnDagNode.h>
 #include <maya/MIntArray.h>
@@ -60,5 +59,3 @@ public:
     // The base vertex indices of the base polygon's corners.
     MStatus polygonBaseMeshVertices(int basePolygonIndex, MIntArray& baseVertexIndices) const;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFNSUBDDATA_H
-#define KAVO_HOST_MFNSUBDDATA_H
+#pragma once
 
 #include <maya/MFnData.h>
 #include <maya/MMatrix.h>
@@ -21,5 +20,3 @@ public:
     MStatus getMatrix(MMatrix& matrix) const;
     MStatus setMatrix(const MMatrix& matrix);
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFNTYPEDATTRIBUTE_H
-#define KAVO_HOST_MFNTYPEDATTRIBUTE_H
+#pragma once
 
 #include <maya/MFnAttribute.h>
 #include <maya/MFnData.h>
@@ -14,5 +13,3 @@ public:
                    const MObject& defaultValue = MObject::kNullObj, MStatus* ReturnStatus = NULL);
     MFnData::Type attrType(MStatus* ReturnStatus = NULL) const;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFNUNITATTRIBUTE_H
-#define KAVO_HOST_MFNUNITATTRIBUTE_H
+#pragma once
 
 #include <maya/MAngle.h>
 #include <maya/MDistance.h>
@@ -38,5 +37,3 @@ public:
     MStatus setDefault(const MTime& value);
     MStatus getDefault(MTime& value) const;
 };
-
-#endif

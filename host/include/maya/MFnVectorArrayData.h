@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MFNVECTORARRAYDATA_H
-#define KAVO_HOST_MFNVECTORARRAYDATA_H
+#pragma once
 
 #include <maya/MFnData.h>
 #include <maya/MObject.h>
@@ -25,5 +24,3 @@ public:
     MObject create(MStatus* ReturnStatus = NULL);
     MObject create(const MVectorArray& in, MStatus* ReturnStatus = NULL);
 };
-
-#endif

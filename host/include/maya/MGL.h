@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MGL_H
-#define KAVO_HOST_MGL_H
+#pragma once
 
 // OpenGL for plug-ins that draw in the host's views: the platform's GL and
 // GLU headers and the type of a native rendering context. The platform comes
@@ -64,6 +63,4 @@ typedef HGLRC MGLContext;
 
 #else
 #error Unknown OS
-#endif
-
 #endif

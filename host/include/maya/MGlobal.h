@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MGLOBAL_H
-#define KAVO_HOST_MGLOBAL_H
+#pragma once
 
 #include <maya/MStatus.h>
 #include <maya/MString.h>
@@ -18,5 +17,3 @@ public:
     static void displayWarning(const MString& message);
     static void displayError(const MString& message);
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MIOSTREAM_H
-#define KAVO_HOST_MIOSTREAM_H
+#pragma once
 
 // The standard streams, brought into the global namespace as the host's
 // headers have always done for plug-in code.
@@ -17,5 +16,3 @@ using std::istream;
 using std::ostream;
 using std::streampos;
 using std::ws;
-
-#endif

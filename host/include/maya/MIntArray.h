@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MINTARRAY_H
-#define KAVO_HOST_MINTARRAY_H
+#pragma once
 
 #include <kavo/host/math/Array.h>
 #include <maya/MStatus.h>
@@ -13,5 +12,3 @@ public:
     MIntArray() = default;
     MIntArray(unsigned int initialSize, int initialValue = 0);
 };
-
-#endif

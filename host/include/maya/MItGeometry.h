@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MITGEOMETRY_H
-#define KAVO_HOST_MITGEOMETRY_H
+#pragma once
 
 #include <maya/MObject.h>
 #include <maya/MPoint.h>
@@ -53,5 +52,3 @@ private:
     unsigned int m_count = 0;
     unsigned int m_index = 0;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MITMESHPOLYGON_H
-#define KAVO_HOST_MITMESHPOLYGON_H
+#pragma once
 
 #include <maya/MIntArray.h>
 #include <maya/MObject.h>
@@ -73,5 +72,3 @@ private:
     mutable std::shared_ptr<const kavo::host::geometry::MeshNormalList> m_normals;
     int m_index = 0;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MITMESHVERTEX_H
-#define KAVO_HOST_MITMESHVERTEX_H
+#pragma once
 
 #include <maya/MIntArray.h>
 #include <maya/MObject.h>
@@ -74,5 +73,3 @@ private:
     std::vector<std::pair<int, int>> m_corners;
     int m_index = 0;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MMATRIX_H
-#define KAVO_HOST_MMATRIX_H
+#pragma once
 
 #include <kavo/host/math/Matrix4.h>
 #include <maya/MStatus.h>
@@ -25,5 +24,3 @@ public:
 
     static const MMatrix identity;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MMESSAGE_H
-#define KAVO_HOST_MMESSAGE_H
+#pragma once
 
 #include <maya/MObject.h>
 #include <maya/MStatus.h>
@@ -20,5 +19,3 @@ public:
     static MStatus removeCallback(MCallbackId id);
     static MStatus removeCallbacks(MCallbackIdArray& ids);
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MNODEMESSAGE_H
-#define KAVO_HOST_MNODEMESSAGE_H
+#pragma once
 
 #include <maya/MMessage.h>
 
@@ -33,5 +32,3 @@ public:
     static MCallbackId addAttributeChangedCallback(MObject& node, MNodeMessage::MAttr2PlugFunction func,
                                                    void* clientData = NULL, MStatus* ReturnStatus = NULL);
 };
-
-#endif

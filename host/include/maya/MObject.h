@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MOBJECT_H
-#define KAVO_HOST_MOBJECT_H
+#pragma once
 
 #include <maya/MFn.h>
 #include <maya/MTypes.h>
@@ -37,5 +36,3 @@ public:
 private:
     std::shared_ptr<kavo::host::graph::Object> m_object;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MPLUG_H
-#define KAVO_HOST_MPLUG_H
+#pragma once
 
 #include <maya/MAngle.h>
 #include <maya/MDGContext.h>
@@ -109,5 +108,3 @@ private:
     MObject m_attribute;
     std::vector<unsigned int> m_indices;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MPLUGARRAY_H
-#define KAVO_HOST_MPLUGARRAY_H
+#pragma once
 
 #include <kavo/host/math/Array.h>
 #include <maya/MPlug.h>
@@ -11,5 +10,3 @@ public:
     MPlugArray();
     MPlugArray(unsigned int initializeSize, const MPlug& initialValue);
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MPOINT_H
-#define KAVO_HOST_MPOINT_H
+#pragma once
 
 #include <kavo/host/math/Point4.h>
 #include <maya/MStatus.h>
@@ -39,5 +38,3 @@ public:
 
     static const MPoint origin;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MPOINTARRAY_H
-#define KAVO_HOST_MPOINTARRAY_H
+#pragma once
 
 #include <kavo/host/math/Array.h>
 #include <maya/MPoint.h>
@@ -14,5 +13,3 @@ public:
     using PointArray::PointArray;
     MPointArray() = default;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MPXDEFORMERNODE_H
-#define KAVO_HOST_MPXDEFORMERNODE_H
+#pragma once
 
 #include <maya/MDataBlock.h>
 #include <maya/MItGeometry.h>
@@ -44,5 +43,3 @@ private:
     void readWeights(MDataBlock& block, unsigned int multiIndex, unsigned int pointCount);
     kavo::host::graph::Slot* paintedWeights(unsigned int multiIndex);
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MPXLOCATORNODE_H
-#define KAVO_HOST_MPXLOCATORNODE_H
+#pragma once
 
 #include <maya/M3dView.h>
 #include <maya/MBoundingBox.h>
@@ -53,5 +52,3 @@ public:
     static MObject worldMatrix;
     static MObject visibility;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MPXNODE_H
-#define KAVO_HOST_MPXNODE_H
+#pragma once
 
 #include <maya/MDGContext.h>
 #include <maya/MDataBlock.h>
@@ -86,5 +85,3 @@ private:
 
     kavo::host::graph::Node* m_hostNode;
 };
-
-#endif

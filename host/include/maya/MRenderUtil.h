@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MRENDERUTIL_H
-#define KAVO_HOST_MRENDERUTIL_H
+#pragma once
 
 #include <maya/MFloatArray.h>
 #include <maya/MFloatMatrix.h>
@@ -29,5 +28,3 @@ public:
                                         MFloatArray* filterSizes, MFloatVectorArray& resultColors,
                                         MFloatVectorArray& resultTransparencies);
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MSTATUS_H
-#define KAVO_HOST_MSTATUS_H
+#pragma once
 
 #include <maya/MIOStream.h>
 #include <maya/MTypes.h>
@@ -105,5 +104,3 @@ typedef MStatus MS;
             return checkedStatus_;                                                                                     \
         }                                                                                                              \
     } while (false)
-
-#endif

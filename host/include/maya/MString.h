@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MSTRING_H
-#define KAVO_HOST_MSTRING_H
+#pragma once
 
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
@@ -78,5 +77,3 @@ private:
 
     std::string m_text;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MSTRINGARRAY_H
-#define KAVO_HOST_MSTRINGARRAY_H
+#pragma once
 
 #include <kavo/host/math/Array.h>
 #include <maya/MStatus.h>
@@ -14,5 +13,3 @@ public:
     MStringArray() = default;
     MStringArray(const char* src[], unsigned int count);
 };
-
-#endif

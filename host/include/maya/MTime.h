@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MTIME_H
-#define KAVO_HOST_MTIME_H
+#pragma once
 
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
@@ -107,5 +106,3 @@ private:
     double m_value;
     Unit m_unit;
 };
-
-#endif

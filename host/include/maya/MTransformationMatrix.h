@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MTRANSFORMATIONMATRIX_H
-#define KAVO_HOST_MTRANSFORMATIONMATRIX_H
+#pragma once
 
 #include <maya/MMatrix.h>
 #include <maya/MStatus.h>
@@ -100,5 +99,3 @@ private:
     RotationOrder m_rotationOrder;
     double m_translation[3];
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MTYPEID_H
-#define KAVO_HOST_MTYPEID_H
+#pragma once
 
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
@@ -24,5 +23,3 @@ public:
 private:
     unsigned int m_id;
 };
-
-#endif

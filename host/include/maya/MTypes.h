@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MTYPES_H
-#define KAVO_HOST_MTYPES_H
+#pragma once
 
 // Basic types, export macros and the API version shared by every host header.
 
@@ -86,5 +85,3 @@ public:
         kLast = 5
     };
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MUINTARRAY_H
-#define KAVO_HOST_MUINTARRAY_H
+#pragma once
 
 #include <kavo/host/math/Array.h>
 #include <maya/MStatus.h>
@@ -13,5 +12,3 @@ public:
     MUintArray() = default;
     MUintArray(unsigned int initialSize, unsigned int initialValue = 0);
 };
-
-#endif

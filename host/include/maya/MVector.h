@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MVECTOR_H
-#define KAVO_HOST_MVECTOR_H
+#pragma once
 
 #include <kavo/host/math/Vector3.h>
 #include <maya/MStatus.h>
@@ -56,5 +55,3 @@ public:
     static const MVector yNegAxis;
     static const MVector zNegAxis;
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MVECTORARRAY_H
-#define KAVO_HOST_MVECTORARRAY_H
+#pragma once
 
 #include <kavo/host/math/Array.h>
 #include <maya/MStatus.h>
@@ -15,5 +14,3 @@ public:
     MVectorArray() = default;
     MVectorArray(unsigned int initialSize, const MVector& initialValue = MVector::zero);
 };
-
-#endif

@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MATH_ARRAY_H
-#define KAVO_HOST_MATH_ARRAY_H
+#pragma once
 
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
@@ -133,5 +132,3 @@ public:
 };
 
 } // namespace kavo::host::math
-
-#endif

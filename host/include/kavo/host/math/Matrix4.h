@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MATH_MATRIX4_H
-#define KAVO_HOST_MATH_MATRIX4_H
+#pragma once
 
 #include <kavo/host/math/SelfAccess.h>
 #include <maya/MStatus.h>
@@ -65,5 +64,3 @@ private:
 };
 
 } // namespace kavo::host::math
-
-#endif

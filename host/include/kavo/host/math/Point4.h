@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MATH_POINT4_H
-#define KAVO_HOST_MATH_POINT4_H
+#pragma once
 
 #include <kavo/host/math/SelfAccess.h>
 #include <maya/MStatus.h>
@@ -88,5 +87,3 @@ private:
 };
 
 } // namespace kavo::host::math
-
-#endif

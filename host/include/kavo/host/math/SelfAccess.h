@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MATH_SELFACCESS_H
-#define KAVO_HOST_MATH_SELFACCESS_H
+#pragma once
 
 namespace kavo::host::math {
 
@@ -15,5 +14,3 @@ protected:
 };
 
 } // namespace kavo::host::math
-
-#endif

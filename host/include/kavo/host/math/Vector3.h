@@ -1,5 +1,4 @@
-#ifndef KAVO_HOST_MATH_VECTOR3_H
-#define KAVO_HOST_MATH_VECTOR3_H
+#pragma once
 
 #include <kavo/host/math/SelfAccess.h>
 #include <maya/MStatus.h>
@@ -92,5 +91,3 @@ private:
 };
 
 } // namespace kavo::host::math
-
-#endif
