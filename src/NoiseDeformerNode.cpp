@@ -277,20 +277,25 @@ MStatus NoiseDeformerNode::deformPass(MDataBlock& block, MItGeometry& iter, cons
     status = wrapper.makeScaleMatrix(geometryMatrix, settings.scaleMatrix, attributes.scaleX, attributes.scaleY,
                                      attributes.scaleZ, space, settings.handleInverseMatrix);
     kavo::McheckErr(status, "ERROR NoiseDeformerNode creating scale matrix.\n");
-    MPointArray points;
-    status = wrapper.getPoints(points, space);
-    kavo::McheckErr(status, "ERROR NoiseDeformerNode getting points.\n");
+    {
+        // The adapter's copy of the points serves the texture sampling only;
+        // it is gone before the points move, so that a pass never holds it
+        // beside the copy the batch path works on.
+        MPointArray points;
+        status = wrapper.getPoints(points, space);
+        kavo::McheckErr(status, "ERROR NoiseDeformerNode getting points.\n");
 
-    MPlugArray sources;
-    const bool asDestination = true;
-    const bool asSource = false;
-    displacement.connectedTo(sources, asDestination, asSource);
+        MPlugArray sources;
+        const bool asDestination = true;
+        const bool asSource = false;
+        displacement.connectedTo(sources, asDestination, asSource);
 
-    bool texture = false;
-    calculateNoiseType(attributes.noiseType, settings.absolute, settings.sine, texture);
-    if (texture && sources.length() > 0 &&
-        sampleTexture(wrapper, sources[0], points, settings.handleInverseMatrix * settings.scaleMatrix, status))
-        settings.textureColors = &m_sampleColors;
+        bool texture = false;
+        calculateNoiseType(attributes.noiseType, settings.absolute, settings.sine, texture);
+        if (texture && sources.length() > 0 &&
+            sampleTexture(wrapper, sources[0], points, settings.handleInverseMatrix * settings.scaleMatrix, status))
+            settings.textureColors = &m_sampleColors;
+    }
 
     settings.seconds = calculateSeconds(attributes.time, attributes.animationState, attributes.phase,
                                         attributes.frequency, m_defTimeUnit);
