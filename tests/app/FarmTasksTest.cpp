@@ -45,20 +45,7 @@ TEST_F(FarmTasksTest, FourTasksWriteTheirSharesAndTogetherWhatOneRunWrites)
                                                           {"s.04.obj", "s.05.obj", "s.06.obj"},
                                                           {"s.07.obj", "s.08.obj"},
                                                           {"s.09.obj", "s.10.obj"}};
-    std::filesystem::create_directory(file("whole"));
-    std::vector<std::string> whole = job;
-    whole.insert(whole.end(), {"-o", "whole/s.##.obj"});
-    ASSERT_TRUE(runs(whole));
-    for (size_t k = 0; k < shares.size(); ++k) {
-        const std::string folder = "task" + std::to_string(k + 1);
-        std::filesystem::create_directory(file(folder));
-        std::vector<std::string> task = job;
-        task.insert(task.end(), {"-o", folder + "/s.##.obj", "--task", std::to_string(k + 1) + "/4"});
-        ASSERT_TRUE(runs(task));
-        EXPECT_EQ(filesIn(file(folder)), shares[k]) << folder;
-        for (const std::string& name : filesIn(file(folder)))
-            EXPECT_EQ(readText(file(folder + "/" + name)), readText(file("whole/" + name))) << name;
-    }
+    expectTasksWriteWhatOneRunWrites(job, "s.##.obj", shares);
 }
 
 TEST_F(FarmTasksTest, ASlurmArrayTaskTakesItsShareFromTheEnvironment)

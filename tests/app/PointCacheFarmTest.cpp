@@ -11,31 +11,18 @@
 namespace kavo::test {
 namespace {
 
-class CacheFarm : public AppTest
+class PointCacheFarmTest : public AppTest
 {};
 
-TEST_F(CacheFarm, TasksWriteTheirShareOfAPerFrameCacheAndTogetherWhatOneRunWrites)
+TEST_F(PointCacheFarmTest, TasksWriteTheirShareOfAPerFrameCacheAndTogetherWhatOneRunWrites)
 {
     const std::vector<std::string> job = {"@sphere:6x4", "--frames", "1:5", "--cache-per-frame", "--quiet"};
     const std::vector<std::vector<std::string>> shares = {{"s.xml", "sFrame1.mcx", "sFrame2.mcx", "sFrame3.mcx"},
                                                           {"s.xml", "sFrame4.mcx", "sFrame5.mcx"}};
-    std::filesystem::create_directory(file("whole"));
-    std::vector<std::string> whole = job;
-    whole.insert(whole.end(), {"-o", "whole/s.xml"});
-    ASSERT_TRUE(runs(whole));
-    for (size_t k = 0; k < shares.size(); ++k) {
-        const std::string folder = "task" + std::to_string(k + 1);
-        std::filesystem::create_directory(file(folder));
-        std::vector<std::string> task = job;
-        task.insert(task.end(), {"-o", folder + "/s.xml", "--task", std::to_string(k + 1) + "/2"});
-        ASSERT_TRUE(runs(task));
-        EXPECT_EQ(filesIn(file(folder)), shares[k]) << folder;
-        for (const std::string& name : filesIn(file(folder)))
-            EXPECT_EQ(readText(file(folder + "/" + name)), readText(file("whole/" + name))) << name;
-    }
+    expectTasksWriteWhatOneRunWrites(job, "s.xml", shares);
 }
 
-TEST_F(CacheFarm, CachesThatCannotBeWrittenAreRefusedBeforeAnythingIs)
+TEST_F(PointCacheFarmTest, CachesThatCannotBeWrittenAreRefusedBeforeAnythingIs)
 {
     const std::vector<std::pair<std::vector<std::string>, std::string>> refused = {
         {{"@plane", "-o", "a.xml", "--frames", "1:4", "--task", "1/2"}, "use --cache-per-frame"},

@@ -78,10 +78,10 @@ void PrintTo(const InputFormat& format, std::ostream* out)
     *out << format.name;
 }
 
-class AnimatedInput : public AppTest, public ::testing::WithParamInterface<InputFormat>
+class AnimatedInputTest : public AppTest, public ::testing::WithParamInterface<InputFormat>
 {};
 
-TEST_P(AnimatedInput, EachFrameIsDeformedAsThatFramesShapeWouldBeAsAStillInput)
+TEST_P(AnimatedInputTest, EachFrameIsDeformedAsThatFramesShapeWouldBeAsAStillInput)
 {
     const InputFormat& format = GetParam();
     ASSERT_TRUE(runs({"@plane:4x3", "--envelope", "0", "-o", "grid.obj", "--quiet"}));
@@ -108,7 +108,7 @@ TEST_P(AnimatedInput, EachFrameIsDeformedAsThatFramesShapeWouldBeAsAStillInput)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, AnimatedInput, ::testing::ValuesIn(kInputFormats),
+INSTANTIATE_TEST_SUITE_P(Formats, AnimatedInputTest, ::testing::ValuesIn(kInputFormats),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Every kind of geometry takes its points back from a cache of its own
@@ -140,7 +140,7 @@ TEST(CachedKinds, EveryKindTakesItsDeformedPointsBackFromACache)
 
 // A broken cache: what the run printed, and whether it left the folder as
 // it was.
-class BadInputCache : public AppTest
+class BadInputCacheTest : public AppTest
 {
 protected:
     void SetUp() override
@@ -175,7 +175,7 @@ protected:
     void write(const std::string& name, const std::string& content) const { writeBytes(file(name), content); }
 };
 
-TEST_F(BadInputCache, Pc2AndMddFilesThatDisagreeWithTheirHeadersAreRefused)
+TEST_F(BadInputCacheTest, Pc2AndMddFilesThatDisagreeWithTheirHeadersAreRefused)
 {
     std::string pc2 = bytes("good.pc2");
     write("short.pc2", pc2.substr(0, pc2.size() - 1));
@@ -202,7 +202,7 @@ TEST_F(BadInputCache, Pc2AndMddFilesThatDisagreeWithTheirHeadersAreRefused)
     expectRefused("inf.mdd", "gives the time of frame 2 as inf");
 }
 
-TEST_F(BadInputCache, BrokenGeometryCachesAreRefused)
+TEST_F(BadInputCacheTest, BrokenGeometryCachesAreRefused)
 {
     std::string data = bytes("good.mcx");
     write("cut.xml", bytes("good.xml"));
@@ -228,7 +228,7 @@ TEST_F(BadInputCache, BrokenGeometryCachesAreRefused)
     expectRefusedNaming("frames.xml", "framesFrame2.mcx", "no such file");
 }
 
-TEST_F(BadInputCache, RangesAndPointCountsThatDoNotFitTheRunAreRefused)
+TEST_F(BadInputCacheTest, RangesAndPointCountsThatDoNotFitTheRunAreRefused)
 {
     expectRefused("good.pc2", "has no sample at frame 4", {"--frames", "2:4"});
     expectRefused("good.mdd", "has no sample at frame 0", {"--frames", "0:1"});

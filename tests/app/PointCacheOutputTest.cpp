@@ -89,10 +89,10 @@ void PrintTo(const CacheFormat& format, std::ostream* out)
     *out << format.name;
 }
 
-class CacheOutputs : public AppTest, public ::testing::WithParamInterface<CacheFormat>
+class CacheOutputsTest : public AppTest, public ::testing::WithParamInterface<CacheFormat>
 {};
 
-TEST_P(CacheOutputs, EveryKindHoldsThePointsTheObjAndPlyOutputsWrite)
+TEST_P(CacheOutputsTest, EveryKindHoldsThePointsTheObjAndPlyOutputsWrite)
 {
     const CacheFormat& format = GetParam();
     std::vector<std::string> files = kInputs;
@@ -126,13 +126,13 @@ TEST_P(CacheOutputs, EveryKindHoldsThePointsTheObjAndPlyOutputsWrite)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Formats, CacheOutputs, ::testing::ValuesIn(kFormats),
+INSTANTIATE_TEST_SUITE_P(Formats, CacheOutputsTest, ::testing::ValuesIn(kFormats),
                          [](const auto& info) { return std::string(info.param.name); });
 
-class CacheHeaders : public AppTest
+class CacheHeadersTest : public AppTest
 {};
 
-TEST_F(CacheHeaders, Pc2AndMddGiveTheRangeAndPointCount)
+TEST_F(CacheHeadersTest, Pc2AndMddGiveTheRangeAndPointCount)
 {
     ASSERT_TRUE(runs({"@plane:3x2", "@plane:2x2", "-o", "a.pc2", "b.mdd", "--frames", "-3:5:4", "--quiet"}));
     const CacheSamples pc2 = readPc2(file("a.pc2"));
@@ -145,7 +145,7 @@ TEST_F(CacheHeaders, Pc2AndMddGiveTheRangeAndPointCount)
     EXPECT_EQ(mdd.times, (std::vector<double>{float(-3 / 24.0), float(1 / 24.0), float(5 / 24.0)}));
 }
 
-TEST_F(CacheHeaders, GeometryCacheDescribesItsRangeInTicksAndNamesTheShape)
+TEST_F(CacheHeadersTest, GeometryCacheDescribesItsRangeInTicksAndNamesTheShape)
 {
     ASSERT_TRUE(runs({"@plane:3x2", "-o", "c.xml", "--frames", "2:6:2", "--quiet"}));
     EXPECT_EQ(readText(file("c.xml")),
@@ -176,7 +176,7 @@ TEST_F(CacheHeaders, GeometryCacheDescribesItsRangeInTicksAndNamesTheShape)
     }
 }
 
-TEST_F(CacheHeaders, PerFrameDataFilesHoldOneTimeEachWithoutTimeBlocks)
+TEST_F(CacheHeadersTest, PerFrameDataFilesHoldOneTimeEachWithoutTimeBlocks)
 {
     ASSERT_TRUE(runs({"@helix:6", "-o", "h.xml", "--frames", "-1:1", "--cache-per-frame", "--cache-format", "mcc",
                       "--cache-float", "--quiet"}));
