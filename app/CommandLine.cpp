@@ -12,10 +12,6 @@
 #include <filesystem>
 #include <iostream>
 
-#ifndef KAVO_VERSION
-#define KAVO_VERSION "1.2"
-#endif
-
 namespace kavo::app {
 
 namespace {
