@@ -4,7 +4,9 @@
 #include "PerlinNoise.h"
 #include "PointArithmetic.h"
 
+#include <maya/MBoundingBox.h>
 #include <maya/MFloatVector.h>
+#include <maya/MVector.h>
 
 #include <algorithm>
 #include <cmath>
@@ -14,6 +16,8 @@
 #include <vector>
 
 namespace {
+
+using DeformLanes::PassConstants;
 
 // A point in homogeneous coordinates, as plain numbers.
 struct Homogeneous
@@ -31,6 +35,41 @@ struct Homogeneous
             p.x * m[0][3] + p.y * m[1][3] + p.z * m[2][3] + p.w * m[3][3]};
 }
 
+// The point divided by w where w is neither 0 nor 1, as the host makes a
+// point cartesian (MBoundingBox::contains and MPoint::distanceTo do).
+[[gnu::always_inline]] inline Homogeneous cartesian(const Homogeneous& p)
+{
+    if (p.w != 0.0 && p.w != 1.0)
+        return {p.x / p.w, p.y / p.w, p.z / p.w, 1.0};
+    return p;
+}
+
+// MBoundingBox::contains for the handle's region, of a cartesian point.
+[[gnu::always_inline]] inline bool inRegion(const PassConstants& c, const Homogeneous& p)
+{
+    return p.x >= c.regionMin[0] && p.x <= c.regionMax[0] && p.y >= c.regionMin[1] && p.y <= c.regionMax[1] &&
+           p.z >= c.regionMin[2] && p.z <= c.regionMax[2];
+}
+
+// MPoint::distanceTo the handle's origin, of a cartesian point.
+[[gnu::always_inline]] inline double distanceToCenter(const PassConstants& c, const Homogeneous& p)
+{
+    const double dx = p.x - c.center[0], dy = p.y - c.center[1], dz = p.z - c.center[2];
+    return std::sqrt(dx * dx + dy * dy + dz * dz);
+}
+
+// PointArithmetic::falloffFactor of a cartesian point in the handle's frame.
+[[gnu::always_inline]] inline float falloffOf(const PassConstants& c, const Homogeneous& p)
+{
+    switch (c.falloff.kind) {
+    case PointArithmetic::FalloffShape::none: return 0.0f;
+    case PointArithmetic::FalloffShape::full: return 1.0f;
+    default:
+        return PointArithmetic::falloffAtDistance(static_cast<float>(distanceToCenter(c, p)), c.falloff.slope,
+                                                  c.falloffRadius);
+    }
+}
+
 void copyMatrix(const MMatrix& from, double (&to)[4][4])
 {
     for (int row = 0; row < 4; ++row)
@@ -38,81 +77,79 @@ void copyMatrix(const MMatrix& from, double (&to)[4][4])
             to[row][column] = from.matrix[row][column];
 }
 
-} // namespace
-
-// The points of one range that get displaced, a few at a time: enough for
-// the noise to fill whole vectors, few enough to stay in the first-level
-// cache. Lives on the stack of one deformRange call.
-struct DeformKernel::Block
+// The handle's region and origin, as PointArithmetic places them.
+void placeRegion(PassConstants& c)
 {
-    static constexpr std::size_t kCapacity = 64;
+    const MBoundingBox region = PointArithmetic::handleRegion();
+    const MPoint lowest = region.min(), highest = region.max();
+    for (int axis = 0; axis < 3; ++axis) {
+        c.regionMin[axis] = lowest[axis];
+        c.regionMax[axis] = highest[axis];
+        c.center[axis] = 0.0;
+    }
+}
 
-    std::size_t count = 0;
-    MVector normal;               // the adapter's answer for the point at hand
-    std::size_t point[kCapacity]; // the point's position in the pass's arrays
-    // In the handle's frame divided by the deformer's scales.
-    double qx[kCapacity], qy[kCapacity], qz[kCapacity];
-    double falloff[kCapacity], weight[kCapacity];
-    // The direction, then amplitude x direction x falloff x weight, per axis,
-    // in that order.
-    double sx[kCapacity], sy[kCapacity], sz[kCapacity];
-    double nx[kCapacity], ny[kCapacity], nz[kCapacity];
-    // One octave's coordinates and values at a time.
-    float x[kCapacity], y[kCapacity], z[kCapacity], w[kCapacity], value[kCapacity];
-};
+PassConstants passConstants(const DeformSettings& s)
+{
+    PassConstants c;
+    copyMatrix(s.worldMatrix, c.world);
+    copyMatrix(s.handleInverseMatrix, c.handleInverse);
+    copyMatrix(s.scaleMatrix, c.scale);
+    c.worldSpace = s.worldSpace();
+    c.inRegionOnly = s.attributes.boundingBoxState;
+    placeRegion(c);
+    c.falloff = PointArithmetic::falloffShape(s.attributes.falloff, c.falloffRadius);
+    c.envelope = s.envelope;
+    for (int axis = 0; axis < 3; ++axis)
+        c.amplitude[axis] = s.amplitude[axis];
+    return c;
+}
+
+} // namespace
 
 DeformKernel::DeformKernel(const DeformSettings& settings, const Points& points)
     : m_settings(settings)
+    , m_constants(passConstants(settings))
     , m_points(points)
-    , m_unitBox(PointArithmetic::handleRegion())
-    , m_handleCenter(0.0, 0.0, 0.0, 1.0)
 {
-    copyMatrix(settings.worldMatrix, m_world);
-    copyMatrix(settings.handleInverseMatrix, m_handleInverse);
-    copyMatrix(settings.scaleMatrix, m_scale);
     const int last = NoiseCalculation::lastOctave(settings.iterations);
     for (int i = 1; i <= last; ++i)
         m_octaves.push_back({NoiseCalculation::octaveFrequency(i),
                              NoiseCalculation::octaveWeight(i, settings.iterations, settings.roughness)});
 }
 
-// The per-point path's tests for one point; a point that passes joins the
-// block with its noise position and its scale. Always inlined into
-// deformRange's loop: a call per point slows the batch path measurably.
-[[gnu::always_inline]] inline void DeformKernel::select(std::size_t i, Block& block) const
+int DeformKernel::indexOf(std::size_t point) const
 {
-    const DeformSettings& s = m_settings;
-    const DeformerAttributeValues& a = s.attributes;
+    return m_points.indices ? m_points.indices[point] : static_cast<int>(point);
+}
+
+// What DeformLanes::select does for one point, for the points of a chunk
+// that do not fill a whole vector. Always inlined into deformRange's loop:
+// a call per point slows the batch path measurably.
+[[gnu::always_inline]] inline void DeformKernel::select(std::size_t i, float paintedWeight, DeformBlock& block) const
+{
+    const PassConstants& c = m_constants;
     const MPoint& position = m_points.positions[i];
     const Homogeneous objectPoint{position.x, position.y, position.z, position.w};
-    const Homogeneous samplePoint = s.worldSpace() ? times(objectPoint, m_world) : objectPoint;
-    const Homogeneous h = times(samplePoint, m_handleInverse);
+    const Homogeneous samplePoint = c.worldSpace ? times(objectPoint, c.world) : objectPoint;
+    const Homogeneous h = times(samplePoint, c.handleInverse);
 
     float falloff = 1.0f;
-    if (a.boundingBoxState) {
-        const MPoint handlePoint(h.x, h.y, h.z, h.w);
-        if (!PointArithmetic::inRegion(a.boundingBoxState, m_unitBox, handlePoint))
+    if (c.inRegionOnly) {
+        const Homogeneous handlePoint = cartesian(h);
+        if (!inRegion(c, handlePoint))
             return;
         // Worked out before the weight test here, after it in the per-point
         // path: it depends on neither.
-        falloff =
-            PointArithmetic::falloffFactor(a.falloff, handlePoint, m_handleCenter, PointArithmetic::kFalloffRadius);
+        falloff = falloffOf(c, handlePoint);
     }
-    const float weight = PointArithmetic::pointWeight(s.envelope, m_points.paintedWeights[i]);
+    const float weight = PointArithmetic::pointWeight(c.envelope, paintedWeight);
     if (!PointArithmetic::isWeighted(weight))
         return;
 
     const std::size_t k = block.count++;
     block.point[k] = i;
-    if (a.alongNormals) {
-        const int index = m_points.indices ? m_points.indices[i] : static_cast<int>(i);
-        if (s.wrapper->getNormal(index, block.normal, s.space) != MStatus::kSuccess)
-            m_normalFailed.store(true);
-        block.sx[k] = block.normal.x, block.sy[k] = block.normal.y, block.sz[k] = block.normal.z;
-    } else {
-        block.sx[k] = block.sy[k] = block.sz[k] = 1.0;
-    }
-    const Homogeneous q = times(h, m_scale);
+    const Homogeneous q = times(h, c.scale);
     block.qx[k] = q.x;
     block.qy[k] = q.y;
     block.qz[k] = q.z;
@@ -122,52 +159,54 @@ DeformKernel::DeformKernel(const DeformSettings& settings, const Points& points)
 
 void DeformKernel::deformRange(std::size_t begin, std::size_t end) const
 {
-    Block block;
-    std::size_t i = begin;
-    while (i < end) {
+    DeformBlock block;
+    float paintedWeights[DeformBlock::kCapacity];
+    for (std::size_t first = begin; first < end; first += DeformBlock::kCapacity) {
+        const std::size_t count = std::min(DeformBlock::kCapacity, end - first);
+        m_points.weights->gather(first, count, paintedWeights);
         block.count = 0;
-        for (; i < end && block.count < Block::kCapacity; ++i)
-            select(i, block);
-        scaleOf(block);
+        std::size_t i =
+            DeformLanes::select(m_constants, m_points.positions, paintedWeights, first, count, block, m_simdTarget);
+        for (; i < count; ++i)
+            select(first + i, paintedWeights[i], block);
+        if (block.count == 0)
+            continue;
+        directionsOf(block);
+        DeformLanes::scale(m_constants.amplitude, block, m_simdTarget);
         noiseOf(block);
-        for (std::size_t k = 0; k < block.count; ++k) {
-            const std::size_t p = block.point[k];
-            const MPoint& position = m_points.positions[p];
-            MPoint& result = m_points.results[p];
-            result.x = PointArithmetic::displacedCoordinate(block.sx[k], block.nx[k], position.x);
-            result.y = PointArithmetic::displacedCoordinate(block.sy[k], block.ny[k], position.y);
-            result.z = PointArithmetic::displacedCoordinate(block.sz[k], block.nz[k], position.z);
-        }
+        DeformLanes::displace(block, first, count, m_points.positions, m_points.results, m_simdTarget);
     }
 }
 
-// The block's directions normalised (along normals), then scaled by
-// amplitude, falloff and weight.
-void DeformKernel::scaleOf(Block& block) const
+// The block's directions: the adapter's normals, normalised, along normals;
+// else (1, 1, 1).
+void DeformKernel::directionsOf(DeformBlock& block) const
 {
-    const DeformSettings& s = m_settings;
-    if (s.attributes.alongNormals)
-        normalizeDirections(block.sx, block.sy, block.sz, block.count, m_simdTarget);
-    for (std::size_t k = 0; k < block.count; ++k) {
-        const double f = block.falloff[k];
-        const double w = block.weight[k];
-        block.sx[k] = PointArithmetic::displacementScale(s.amplitude.x, block.sx[k], f, w);
-        block.sy[k] = PointArithmetic::displacementScale(s.amplitude.y, block.sy[k], f, w);
-        block.sz[k] = PointArithmetic::displacementScale(s.amplitude.z, block.sz[k], f, w);
+    const std::size_t count = block.count;
+    if (!m_settings.attributes.alongNormals) {
+        std::fill_n(block.sx, count, 1.0);
+        std::fill_n(block.sy, count, 1.0);
+        std::fill_n(block.sz, count, 1.0);
+        return;
     }
+    MVector normal;
+    for (std::size_t k = 0; k < count; ++k) {
+        if (m_settings.wrapper->getNormal(indexOf(block.point[k]), normal, m_settings.space) != MStatus::kSuccess)
+            m_normalFailed.store(true);
+        block.sx[k] = normal.x, block.sy[k] = normal.y, block.sz[k] = normal.z;
+    }
+    DeformLanes::normalizeDirections(block.sx, block.sy, block.sz, count, m_simdTarget);
 }
 
 // NoiseCalculation::calculateNoise with PerlinNoise for every point of the
 // block, one octave of all of them at a time; or the sampled colours.
-void DeformKernel::noiseOf(Block& block) const
+void DeformKernel::noiseOf(DeformBlock& block) const
 {
     const DeformSettings& s = m_settings;
     const std::size_t count = block.count;
     if (s.textureColors) {
         for (std::size_t k = 0; k < count; ++k) {
-            const std::size_t p = block.point[k];
-            const MPoint color = PointArithmetic::sampledColor(
-                *s.textureColors, m_points.indices ? m_points.indices[p] : static_cast<int>(p));
+            const MPoint color = PointArithmetic::sampledColor(*s.textureColors, indexOf(block.point[k]));
             block.nx[k] = color.x;
             block.ny[k] = color.y;
             block.nz[k] = color.z;
@@ -175,36 +214,21 @@ void DeformKernel::noiseOf(Block& block) const
         return;
     }
 
-    const auto octaveValue = [&](std::size_t k) { return PointArithmetic::octaveValue(block.value[k], s.absolute); };
-    double* sum = block.nx;
-    for (std::size_t k = 0; k < count; ++k) {
-        block.x[k] = static_cast<float>(block.qx[k]);
-        block.y[k] = static_cast<float>(block.qy[k]);
-        block.z[k] = static_cast<float>(block.qz[k]);
-        block.w[k] = s.seconds;
-    }
-    PerlinNoise::calcNoiseBatch(s.permutations, block.x, block.y, block.z, block.w, block.value, count, m_simdTarget);
-    for (std::size_t k = 0; k < count; ++k)
-        sum[k] = octaveValue(k);
-
-    for (const Octave& octave : m_octaves) {
-        const float frequency = octave.frequency;
-        for (std::size_t k = 0; k < count; ++k) {
-            block.x[k] = static_cast<float>(PointArithmetic::octaveCoordinate(block.qx[k], frequency));
-            block.y[k] = static_cast<float>(PointArithmetic::octaveCoordinate(block.qy[k], frequency));
-            block.z[k] = static_cast<float>(PointArithmetic::octaveCoordinate(block.qz[k], frequency));
-            block.w[k] = PointArithmetic::octaveTime(s.seconds, frequency);
-        }
+    const auto octaveOf = [&](const DeformLanes::Octave* octave) {
+        DeformLanes::octaveCoordinates(block, octave, m_simdTarget);
+        std::fill_n(block.w, count, octave ? PointArithmetic::octaveTime(s.seconds, octave->frequency) : s.seconds);
         PerlinNoise::calcNoiseBatch(s.permutations, block.x, block.y, block.z, block.w, block.value, count,
                                     m_simdTarget);
-        for (std::size_t k = 0; k < count; ++k)
-            sum[k] = PointArithmetic::addOctave(sum[k], octaveValue(k), octave.weight);
-    }
+        DeformLanes::addOctave(block, octave, s.absolute, m_simdTarget);
+    };
+    octaveOf(nullptr);
+    for (const DeformLanes::Octave& octave : m_octaves)
+        octaveOf(&octave);
 
     // The sum is the same on every axis; the sine adds each axis's own
     // coordinate first.
     for (std::size_t k = 0; k < count; ++k) {
-        const double n = sum[k];
+        const double n = block.nx[k];
         block.nx[k] = s.sine ? PointArithmetic::sinePattern(n, block.qx[k]) : n;
         block.ny[k] = s.sine ? PointArithmetic::sinePattern(n, block.qy[k]) : n;
         block.nz[k] = s.sine ? PointArithmetic::sinePattern(n, block.qz[k]) : n;
@@ -283,6 +307,24 @@ bool productsAgree(const std::vector<double>& values)
     return true;
 }
 
+// Whether each probe point lies in the handle's region, and its distance
+// from the handle's origin, as the host works them out.
+bool regionAgrees(const std::vector<double>& values)
+{
+    PassConstants constants;
+    placeRegion(constants);
+    const MBoundingBox region = PointArithmetic::handleRegion();
+    const MPoint center(constants.center[0], constants.center[1], constants.center[2], 1.0);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const MPoint p = probePoint(values, i);
+        const Homogeneous own = cartesian({p.x, p.y, p.z, p.w});
+        if (region.contains(p) != inRegion(constants, own) ||
+            !sameValue(p.distanceTo(center), distanceToCenter(constants, own)))
+            return false;
+    }
+    return true;
+}
+
 bool normalisationAgrees(const std::vector<double>& values)
 {
     const std::size_t n = values.size();
@@ -291,7 +333,7 @@ bool normalisationAgrees(const std::vector<double>& values)
         const MPoint p = probePoint(values, i);
         x[i] = p.x, y[i] = p.y, z[i] = p.z;
     }
-    DeformKernel::normalizeDirections(x.data(), y.data(), z.data(), n, SimdTarget::chosen());
+    DeformLanes::normalizeDirections(x.data(), y.data(), z.data(), n, SimdTarget::chosen());
     for (std::size_t i = 0; i < n; ++i) {
         const MPoint p = probePoint(values, i);
         MVector host(p.x, p.y, p.z);
@@ -307,5 +349,5 @@ bool normalisationAgrees(const std::vector<double>& values)
 bool DeformKernel::agreesWithHost()
 {
     const std::vector<double> values = probeValues();
-    return productsAgree(values) && normalisationAgrees(values);
+    return productsAgree(values) && regionAgrees(values) && normalisationAgrees(values);
 }

@@ -21,9 +21,40 @@ bool isContiguous(MPointArray& points)
     return count == 0 || &points[count - 1] == &points[0] + (count - 1);
 }
 
+// The host's painted weights, looked up by the ranges as they go. The
+// host's weightValue only reads the data block while the deformer's compute
+// runs, so the ranges may ask from several threads at once.
+class HostWeights final : public DeformKernel::PaintedWeights
+{
+public:
+    HostWeights(NoiseDeformerNode& node, MDataBlock& block, unsigned int multiIndex, const int* indices)
+        : m_node(node)
+        , m_block(block)
+        , m_multiIndex(multiIndex)
+        , m_indices(indices)
+    {
+    }
+
+    void gather(std::size_t first, std::size_t count, float* weights) const override
+    {
+        for (std::size_t k = 0; k < count; ++k) {
+            const std::size_t point = first + k;
+            const int index = m_indices ? m_indices[point] : static_cast<int>(point);
+            weights[k] = m_node.weightValue(m_block, m_multiIndex, static_cast<unsigned int>(index));
+        }
+    }
+
+private:
+    NoiseDeformerNode& m_node;
+    MDataBlock& m_block;
+    unsigned int m_multiIndex;
+    const int* m_indices;
+};
+
 } // namespace
 
-// Gather, deformRange over the points on every core, scatter. Wherever the
+// Gather, deformRange over the points on every core (the painted weights
+// looked up there), scatter. Wherever the
 // per-point path would write a report (a failed status before the loop, a
 // failed normal) this writes no point and answers false, so that the
 // per-point path runs and the reports come as they always did. So does an
@@ -56,15 +87,13 @@ bool NoiseDeformerNode::deformGathered(Pass& pass)
     const std::vector<int> indices = iteratorIndices(pass, count);
     if (!indices.empty() && indices.size() != count)
         return false;
-    const auto indexOf = [&](unsigned int k) { return indices.empty() ? static_cast<int>(k) : indices[k]; };
-    std::vector<float> weights(count);
-    for (unsigned int k = 0; k < count; ++k)
-        weights[k] = weightValue(pass.block, pass.multiIndex, static_cast<unsigned int>(indexOf(k)));
+    const int* indexed = indices.empty() ? nullptr : indices.data();
+    const HostWeights weights(*this, pass.block, pass.multiIndex, indexed);
 
     DeformKernel::Points points;
     points.positions = &positions[0];
-    points.indices = indices.empty() ? nullptr : indices.data();
-    points.paintedWeights = weights.data();
+    points.indices = indexed;
+    points.weights = &weights;
     points.results = &positions[0];
     const DeformKernel kernel(pass.settings, points);
     if (!DeformPass::run(kernel, count) || kernel.normalFailed())

@@ -61,21 +61,47 @@ inline MBoundingBox handleRegion()
 // The radius of the falloff around the handle's origin.
 constexpr float kFalloffRadius = 0.5f;
 
+// How the falloff shapes a pass's factors: 0 everywhere, 1 everywhere, or
+// a ramp of a slope that depends on the falloff only, worked out once.
+struct FalloffShape
+{
+    enum Kind
+    {
+        none,
+        full,
+        ramp
+    };
+    Kind kind;
+    float slope;
+};
+
+inline FalloffShape falloffShape(float falloff, float radius)
+{
+    if (falloff == 1.0f || std::isnan(falloff))
+        return {FalloffShape::none, 0.0f};
+    if (falloff <= 0.0f)
+        return {FalloffShape::full, 0.0f};
+    return {FalloffShape::ramp, falloff > 0.5f ? (1.0f - falloff) / radius : radius / falloff};
+}
+
+// The ramp's factor at distance from the centre: a plateau up to where
+// slope x (radius - distance) reaches radius, 0 beyond radius.
+[[gnu::always_inline]] inline float falloffAtDistance(float distance, float slope, float radius)
+{
+    if (distance > radius)
+        return 0.0f;
+    return std::min(slope * (radius - distance), radius) / radius;
+}
+
 // 1 at the centre, 0 beyond radius; falloff shapes the curve in between: a
 // plateau with a ramp of width falloff up to one half, a sinking cone
 // beyond; the two meet at one half.
 inline float falloffFactor(float falloff, const MPoint& point, const MPoint& center, float radius)
 {
-    if (falloff == 1.0f || std::isnan(falloff))
-        return 0.0f;
-    if (falloff <= 0.0f)
-        return 1.0f;
-
-    const float distance = static_cast<float>(point.distanceTo(center));
-    if (distance > radius)
-        return 0.0f;
-    const float slope = falloff > 0.5f ? (1.0f - falloff) / radius : radius / falloff;
-    return std::min(slope * (radius - distance), radius) / radius;
+    const FalloffShape shape = falloffShape(falloff, radius);
+    if (shape.kind != FalloffShape::ramp)
+        return shape.kind == FalloffShape::full ? 1.0f : 0.0f;
+    return falloffAtDistance(static_cast<float>(point.distanceTo(center)), shape.slope, radius);
 }
 
 // ---------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -40,6 +41,20 @@ public:
         return index == failingIndex ? MStatus::kFailure : MStatus::kSuccess;
     }
     MStatus getUVs(MFloatArray&, MFloatArray&) override { return MStatus::kSuccess; }
+};
+
+// Painted weights from a table.
+class TableWeights : public DeformKernel::PaintedWeights
+{
+public:
+    explicit TableWeights(const std::vector<float>& weights) : m_weights(weights) {}
+    void gather(std::size_t first, std::size_t count, float* weights) const override
+    {
+        std::copy_n(m_weights.begin() + static_cast<std::ptrdiff_t>(first), count, weights);
+    }
+
+private:
+    const std::vector<float>& m_weights;
 };
 
 MMatrix placement(double angle, double x, double y, double z, double scale)
@@ -112,9 +127,10 @@ struct Scene
     std::vector<MPoint> deformed(const DeformSettings& settings, Run run, bool* normalFailed = nullptr)
     {
         std::vector<MPoint> results = positions;
+        const TableWeights tableWeights(weights);
         DeformKernel::Points points;
         points.positions = positions.data();
-        points.paintedWeights = weights.data();
+        points.weights = &tableWeights;
         points.results = results.data();
         const DeformKernel kernel(settings, points);
         run(kernel, positions.size());

@@ -29,6 +29,9 @@ public:
     virtual MObject& accessoryAttribute() const;
     virtual MStatus accessoryNodeSetup(MDagModifier& cmd);
 
+    // Only reads, both the weights read when the compute started and, for an
+    // index they do not hold, the stored plugs: the threads of one deform
+    // call may ask at once.
     float weightValue(MDataBlock& block, unsigned int multiIndex, unsigned int wtIndex);
 
     static MObject input;
