@@ -189,12 +189,12 @@ void DeformKernel::directionsOf(DeformBlock& block) const
         std::fill_n(block.sz, count, 1.0);
         return;
     }
-    MVector normal;
-    for (std::size_t k = 0; k < count; ++k) {
-        if (m_settings.wrapper->getNormal(indexOf(block.point[k]), normal, m_settings.space) != MStatus::kSuccess)
-            m_normalFailed.store(true);
-        block.sx[k] = normal.x, block.sy[k] = normal.y, block.sz[k] = normal.z;
-    }
+    int indices[DeformBlock::kCapacity];
+    for (std::size_t k = 0; k < count; ++k)
+        indices[k] = indexOf(block.point[k]);
+    if (m_settings.wrapper->getNormals(indices, count, block.sx, block.sy, block.sz, m_settings.space) !=
+        MStatus::kSuccess)
+        m_normalFailed.store(true);
     DeformLanes::normalizeDirections(block.sx, block.sy, block.sz, count, m_simdTarget);
 }
 

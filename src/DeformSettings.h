@@ -68,7 +68,7 @@ struct DeformSettings
     float iterations = 1.0f;
     float roughness = 0.0f;
     // Asked for the normal of every point displaced along normals, from any
-    // thread (IGeomNoiseWrapper::getNormal reads only its caches).
+    // thread (IGeomNoiseWrapper::getNormals reads only its caches).
     IGeomNoiseWrapper* wrapper = nullptr;
     // The colours sampled from the shading network, which stand in for the
     // noise; null when the noise is computed.

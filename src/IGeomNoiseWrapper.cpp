@@ -4,8 +4,23 @@
 
 #include <maya/MPoint.h>
 #include <maya/MTransformationMatrix.h>
+#include <maya/MVector.h>
 
 IGeomNoiseWrapper::~IGeomNoiseWrapper() = default;
+
+MStatus IGeomNoiseWrapper::getNormals(const int* indices, std::size_t count, double* x, double* y, double* z,
+                                      MSpace::Space space)
+{
+    MStatus answer = MStatus::kSuccess;
+    MVector normal;
+    for (std::size_t k = 0; k < count; ++k) {
+        const MStatus status = getNormal(indices[k], normal, space);
+        if (status != MStatus::kSuccess)
+            answer = status;
+        x[k] = normal.x, y[k] = normal.y, z[k] = normal.z;
+    }
+    return answer;
+}
 
 MStatus IGeomNoiseWrapper::makeScaleMatrix(const MMatrix& geometryMatrix, MMatrix& scaleMatrix, float sx, float sy,
                                            float sz, MSpace::Space space, const MMatrix& handleInverse)

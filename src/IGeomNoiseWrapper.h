@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+
 #include <maya/MDataHandle.h>
 #include <maya/MFloatArray.h>
 #include <maya/MMatrix.h>
@@ -18,9 +20,9 @@
 // under index i. Adapters that cache two point arrays answer MSpace::kObject
 // with the object-space one and any other space with the world-space one.
 //
-// Once bound, an adapter's answers only read what it cached: getNormal may be
-// called from several threads at once (the deform pass asks for normals in
-// parallel ranges). Binding again must not overlap with any other call.
+// Once bound, an adapter's answers only read what it cached: getNormal and
+// getNormals may be called from several threads at once (the deform pass
+// asks for normals in parallel ranges). Binding again must not overlap with any other call.
 class IGeomNoiseWrapper
 {
 public:
@@ -34,6 +36,13 @@ public:
     virtual MStatus getPoints(MPointArray& points, MSpace::Space space) = 0;
     // The normal need not be of unit length; the caller normalises it.
     virtual MStatus getNormal(int index, MVector& normal, MSpace::Space space) = 0;
+    // getNormal for the points indices[0] to indices[count - 1] at once, their
+    // normals into x, y and z; a failure for any of them is answered. The
+    // deform pass asks a chunk of points at a time. This asks getNormal point
+    // by point; an adapter that keeps its normals in a table reads it
+    // instead, to the same values.
+    virtual MStatus getNormals(const int* indices, std::size_t count, double* x, double* y, double* z,
+                               MSpace::Space space);
     // Replaces the contents of u and v with one entry per point, in point order.
     virtual MStatus getUVs(MFloatArray& u, MFloatArray& v) = 0;
 

@@ -96,12 +96,26 @@ void MeshGeomNoiseWrapper::collectVertexUVs(MObject& geometry)
     }
 }
 
-MStatus MeshGeomNoiseWrapper::getNormal(int index, MVector& normal, MSpace::Space)
+const MVector& MeshGeomNoiseWrapper::normalOf(int index) const
 {
     if (index < 0 || index >= static_cast<int>(m_vertexNormals.size()))
-        normal = MVector::zero;
-    else
-        normal = m_vertexNormals[static_cast<std::size_t>(index)];
+        return MVector::zero;
+    return m_vertexNormals[static_cast<std::size_t>(index)];
+}
+
+MStatus MeshGeomNoiseWrapper::getNormal(int index, MVector& normal, MSpace::Space)
+{
+    normal = normalOf(index);
+    return MStatus::kSuccess;
+}
+
+MStatus MeshGeomNoiseWrapper::getNormals(const int* indices, std::size_t count, double* x, double* y, double* z,
+                                         MSpace::Space)
+{
+    for (std::size_t k = 0; k < count; ++k) {
+        const MVector& normal = normalOf(indices[k]);
+        x[k] = normal.x, y[k] = normal.y, z[k] = normal.z;
+    }
     return MStatus::kSuccess;
 }
 

@@ -22,7 +22,9 @@ public:
     MStatus setGeometry(MObject& geometry, MDataHandle& output, MSpace::Space space) override;
     // A vertex that no polygon uses, and an index outside the mesh, get the
     // zero vector, which the deform pass leaves as it is.
-    MStatus getNormal(int index, MVector& normal, MSpace::Space space) override;
+    MStatus getNormal(int index, MVector& normal, MSpace::Space space) final;
+    MStatus getNormals(const int* indices, std::size_t count, double* x, double* y, double* z,
+                       MSpace::Space space) final;
 
 private:
     // The normal ids of the face-vertices of each vertex, in the order the
@@ -37,6 +39,7 @@ private:
     VertexNormalIds collectFaceVertexNormalIds(MObject& geometry) const;
     void collectVertexUVs(MObject& geometry);
     static MVector cachedNormal(const MFloatVectorArray& normals, int normalId);
+    const MVector& normalOf(int index) const;
     static MVector vertexNormal(const VertexNormalIds& vertexIds, unsigned int vertex,
                                 const MFloatVectorArray& normals);
 
