@@ -307,6 +307,25 @@ bool productsAgree(const std::vector<double>& values)
     return true;
 }
 
+// The probe points, and the centres of the region's faces and its corners,
+// where a comparison shows whether it takes the face in.
+std::vector<MPoint> regionProbes(const std::vector<double>& values)
+{
+    std::vector<MPoint> points;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        points.push_back(probePoint(values, i));
+    const double half = PointArithmetic::kHandleHalfExtent;
+    for (int axis = 0; axis < 3; ++axis)
+        for (double side : {-half, half}) {
+            MPoint face(0.0, 0.0, 0.0);
+            face[axis] = side;
+            points.push_back(face);
+        }
+    for (int corner = 0; corner < 8; ++corner)
+        points.emplace_back(corner & 1 ? half : -half, corner & 2 ? half : -half, corner & 4 ? half : -half);
+    return points;
+}
+
 // Whether each probe point lies in the handle's region, and its distance
 // from the handle's origin, as the host works them out.
 bool regionAgrees(const std::vector<double>& values)
@@ -315,8 +334,7 @@ bool regionAgrees(const std::vector<double>& values)
     placeRegion(constants);
     const MBoundingBox region = PointArithmetic::handleRegion();
     const MPoint center(constants.center[0], constants.center[1], constants.center[2], 1.0);
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const MPoint p = probePoint(values, i);
+    for (const MPoint& p : regionProbes(values)) {
         const Homogeneous own = cartesian({p.x, p.y, p.z, p.w});
         if (region.contains(p) != inRegion(constants, own) ||
             !sameValue(p.distanceTo(center), distanceToCenter(constants, own)))

@@ -18,7 +18,8 @@
 // the noise (several points at once, PerlinNoise::calcNoiseBatch) and the
 // displacement of the literal per-point path (NoiseDeformerNode::deform
 // point by point, then deformPoint), to the bit. Checked against it by
-// DeformKernelTest and, for whole passes, DeformPassPathsTest.
+// DeformKernelTest and DeformLanesTest and, for whole passes,
+// DeformPassPathsTest.
 //
 // The points go in chunks through DeformLanes, several at a time on the
 // instruction set the pass chose. The point-times-matrix products, the

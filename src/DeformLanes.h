@@ -51,11 +51,11 @@ struct Octave
     float weight;
 };
 
-// The points [first, first + count) (count at most DeformBlock::kCapacity),
-// those that move joined to block after what it holds, with their noise
-// position, falloff and weight; paintedWeights[k] is point first + k's.
-// Looks at whole vectors of points from first and answers how many points
-// that was: the caller selects the rest one by one.
+// The points [first, first + count) (count at most DeformBlock::kCapacity)
+// that move, into block (empty before), with their noise position, falloff
+// and weight; paintedWeights[k] is point first + k's. Looks at whole
+// vectors of points from first and answers how many points that was: the
+// caller selects the rest one by one.
 std::size_t select(const PassConstants& constants, const MPoint* positions, const float* paintedWeights,
                    std::size_t first, std::size_t count, DeformBlock& block, SimdTarget::Id target);
 

@@ -21,9 +21,9 @@ bool isContiguous(MPointArray& points)
     return count == 0 || &points[count - 1] == &points[0] + (count - 1);
 }
 
-// The host's painted weights, looked up by the ranges as they go. The
-// host's weightValue only reads the data block while the deformer's compute
-// runs, so the ranges may ask from several threads at once.
+// The host's painted weights, looked up by the ranges as they go, on
+// several threads at once: weightValue only reads the data block, which
+// nothing changes while the deformer's compute runs.
 class HostWeights final : public DeformKernel::PaintedWeights
 {
 public:
@@ -54,11 +54,11 @@ private:
 } // namespace
 
 // Gather, deformRange over the points on every core (the painted weights
-// looked up there), scatter. Wherever the
-// per-point path would write a report (a failed status before the loop, a
-// failed normal) this writes no point and answers false, so that the
-// per-point path runs and the reports come as they always did. So does an
-// allocation failing: the per-point path needs no arrays of its own.
+// looked up there), scatter. Wherever the per-point path would write a
+// report (a failed status before the loop, a failed normal) this writes no
+// point and answers false, so that the per-point path runs and the reports
+// come as they always did. So does an allocation failing: the per-point
+// path needs no arrays of its own.
 bool NoiseDeformerNode::deformInRanges(Pass& pass)
 {
     try {
