@@ -21,8 +21,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <thread>
-#include <vector>
 
 using namespace kavo::host::graph;
 using namespace kavo::host::session;
@@ -46,8 +44,7 @@ public:
 };
 
 // Moves every point up by its painted weight, and point 0 also by the
-// weight painted at index `kBeyondPoints`, where no point is. The weights
-// are asked for from several threads at once, as a parallel deformer does.
+// weight painted at index `kBeyondPoints`, where no point is.
 class WeightLiftDeformer : public MPxDeformerNode
 {
 public:
@@ -57,24 +54,13 @@ public:
 
     MStatus deform(MDataBlock& block, MItGeometry& iterator, const MMatrix&, unsigned int multiIndex) override
     {
-        std::vector<unsigned int> indices;
-        for (; !iterator.isDone(); iterator.next())
-            indices.push_back(static_cast<unsigned int>(iterator.index()));
-        std::vector<double> lifts(indices.size());
-        std::vector<std::thread> threads;
-        for (std::size_t first = 0; first < 4; ++first)
-            threads.emplace_back([&, first] {
-                for (std::size_t k = first; k < indices.size(); k += 4) {
-                    lifts[k] = weightValue(block, multiIndex, indices[k]);
-                    if (indices[k] == 0)
-                        lifts[k] += weightValue(block, multiIndex, kBeyondPoints);
-                }
-            });
-        for (std::thread& thread : threads)
-            thread.join();
-        std::size_t k = 0;
-        for (iterator.reset(); !iterator.isDone(); iterator.next())
-            iterator.setPosition(iterator.position() + MVector(0, lifts[k++], 0));
+        for (; !iterator.isDone(); iterator.next()) {
+            const unsigned int index = static_cast<unsigned int>(iterator.index());
+            double lift = weightValue(block, multiIndex, index);
+            if (index == 0)
+                lift += weightValue(block, multiIndex, kBeyondPoints);
+            iterator.setPosition(iterator.position() + MVector(0, lift, 0));
+        }
         return MStatus::kSuccess;
     }
 };
