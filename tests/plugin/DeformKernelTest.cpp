@@ -3,6 +3,7 @@
 #include "NoiseDeformerNode.h"
 #include "PointArithmetic.h"
 #include "support/DeformPointSetup.h"
+#include "support/Matrices.h"
 #include "support/SameBits.h"
 
 #include <maya/MBoundingBox.h>
@@ -57,20 +58,6 @@ private:
     const std::vector<float>& m_weights;
 };
 
-MMatrix placement(double angle, double x, double y, double z, double scale)
-{
-    MMatrix m;
-    m[0][0] = std::cos(angle) * scale;
-    m[0][2] = -std::sin(angle) * scale;
-    m[2][0] = std::sin(angle);
-    m[2][2] = std::cos(angle);
-    m[1][1] = 0.8;
-    m[3][0] = x;
-    m[3][1] = y;
-    m[3][2] = z;
-    return m;
-}
-
 // Points scattered around the handle's region, edge cases among them, with
 // weights and normals of every kind.
 struct Scene
@@ -104,10 +91,10 @@ struct Scene
     DeformSettings settingsWith(bool alongNormals, bool region, float iterations)
     {
         DeformSettings s;
-        s.worldMatrix = placement(0.4, 0.1, -0.2, 0.05, 1.2);
+        s.worldMatrix = kavo::test::placement(0.4, 0.1, -0.2, 0.05, 1.2);
         s.space = MSpace::kWorld;
-        s.handleInverseMatrix = placement(-0.3, 0.05, 0.0, -0.1, 0.9);
-        s.scaleMatrix = placement(0.0, 0.0, 0.0, 0.0, 2.5);
+        s.handleInverseMatrix = kavo::test::placement(-0.3, 0.05, 0.0, -0.1, 0.9);
+        s.scaleMatrix = kavo::test::placement(0.0, 0.0, 0.0, 0.0, 2.5);
         s.envelope = 0.8f;
         s.attributes.boundingBoxState = region;
         s.attributes.falloff = 0.3f;

@@ -1,6 +1,7 @@
 #include "DeformLanes.h"
 #include "PointArithmetic.h"
 #include "SimdTarget.h"
+#include "support/Matrices.h"
 #include "support/SameBits.h"
 
 #include <maya/MBoundingBox.h>
@@ -44,20 +45,6 @@ std::vector<SimdTarget::Id> runnableTargets()
 // precision is easy to get wrong.
 const std::vector<double> kEdges = {0.0,   -0.0,  0.5,    -0.5, 0.49999999, 1.0,  2.0,  0.3, -0.2,
                                     1e300, -1e40, 1e-310, kInf, -kInf,      kNaN, 3e38, 1e-8};
-
-MMatrix matrixFrom(double angle, double x, double y, double z, double scale)
-{
-    MMatrix m;
-    m[0][0] = std::cos(angle) * scale;
-    m[0][2] = -std::sin(angle) * scale;
-    m[2][0] = std::sin(angle);
-    m[2][2] = std::cos(angle);
-    m[1][1] = 0.8;
-    m[3][0] = x;
-    m[3][1] = y;
-    m[3][2] = z;
-    return m;
-}
 
 void copy(const MMatrix& from, double (&to)[4][4])
 {
@@ -136,9 +123,9 @@ TEST(DeformLanes, SelectsWhatTheHostsArithmeticMovesOnEveryInstructionSet)
                                   -1.0f,
                                   std::numeric_limits<float>::infinity(),
                                   2.0f};
-    const MMatrix world = matrixFrom(0.4, 0.1, -0.2, 0.05, 1.2);
-    const MMatrix handleInverse = matrixFrom(-0.3, 0.05, 0.0, -0.1, 0.9);
-    const MMatrix scale = matrixFrom(0.0, 0.0, 0.0, 0.0, 2.5);
+    const MMatrix world = kavo::test::placement(0.4, 0.1, -0.2, 0.05, 1.2);
+    const MMatrix handleInverse = kavo::test::placement(-0.3, 0.05, 0.0, -0.1, 0.9);
+    const MMatrix scale = kavo::test::placement(0.0, 0.0, 0.0, 0.0, 2.5);
     const float envelope = 0.8f;
 
     const SelectCase cases[] = {{false, false, 0.0f}, {true, false, 0.0f}, {false, true, 0.0f}, {true, true, 0.3f},

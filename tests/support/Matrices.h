@@ -36,4 +36,20 @@ inline MMatrix rotation(int axis, double angle)
     return m;
 }
 
+// A turn about y by `angle` radians with x scaled by `scale` and y by 0.8,
+// moved by (x, y, z): a placement whose products round in every entry.
+inline MMatrix placement(double angle, double x, double y, double z, double scale)
+{
+    MMatrix m;
+    m[0][0] = std::cos(angle) * scale;
+    m[0][2] = -std::sin(angle) * scale;
+    m[2][0] = std::sin(angle);
+    m[2][2] = std::cos(angle);
+    m[1][1] = 0.8;
+    m[3][0] = x;
+    m[3][1] = y;
+    m[3][2] = z;
+    return m;
+}
+
 } // namespace kavo::test
