@@ -320,6 +320,9 @@ constexpr Kernels kKernels[] = {KAVO_LANE_KERNELS(HWY_CHOOSE_AVX3), KAVO_LANE_KE
                                 KAVO_LANE_KERNELS(HWY_CHOOSE_SSE4), KAVO_LANE_KERNELS(KAVO_STATIC_LANES)};
 static_assert(sizeof(kKernels) / sizeof(kKernels[0]) == SimdTarget::count, "one set of kernels per target");
 
+#undef KAVO_LANE_KERNELS
+#undef KAVO_STATIC_LANES
+
 } // namespace
 } // namespace kavo_deform_lanes
 

@@ -78,7 +78,8 @@ void addOctave(DeformBlock& block, const Octave* octave, bool absolute, SimdTarg
 
 // x, y, z of each of the block's points in results become
 // PointArithmetic::displacedCoordinate of its scale, its pattern and its
-// position. chunkCount is the number of points [first, first + chunkCount)
+// position; w is written back as the position's, which results holds
+// already. chunkCount is the number of points [first, first + chunkCount)
 // the block was selected from.
 void displace(const DeformBlock& block, std::size_t first, std::size_t chunkCount, const MPoint* positions,
               MPoint* results, SimdTarget::Id target);
