@@ -143,9 +143,9 @@ HWY_INLINE DoubleVec falloffOf(const PassConstants& c, DoubleVec x, DoubleVec y,
 }
 
 // The lanes of v whose points move, stored in their order from to. A
-// vector where every point moves is stored as it is: compressing costs
-// more than everything else the selection does on some processors, so
-// only vectors where some points move and some do not pay for it. The
+// vector where every point moves is stored as it is: compressing costs a
+// table look-up or a slow store, depending on the processor, so only
+// vectors where some points move and some do not pay for it. The
 // compressing store may write the whole vector; each vector adds at most as
 // many points as it looked at, so that stays within the block.
 template <class Tag>
